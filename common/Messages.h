@@ -1,0 +1,26 @@
+#pragma once
+// The one seam through which every message and question reaches the operator.
+// The application installs QtMessages; tests install a recorder that answers.
+
+#include <QString>
+
+class MessageSeam {
+public:
+    virtual ~MessageSeam() = default;
+    // A message with an OK button (refusals, results, notices).
+    virtual void showMessage(const QString& text) = 0;
+    // The general error report: a failure's own text, with an OK button.
+    virtual void showError(const QString& text) = 0;
+    // A Yes/No confirmation with the question icon; true for Yes.
+    virtual bool askYesNo(const QString& text) = 0;
+    // An OK/Cancel confirmation; true for OK.
+    virtual bool askOkCancel(const QString& text) = 0;
+};
+
+// The seam in force; QtMessages unless a test installed another one.
+MessageSeam& messages();
+// Installs a seam (nullptr restores QtMessages). The caller keeps ownership.
+void setMessages(MessageSeam* seam);
+
+inline void showMessage(const QString& text) { messages().showMessage(text); }
+inline bool askYesNo(const QString& text) { return messages().askYesNo(text); }

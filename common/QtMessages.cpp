@@ -1,0 +1,44 @@
+#include "common/QtMessages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QWidget* ownerWindow() {
+    QWidget* w = QApplication::activeModalWidget();
+    return w ? w : QApplication::activeWindow();
+}
+
+QString boxTitle() { return QApplication::applicationDisplayName(); }
+
+void showOk(QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, boxTitle(), text, QMessageBox::NoButton, ownerWindow());
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+bool askTwo(const QString& text, const QString& yes, const QString& no) {
+    QMessageBox box(QMessageBox::Question, boxTitle(), text, QMessageBox::NoButton, ownerWindow());
+    QPushButton* yesButton = box.addButton(yes, QMessageBox::YesRole);
+    QPushButton* noButton = box.addButton(no, QMessageBox::NoRole);
+    box.setDefaultButton(noButton);
+    box.setEscapeButton(noButton);
+    box.exec();
+    return box.clickedButton() == yesButton;
+}
+
+} // namespace
+
+void QtMessages::showMessage(const QString& text) { showOk(QMessageBox::Information, text); }
+
+void QtMessages::showError(const QString& text) { showOk(QMessageBox::Critical, text); }
+
+bool QtMessages::askYesNo(const QString& text) {
+    return askTwo(text, QStringLiteral("Ναι"), QStringLiteral("Όχι"));
+}
+
+bool QtMessages::askOkCancel(const QString& text) {
+    return askTwo(text, QStringLiteral("OK"), QStringLiteral("Άκυρο"));
+}

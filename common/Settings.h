@@ -1,0 +1,26 @@
+#pragma once
+// Two kinds of settings:
+// - the operator's own (QSettings in its native place: the remembered operator name,
+//   the installation identifier), never in the shared working folder;
+// - the installation's service addresses, in "settings.ini" of the working folder,
+//   each with a default that the demo and the tests override.
+
+#include <QString>
+
+namespace Settings {
+QString userValue(const QString& group, const QString& key);
+void setUserValue(const QString& group, const QString& key, const QString& value);
+
+QString folderValue(const QString& key, const QString& defaultValue);
+void setFolderValue(const QString& key, const QString& value);
+} // namespace Settings
+
+// The maker's services of the main window.
+namespace ServiceAddresses {
+// The help-video list; the request's query carries the application number 3.
+QString helpVideoList();
+// The video page; a video's link code follows the address (query key "lnk=").
+QString helpVideoPage();
+// The editorial page shown behind "editorial.ini".
+QString editorialPage();
+} // namespace ServiceAddresses

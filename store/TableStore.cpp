@@ -1,0 +1,172 @@
+#include "store/TableStore.h"
+#include "common/WorkFolder.h"
+#include "store/GreekOrder.h"
+#include "store/StoreError.h"
+#include "store/TableSchema.h"
+
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QUrl>
+#include <sqlite3.h>
+
+namespace {
+
+const int kMaxAttached = 10; // Debian's SQLite allows at most ten attached files
+
+int greekCollation(void*, int lengthA, const void* a, int lengthB, const void* b) {
+    return GreekOrder::compare(QString::fromUtf8(static_cast<const char*>(a), lengthA),
+                               QString::fromUtf8(static_cast<const char*>(b), lengthB));
+}
+
+sqlite3* handleOf(const QSqlDatabase& db) {
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(v.data());
+}
+
+QString failureText(const QSqlError& error, const QString& sql) {
+    QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return QStringLiteral("Σφάλμα πίνακα: ") + text + QStringLiteral("\n[") + sql.simplified() +
+           QLatin1Char(']');
+}
+
+} // namespace
+
+TableStore& TableStore::instance() {
+    static TableStore store;
+    return store;
+}
+
+TableStore::TableStore() {
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lethora-store"));
+    m_db.setDatabaseName(QStringLiteral(":memory:"));
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=") +
+                           QString::number(busyTimeoutMs()));
+    if (!m_db.open())
+        throw StoreError(QStringLiteral("Σφάλμα πίνακα: ") + m_db.lastError().text());
+    sqlite3* handle = handleOf(m_db);
+    if (!handle)
+        throw StoreError(QStringLiteral("Σφάλμα πίνακα: ο οδηγός SQLite δεν είναι διαθέσιμος"));
+    sqlite3_create_collation(handle, GreekOrder::collationName, SQLITE_UTF8, nullptr, greekCollation);
+}
+
+QString TableStore::canonical(const QString& tablePath) const {
+    return WorkFolder::path(tablePath);
+}
+
+QString TableStore::acquire(const QString& tablePath) {
+    const QString key = canonical(tablePath);
+    auto it = m_attached.find(key);
+    if (it == m_attached.end()) {
+        if (m_attached.size() >= kMaxAttached)
+            detachUnused();
+        if (m_attached.size() >= kMaxAttached)
+            throw StoreError(QStringLiteral("Σφάλμα πίνακα: πάρα πολλοί ανοικτοί πίνακες (") +
+                             tablePath + QLatin1Char(')'));
+        if (!QFileInfo(key).isFile())
+            throw StoreError(QStringLiteral("Σφάλμα πίνακα: ο πίνακας ") + tablePath +
+                             QStringLiteral(" δεν υπάρχει"));
+        const QString schema = QStringLiteral("t") + QString::number(m_nextSchema++);
+        const QString uri =
+            QUrl::fromLocalFile(key).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw");
+        exec(QStringLiteral("ATTACH DATABASE ? AS ") + schema, {uri});
+        it = m_attached.insert(key, Attachment{schema, 0, 0});
+    }
+    it->holders++;
+    it->lastUse = ++m_useCounter;
+    return it->schema;
+}
+
+void TableStore::release(const QString& tablePath) {
+    auto it = m_attached.find(canonical(tablePath));
+    if (it != m_attached.end() && it->holders > 0)
+        it->holders--;
+}
+
+void TableStore::detach(const QString& key) {
+    const QString schema = m_attached.value(key).schema;
+    exec(QStringLiteral("DETACH DATABASE ") + schema);
+    m_attached.remove(key);
+}
+
+void TableStore::releaseFile(const QString& tablePath) {
+    const QString key = canonical(tablePath);
+    auto it = m_attached.find(key);
+    if (it == m_attached.end())
+        return;
+    if (it->holders > 0)
+        throw StoreError(QStringLiteral("Σφάλμα πίνακα: ο πίνακας ") + tablePath +
+                         QStringLiteral(" είναι σε χρήση"));
+    detach(key);
+}
+
+void TableStore::detachUnused() {
+    if (m_transactionDepth > 0)
+        return;
+    const QStringList keys = m_attached.keys();
+    for (const QString& key : keys)
+        if (m_attached.value(key).holders == 0)
+            detach(key);
+}
+
+QString TableStore::qualifiedName(const QString& tablePath) {
+    const QString key = canonical(tablePath);
+    const auto it = m_attached.constFind(key);
+    if (it == m_attached.constEnd())
+        throw StoreError(QStringLiteral("Σφάλμα πίνακα: ο πίνακας ") + tablePath +
+                         QStringLiteral(" δεν είναι ανοικτός"));
+    const TableDef* def = TableSchema::byFile(key);
+    const QString table = def ? def->name : QFileInfo(key).completeBaseName();
+    return it->schema + QStringLiteral(".\"") + table + QLatin1Char('"');
+}
+
+QSqlQuery TableStore::exec(const QString& sql, const QVariantList& values) {
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw StoreError(failureText(query.lastError(), sql));
+    for (const QVariant& v : values)
+        query.addBindValue(v);
+    if (!query.exec())
+        throw StoreError(failureText(query.lastError(), sql));
+    return query;
+}
+
+TableStore::Transaction::Transaction() {
+    TableStore& store = instance();
+    if (store.m_transactionDepth == 0) {
+        store.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        store.m_rollbackOnly = false;
+    }
+    store.m_transactionDepth++;
+}
+
+void TableStore::Transaction::commit() {
+    if (m_done)
+        return;
+    TableStore& store = instance();
+    m_done = true;
+    store.m_transactionDepth--;
+    if (store.m_transactionDepth > 0)
+        return;
+    if (store.m_rollbackOnly) {
+        store.exec(QStringLiteral("ROLLBACK"));
+        throw StoreError(QStringLiteral("Σφάλμα πίνακα: η μεταβολή ακυρώθηκε"));
+    }
+    store.exec(QStringLiteral("COMMIT"));
+}
+
+TableStore::Transaction::~Transaction() {
+    if (m_done)
+        return;
+    TableStore& store = instance();
+    store.m_transactionDepth--;
+    if (store.m_transactionDepth > 0) {
+        store.m_rollbackOnly = true;
+        return;
+    }
+    QSqlQuery rollback(store.m_db);
+    rollback.exec(QStringLiteral("ROLLBACK"));
+}

@@ -1,0 +1,141 @@
+// The statements the application writes run unchanged against real table files.
+
+#include "store/StoreError.h"
+#include "store/TdmTables.h"
+#include "tests/support/TestFolder.h"
+#include "tests/support/TestMain.h"
+
+#include <QDir>
+
+class TestStatements : public QObject {
+    Q_OBJECT
+
+    QString mast = QStringLiteral("Data\\094000000\\MistDilMast.DB");
+    QString det = QStringLiteral("Data\\094000000\\MistDilDet.DB");
+    QString akin = QStringLiteral("Data\\094000000\\MistDilAkinita.DB");
+
+    int count(const QString& sql) {
+        StoreQuery q;
+        q.setSql(sql);
+        q.open();
+        return q.recordCount();
+    }
+
+    void exec(const QString& sql) {
+        StoreQuery q;
+        q.setSql(sql);
+        q.execSql();
+    }
+
+    // Two initial declarations (one provisionally saved), three amending ones, properties.
+    void fill() {
+        exec(QStringLiteral("INSERT INTO '") + mast +
+             QStringLiteral("' (DilCode, StadioYpovolis, FilterField, MistName1) VALUES "
+                            "(1203, 'Οριστικοποιημένη', 1, 'ΠΑΠΑΔΟΠΟΥΛΟΣ'), "
+                            "(4512, 'Προσωρινά Αποθηκευμένο', 1, 'ΟΙΚΟΝΟΜΟΥ')"));
+        exec(QStringLiteral("INSERT INTO '") + det +
+             QStringLiteral("' (DilCode, TropDilCode, StadioYpovolis) VALUES "
+                            "(1203, 2001, 'Οριστικοποιημένη'), (1203, 2002, 'Προσωρινά Αποθηκευμένο'),"
+                            "(4512, 3001, 'Οριστικοποιημένη')"));
+        exec(QStringLiteral("INSERT INTO '") + akin +
+             QStringLiteral("' (DilCode, AA, ATAK) VALUES (1203, 1, '1450'), (4512, 1, '77'), (4512, 2, '78')"));
+    }
+
+private Q_SLOTS:
+    void init() {
+        folder = std::make_unique<TestFolder>();
+        QDir().mkpath(folder->path(QStringLiteral("Data/094000000")));
+        dmTables().CreateCompanyTables(QStringLiteral("Data\\094000000"));
+        fill();
+    }
+    void cleanup() { folder.reset(); }
+
+    void clearsEveryFilterMark() {
+        exec(QStringLiteral("Update  '") + mast + QStringLiteral("'") + QStringLiteral(" SET FilterField = 0"));
+        QCOMPARE(count(QStringLiteral("SELECT DilCode from '") + mast + QStringLiteral("' where FilterField = 1")), 0);
+        QCOMPARE(count(QStringLiteral("SELECT DilCode from '") + mast + QStringLiteral("' where FilterField = 0")), 2);
+    }
+
+    void countsStoredDeclarations() {
+        QCOMPARE(count(QStringLiteral("SELECT  DilCode  from '") + mast + QStringLiteral("'")), 2);
+        QCOMPARE(count(QStringLiteral("SELECT  TropDilCode  from '") + det + QStringLiteral("'")), 3);
+    }
+
+    void findsTheInitialDeclarationOfAnAmendment() {
+        StoreQuery q;
+        q.setSql(QStringLiteral("SELECT  DilCode  from '") + det + QStringLiteral("'") +
+                 QStringLiteral(" where TropDilCode = ") + QStringLiteral("3001"));
+        q.open();
+        QCOMPARE(q.recordCount(), 1);
+        QCOMPARE(q.value(QStringLiteral("dilcode")).toInt(), 4512);
+    }
+
+    void deletesProvisionallySavedDeclarations() {
+        StoreQuery q;
+        q.setSql(QStringLiteral("DELETE From '") + akin + QStringLiteral("'"));
+        q.addLine(QStringLiteral(" Where DilCode in (Select DilCode from  '") + mast + QStringLiteral("'"));
+        q.addLine(QStringLiteral("                   Where StadioYpovolis = 'Προσωρινά Αποθηκευμένο')"));
+        QCOMPARE(q.execSql(), 2);
+        exec(QStringLiteral("DELETE From '") + det + QStringLiteral("'") +
+             QStringLiteral(" Where StadioYpovolis = 'Προσωρινά Αποθηκευμένο'"));
+        exec(QStringLiteral("DELETE From '") + mast + QStringLiteral("'") +
+             QStringLiteral(" Where StadioYpovolis = 'Προσωρινά Αποθηκευμένο'"));
+        QCOMPARE(count(QStringLiteral("SELECT  DilCode  from '") + mast + QStringLiteral("'")), 1);
+        QCOMPARE(count(QStringLiteral("SELECT  TropDilCode  from '") + det + QStringLiteral("'")), 2);
+        QCOMPARE(count(QStringLiteral("SELECT  *  from '") + akin + QStringLiteral("'")), 1);
+    }
+
+    void searchesOrderedByAColumnDescending() {
+        StoreQuery q;
+        q.setSql(QStringLiteral("SELECT DilCode, TropDilCode from '") + det +
+                 QStringLiteral("' order by DilCode desc, TropDilCode desc"));
+        q.open();
+        QList<int> order;
+        for (q.first(); !q.eof(); q.next())
+            order << q.value(1).toInt();
+        QCOMPARE(order, (QList<int>{3001, 2002, 2001}));
+    }
+
+    void aQuotedNumberMatchesTheIntegerField() {
+        StoreQuery q;
+        q.setSql(QStringLiteral("SELECT  *  from '") + det + QStringLiteral("'"));
+        q.addLine(QStringLiteral(" where DilCode = '") + QStringLiteral("1203") + QStringLiteral("'"));
+        q.open();
+        QCOMPARE(q.recordCount(), 2);
+        QVERIFY(q.fieldNames().contains(QStringLiteral("TotalMistoma")));
+    }
+
+    void acceptsForwardSlashesAndTheSameFileTwice() {
+        const QString slashed = QStringLiteral("Data/094000000/MistDilMast.DB");
+        QCOMPARE(count(QStringLiteral("SELECT a.DilCode from '") + slashed + QStringLiteral("' a, '") + mast +
+                       QStringLiteral("' b where a.DilCode = b.DilCode")),
+                 2);
+    }
+
+    void aMissingTableIsTheStoresErrorAndNoFileIsCreated() {
+        const QString missing = QStringLiteral("Data\\999999999\\MistDilMast.DB");
+        StoreQuery q;
+        q.setSql(QStringLiteral("SELECT  DilCode  from '") + missing + QStringLiteral("'"));
+        try {
+            q.open();
+            QFAIL("a missing table opened");
+        } catch (const StoreError& e) {
+            QVERIFY(e.text().contains(QStringLiteral("999999999")));
+        }
+        QVERIFY(!QFile::exists(folder->path(QStringLiteral("Data/999999999/MistDilMast.DB"))));
+    }
+
+    void aFailedStatementChangesNothing() {
+        StoreQuery q;
+        // The second row repeats a key: the whole statement is refused.
+        q.setSql(QStringLiteral("INSERT INTO '") + mast + QStringLiteral("' (DilCode) VALUES (7), (1203)"));
+        QVERIFY_THROWS_EXCEPTION(StoreError, q.execSql());
+        QCOMPARE(count(QStringLiteral("SELECT DilCode from '") + mast + QStringLiteral("' where DilCode = 7")), 0);
+    }
+
+private:
+    std::unique_ptr<TestFolder> folder;
+};
+
+LETHORA_TEST_MAIN(TestStatements)
+#include "tst_statements.moc"

@@ -1,0 +1,30 @@
+#include "tests/support/TestFolder.h"
+#include "common/WorkFolder.h"
+#include "store/TableStore.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+void copyFolder(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    const QDir source(from);
+    for (const QString& name : source.entryList(QDir::Files))
+        QFile::copy(source.filePath(name), to + QLatin1Char('/') + name);
+}
+} // namespace
+
+TestFolder::TestFolder() : m_previousRoot(WorkFolder::root()) {
+    const QString templates = QStringLiteral(LETHORA_TEMPLATE_DIR);
+    copyFolder(templates + QStringLiteral("/ClrTbls"), path(QStringLiteral("ClrTbls")));
+    copyFolder(templates + QStringLiteral("/ClrData"), path(QStringLiteral("ClrData")));
+    QDir().mkpath(path(QStringLiteral("Data")));
+    WorkFolder::setRoot(m_dir.path());
+}
+
+TestFolder::~TestFolder() {
+    TableStore::instance().detachUnused();
+    WorkFolder::setRoot(m_previousRoot);
+}
+
+QString TestFolder::path(const QString& relative) const { return m_dir.path() + QLatin1Char('/') + relative; }

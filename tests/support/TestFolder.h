@@ -1,0 +1,19 @@
+#pragma once
+// A fresh working folder for one test: the table templates that the build made, an
+// empty "Data", and nothing else. The working folder points at it while it lives.
+
+#include <QString>
+#include <QTemporaryDir>
+
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder();
+    QString root() const { return m_dir.path(); }
+    // An absolute path inside the folder.
+    QString path(const QString& relative) const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previousRoot;
+};
