@@ -1,0 +1,15 @@
+#pragma once
+// The logged-in operator, process-wide: a copy of their Users row.
+
+#include <QString>
+
+struct OperatorRecord {
+    QString UserName;
+    QString Pass;
+    QString Rights; // "D", "I" or "V"
+};
+
+OperatorRecord& CurrentOperator();
+
+// The built-in operator's name.
+inline QString adminName() { return QStringLiteral("admin"); }
