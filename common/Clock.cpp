@@ -18,7 +18,9 @@ const QElapsedTimer& processTimer() {
 }
 } // namespace
 
-qint64 RealClock::nowMs() const { return processTimer().elapsed(); }
+qint64 RealClock::nowMs() const {
+    return processTimer().elapsed();
+}
 
 void RealClock::pumpWait(int ms) {
     QDeadlineTimer deadline(qMax(ms, 0));
@@ -41,4 +43,6 @@ Clock& appClock() {
     return installedClock ? *installedClock : realClock;
 }
 
-void setClock(Clock* c) { installedClock = c; }
+void setClock(Clock* c) {
+    installedClock = c;
+}

@@ -39,4 +39,6 @@ Clock& appClock();
 void setClock(Clock* c);
 
 // Lets queued window messages run for about ms milliseconds.
-inline void PumpWait(int ms) { appClock().pumpWait(ms); }
+inline void PumpWait(int ms) {
+    appClock().pumpWait(ms);
+}

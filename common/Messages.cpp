@@ -10,4 +10,6 @@ MessageSeam& messages() {
     return installedSeam ? *installedSeam : qtMessages;
 }
 
-void setMessages(MessageSeam* seam) { installedSeam = seam; }
+void setMessages(MessageSeam* seam) {
+    installedSeam = seam;
+}

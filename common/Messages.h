@@ -22,5 +22,9 @@ MessageSeam& messages();
 // Installs a seam (nullptr restores QtMessages). The caller keeps ownership.
 void setMessages(MessageSeam* seam);
 
-inline void showMessage(const QString& text) { messages().showMessage(text); }
-inline bool askYesNo(const QString& text) { return messages().askYesNo(text); }
+inline void showMessage(const QString& text) {
+    messages().showMessage(text);
+}
+inline bool askYesNo(const QString& text) {
+    return messages().askYesNo(text);
+}

@@ -11,7 +11,9 @@ QWidget* ownerWindow() {
     return w ? w : QApplication::activeWindow();
 }
 
-QString boxTitle() { return QApplication::applicationDisplayName(); }
+QString boxTitle() {
+    return QApplication::applicationDisplayName();
+}
 
 void showOk(QMessageBox::Icon icon, const QString& text) {
     QMessageBox box(icon, boxTitle(), text, QMessageBox::NoButton, ownerWindow());
@@ -31,9 +33,13 @@ bool askTwo(const QString& text, const QString& yes, const QString& no) {
 
 } // namespace
 
-void QtMessages::showMessage(const QString& text) { showOk(QMessageBox::Information, text); }
+void QtMessages::showMessage(const QString& text) {
+    showOk(QMessageBox::Information, text);
+}
 
-void QtMessages::showError(const QString& text) { showOk(QMessageBox::Critical, text); }
+void QtMessages::showError(const QString& text) {
+    showOk(QMessageBox::Critical, text);
+}
 
 bool QtMessages::askYesNo(const QString& text) {
     return askTwo(text, QStringLiteral("Ναι"), QStringLiteral("Όχι"));

@@ -7,7 +7,9 @@ namespace {
 const char* const kOrganisation = "Quindel";
 const char* const kApplication = "Lethora";
 
-QString folderSettingsFile() { return WorkFolder::path(QStringLiteral("settings.ini")); }
+QString folderSettingsFile() {
+    return WorkFolder::path(QStringLiteral("settings.ini"));
+}
 } // namespace
 
 QString Settings::userValue(const QString& group, const QString& key) {

@@ -10,7 +10,9 @@ QString& rootFolder() {
 }
 } // namespace
 
-QString WorkFolder::root() { return rootFolder(); }
+QString WorkFolder::root() {
+    return rootFolder();
+}
 
 void WorkFolder::setRoot(const QString& absoluteFolder) {
     rootFolder() = QDir::cleanPath(QDir(absoluteFolder).absolutePath());
@@ -24,4 +26,6 @@ QString WorkFolder::path(const QString& relative) {
     return QDir::cleanPath(root() + QLatin1Char('/') + rel);
 }
 
-bool WorkFolder::exists(const QString& relative) { return QFileInfo::exists(path(relative)); }
+bool WorkFolder::exists(const QString& relative) {
+    return QFileInfo::exists(path(relative));
+}

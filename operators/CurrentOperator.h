@@ -12,4 +12,6 @@ struct OperatorRecord {
 OperatorRecord& CurrentOperator();
 
 // The built-in operator's name.
-inline QString adminName() { return QStringLiteral("admin"); }
+inline QString adminName() {
+    return QStringLiteral("admin");
+}

@@ -100,5 +100,6 @@ QVariant StoreQuery::value(const QString& field) const {
     for (int i = 0; i < m_names.size(); ++i)
         if (m_names.at(i).compare(field, Qt::CaseInsensitive) == 0)
             return value(i);
-    throw StoreError(QStringLiteral("Σφάλμα πίνακα: το πεδίο ") + field + QStringLiteral(" δεν υπάρχει"));
+    throw StoreError(QStringLiteral("Σφάλμα πίνακα: το πεδίο ") + field +
+                     QStringLiteral(" δεν υπάρχει"));
 }

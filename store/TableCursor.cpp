@@ -8,7 +8,9 @@
 
 namespace {
 
-QString quoted(const QString& identifier) { return QLatin1Char('"') + identifier + QLatin1Char('"'); }
+QString quoted(const QString& identifier) {
+    return QLatin1Char('"') + identifier + QLatin1Char('"');
+}
 
 const int kRowCacheLimit = 4096;
 
@@ -164,8 +166,9 @@ QString TableCursor::whereClause(QVariantList& values) const {
             values << m_master->value(m_masterField);
         }
     }
-    return conditions.isEmpty() ? QString()
-                                : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+    return conditions.isEmpty()
+               ? QString()
+               : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
 }
 
 void TableCursor::reload(qint64 keepRowId, int fallbackPosition) {
@@ -268,11 +271,10 @@ const QVariantList& TableCursor::rowValues(int position) const {
     QStringList names;
     for (const FieldDef& f : definition().fields)
         names << quoted(f.name);
-    QSqlQuery query = TableStore::instance().exec(QStringLiteral("SELECT ") +
-                                                      names.join(QStringLiteral(", ")) +
-                                                      QStringLiteral(" FROM ") + m_qualified +
-                                                      QStringLiteral(" WHERE rowid = ?"),
-                                                  {rowId});
+    QSqlQuery query = TableStore::instance().exec(
+        QStringLiteral("SELECT ") + names.join(QStringLiteral(", ")) + QStringLiteral(" FROM ") +
+            m_qualified + QStringLiteral(" WHERE rowid = ?"),
+        {rowId});
     QVariantList values;
     if (query.next())
         for (int i = 0; i < names.size(); ++i)
@@ -357,8 +359,9 @@ void TableCursor::post() {
             QStringList marks;
             for (int i = 0; i < names.size(); ++i)
                 marks << QStringLiteral("?");
-            sql += QStringLiteral(" (") + names.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
-                   marks.join(QStringLiteral(", ")) + QLatin1Char(')');
+            sql += QStringLiteral(" (") + names.join(QStringLiteral(", ")) +
+                   QStringLiteral(") VALUES (") + marks.join(QStringLiteral(", ")) +
+                   QLatin1Char(')');
         }
         QSqlQuery query = store.exec(sql, values);
         rowId = query.lastInsertId().toLongLong();
@@ -399,7 +402,8 @@ bool TableCursor::locateWhere(const QString& condition, const QVariantList& cond
     requireBrowse();
     QVariantList values = conditionValues;
     QSqlQuery query = TableStore::instance().exec(
-        QStringLiteral("SELECT rowid FROM ") + m_qualified + QStringLiteral(" WHERE ") + condition, values);
+        QStringLiteral("SELECT rowid FROM ") + m_qualified + QStringLiteral(" WHERE ") + condition,
+        values);
     int best = -1;
     while (query.next()) {
         const int p = positionOfRowId(query.value(0).toLongLong());
@@ -416,7 +420,8 @@ bool TableCursor::locateWhere(const QString& condition, const QVariantList& cond
 bool TableCursor::findKey(const QVariantList& key) {
     const QStringList& primaryKey = definition().primaryKey;
     if (primaryKey.isEmpty() || key.size() != primaryKey.size())
-        throw StoreError(QStringLiteral("Σφάλμα πίνακα: λάθος κλειδί αναζήτησης στον πίνακα ") + m_path);
+        throw StoreError(QStringLiteral("Σφάλμα πίνακα: λάθος κλειδί αναζήτησης στον πίνακα ") +
+                         m_path);
     QStringList conditions;
     for (const QString& k : primaryKey)
         conditions << quoted(k) + QStringLiteral(" = ?");
@@ -424,7 +429,8 @@ bool TableCursor::findKey(const QVariantList& key) {
 }
 
 bool TableCursor::locate(const QString& field, const QVariant& v) {
-    return locateWhere(quoted(definition().fields.at(column(field)).name) + QStringLiteral(" = ?"), {v});
+    return locateWhere(quoted(definition().fields.at(column(field)).name) + QStringLiteral(" = ?"),
+                       {v});
 }
 
 bool TableCursor::locate(const QString& field1, const QVariant& v1, const QString& field2,

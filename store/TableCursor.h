@@ -72,7 +72,8 @@ public:
     // values (a prefix of the order's fields).
     void findNearest(const QVariantList& key);
     bool locate(const QString& field, const QVariant& v);
-    bool locate(const QString& field1, const QVariant& v1, const QString& field2, const QVariant& v2);
+    bool locate(const QString& field1, const QVariant& v1, const QString& field2,
+                const QVariant& v2);
 
     // Reads the row set again (after changes made by statements).
     void refresh();
@@ -96,7 +97,8 @@ private:
     void setPosition(int position);
     const QVariantList& rowValues(int position) const;
     int positionOfRowId(qint64 rowId) const;
-    int compareKeys(const QVariantList& rowKey, const QVariantList& key, const QList<OrderPart>& parts) const;
+    int compareKeys(const QVariantList& rowKey, const QVariantList& key,
+                    const QList<OrderPart>& parts) const;
     void masterMoved();
     bool locateWhere(const QString& condition, const QVariantList& values);
 
@@ -110,8 +112,8 @@ private:
 
     State m_state = State::Inactive;
     QString m_qualified;
-    QVector<qint64> m_rows;             // row ids in order
-    QVector<QVariantList> m_keys;       // the order's field values per row
+    QVector<qint64> m_rows;       // row ids in order
+    QVector<QVariantList> m_keys; // the order's field values per row
     mutable QHash<qint64, int> m_positionById;
     mutable QHash<qint64, QVariantList> m_rowCache;
     int m_pos = -1;

@@ -5,9 +5,15 @@
 
 namespace {
 
-FieldDef text(const QString& name, int width = 0) { return {name, FieldType::Text, width}; }
-FieldDef integer(const QString& name) { return {name, FieldType::Integer, 0}; }
-FieldDef amount(const QString& name) { return {name, FieldType::Amount, 0}; }
+FieldDef text(const QString& name, int width = 0) {
+    return {name, FieldType::Text, width};
+}
+FieldDef integer(const QString& name) {
+    return {name, FieldType::Integer, 0};
+}
+FieldDef amount(const QString& name) {
+    return {name, FieldType::Amount, 0};
+}
 
 // Appends name1 … name5 as text fields.
 void addFive(QList<FieldDef>& fields, const QStringList& names) {
@@ -45,19 +51,20 @@ TableDef protypa() {
                   integer(QStringLiteral("Properties"))},
                  {},
                  {}};
-    for (const char* f : {"FBigName", "FAFM", "FArDil", "FATAK", "FAddr", "FAPO", "FEOS",
-                          "RMast", "RMistotes", "RTrops", "RAkinita"})
+    for (const char* f : {"FBigName", "FAFM", "FArDil", "FATAK", "FAddr", "FAPO", "FEOS", "RMast",
+                          "RMistotes", "RTrops", "RAkinita"})
         def.fields << text(QString::fromLatin1(f));
     return def;
 }
 
 TableDef edra() {
-    TableDef def{QStringLiteral("Edra"), QStringLiteral("Edra.DB"), QStringLiteral("ClrData"),
-                 {}, {QStringLiteral("AFM")}, {}};
+    TableDef def{QStringLiteral("Edra"),    QStringLiteral("Edra.DB"),
+                 QStringLiteral("ClrData"), {},
+                 {QStringLiteral("AFM")},   {}};
     const QList<QPair<const char*, int>> widths = {
-        {"AFM", 15},         {"BigName", 100},     {"SubmitDoy", 100},   {"ActDescr", 100},
-        {"Odos", 100},       {"Arithmos", 20},     {"Dhmos", 100},       {"TK", 20},
-        {"Phone", 100},      {"email", 100},       {"CompUserName", 50}, {"CompPassword", 50},
+        {"AFM", 15},          {"BigName", 100},    {"SubmitDoy", 100},   {"ActDescr", 100},
+        {"Odos", 100},        {"Arithmos", 20},    {"Dhmos", 100},       {"TK", 20},
+        {"Phone", 100},       {"email", 100},      {"CompUserName", 50}, {"CompPassword", 50},
         {"EkprUserName", 50}, {"EkprPassword", 50}};
     for (const auto& [name, width] : widths)
         def.fields << text(QString::fromLatin1(name), width);
@@ -78,11 +85,12 @@ TableDef mistDilMast() {
                  {QStringLiteral("DilCode")},
                  {{QStringLiteral("DilCodeDescIdx"), {{QStringLiteral("DilCode"), true}}}}};
     def.fields << submissionFields();
-    addFive(def.fields, {QStringLiteral("EkmAA"), QStringLiteral("EkmAFM"), QStringLiteral("EkmName"),
-                         QStringLiteral("EkmPososto"), QStringLiteral("EkmIdiotita"),
-                         QStringLiteral("EkmDateApodoxis"), QStringLiteral("EkmCheckApodoxis"),
-                         QStringLiteral("MistAA"), QStringLiteral("MistAFM"), QStringLiteral("MistName"),
-                         QStringLiteral("MistDateApodoxis"), QStringLiteral("MistCheckApodoxis")});
+    addFive(def.fields,
+            {QStringLiteral("EkmAA"), QStringLiteral("EkmAFM"), QStringLiteral("EkmName"),
+             QStringLiteral("EkmPososto"), QStringLiteral("EkmIdiotita"),
+             QStringLiteral("EkmDateApodoxis"), QStringLiteral("EkmCheckApodoxis"),
+             QStringLiteral("MistAA"), QStringLiteral("MistAFM"), QStringLiteral("MistName"),
+             QStringLiteral("MistDateApodoxis"), QStringLiteral("MistCheckApodoxis")});
     def.fields << text(QStringLiteral("EidosTarvenis")) << text(QStringLiteral("SimfonitikoDate"))
                << text(QStringLiteral("MistosiApoDate")) << text(QStringLiteral("MistosiEosDate"))
                << amount(QStringLiteral("TotalMistoma"));
@@ -119,8 +127,9 @@ TableDef mistDilAkinita() {
                  {integer(QStringLiteral("DilCode")), integer(QStringLiteral("AA"))},
                  {QStringLiteral("DilCode"), QStringLiteral("AA")},
                  {}};
-    for (const char* f : {"Eidos", "ATAK", "KAEK", "Odos", "Num", "ZipCode", "Dimos", "Thesi",
-                          "Nomos", "Orofos", "Descr", "MerikiMistosi", "EpifKX", "EpifBX", "EpifOiko"})
+    for (const char* f :
+         {"Eidos", "ATAK", "KAEK", "Odos", "Num", "ZipCode", "Dimos", "Thesi", "Nomos", "Orofos",
+          "Descr", "MerikiMistosi", "EpifKX", "EpifBX", "EpifOiko"})
         def.fields << text(QString::fromLatin1(f));
     def.fields << amount(QStringLiteral("MonthlyMist"));
     for (const char* f : {"ExistsDEH", "DEH", "CertNum", "CertDate", "CertAMEPith", "CertAFMEPith",
@@ -129,7 +138,9 @@ TableDef mistDilAkinita() {
     return def;
 }
 
-QString quoted(const QString& identifier) { return QLatin1Char('"') + identifier + QLatin1Char('"'); }
+QString quoted(const QString& identifier) {
+    return QLatin1Char('"') + identifier + QLatin1Char('"');
+}
 
 QString sqlType(const FieldDef& f) {
     switch (f.type) {
@@ -194,7 +205,8 @@ QStringList TableSchema::createStatements(const TableDef& def) {
         QStringList keys;
         for (const QString& k : def.primaryKey)
             keys << quoted(k);
-        columns << QStringLiteral("PRIMARY KEY (") + keys.join(QStringLiteral(", ")) + QLatin1Char(')');
+        columns << QStringLiteral("PRIMARY KEY (") + keys.join(QStringLiteral(", ")) +
+                       QLatin1Char(')');
     }
     QStringList statements;
     statements << QStringLiteral("CREATE TABLE ") + quoted(def.name) + QStringLiteral(" (") +
@@ -203,9 +215,9 @@ QStringList TableSchema::createStatements(const TableDef& def) {
         QStringList parts;
         for (const IndexPart& p : index.parts)
             parts << quoted(p.field) + (p.descending ? QStringLiteral(" DESC") : QString());
-        statements << QStringLiteral("CREATE INDEX ") + quoted(index.name) + QStringLiteral(" ON ") +
-                          quoted(def.name) + QStringLiteral(" (") + parts.join(QStringLiteral(", ")) +
-                          QLatin1Char(')');
+        statements << QStringLiteral("CREATE INDEX ") + quoted(index.name) +
+                          QStringLiteral(" ON ") + quoted(def.name) + QStringLiteral(" (") +
+                          parts.join(QStringLiteral(", ")) + QLatin1Char(')');
     }
     return statements;
 }

@@ -49,7 +49,8 @@ TableStore::TableStore() {
     sqlite3* handle = handleOf(m_db);
     if (!handle)
         throw StoreError(QStringLiteral("Σφάλμα πίνακα: ο οδηγός SQLite δεν είναι διαθέσιμος"));
-    sqlite3_create_collation(handle, GreekOrder::collationName, SQLITE_UTF8, nullptr, greekCollation);
+    sqlite3_create_collation(handle, GreekOrder::collationName, SQLITE_UTF8, nullptr,
+                             greekCollation);
 }
 
 QString TableStore::canonical(const QString& tablePath) const {

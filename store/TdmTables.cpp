@@ -31,7 +31,8 @@ TdmTables::TdmTables() {
 }
 
 QString TdmTables::companyTablePath(const QString& afm, const QString& tableName) {
-    return QStringLiteral("Data\\") + afm + QLatin1Char('\\') + TableSchema::byName(tableName).fileName;
+    return QStringLiteral("Data\\") + afm + QLatin1Char('\\') +
+           TableSchema::byName(tableName).fileName;
 }
 
 void TdmTables::copyTemplates(const QString& folder, const QStringList& tableNames) {
@@ -46,7 +47,9 @@ void TdmTables::CreateCompanyTables(const QString& folder) {
     copyTemplates(folder, QStringList{QStringLiteral("Edra")} + kDeclarationTables);
 }
 
-void TdmTables::ResetDeclarationTables(const QString& folder) { copyTemplates(folder, kDeclarationTables); }
+void TdmTables::ResetDeclarationTables(const QString& folder) {
+    copyTemplates(folder, kDeclarationTables);
+}
 
 void TdmTables::AttachCompanyTables(const QString& afm) {
     tblEdra.setTableName(companyTablePath(afm, QStringLiteral("Edra")));

@@ -19,7 +19,8 @@ bool TemplateFiles::copyOver(const QString& templatePath, const QString& targetP
     QFile::setPermissions(temporary, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                          QFile::WriteGroup | QFile::ReadOther);
     // rename() replaces the target in one step: readers see the old table or the new one.
-    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0) {
+    if (std::rename(QFile::encodeName(temporary).constData(),
+                    QFile::encodeName(target).constData()) != 0) {
         QFile::remove(temporary);
         return false;
     }

@@ -17,8 +17,10 @@ private Q_SLOTS:
         dmTables().EnsureUsersTable();
         const int perWriter = 150;
         QProcess first, second;
-        first.start(QStringLiteral(STORE_WRITER), {folder.root(), QStringLiteral("a"), QString::number(perWriter)});
-        second.start(QStringLiteral(STORE_WRITER), {folder.root(), QStringLiteral("b"), QString::number(perWriter)});
+        first.start(QStringLiteral(STORE_WRITER),
+                    {folder.root(), QStringLiteral("a"), QString::number(perWriter)});
+        second.start(QStringLiteral(STORE_WRITER),
+                     {folder.root(), QStringLiteral("b"), QString::number(perWriter)});
         QVERIFY(first.waitForFinished(120000));
         QVERIFY(second.waitForFinished(120000));
         QCOMPARE(first.exitCode(), 0);
@@ -35,7 +37,8 @@ private Q_SLOTS:
 
         TableStore& store = TableStore::instance();
         const QString schema = store.acquire(QStringLiteral("Tables\\Users.db"));
-        QSqlQuery check = store.exec(QStringLiteral("PRAGMA ") + schema + QStringLiteral(".integrity_check"));
+        QSqlQuery check =
+            store.exec(QStringLiteral("PRAGMA ") + schema + QStringLiteral(".integrity_check"));
         QVERIFY(check.next());
         QCOMPARE(check.value(0).toString(), QStringLiteral("ok"));
         check.finish();

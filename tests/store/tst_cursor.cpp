@@ -102,12 +102,14 @@ private Q_SLOTS:
     void filtersByOperatorEvenWithAQuoteInTheName() {
         addCompany(*comps, QStringLiteral("100"), QStringLiteral("Α"), QStringLiteral("O'Brien"));
         addCompany(*comps, QStringLiteral("200"), QStringLiteral("Β"), QStringLiteral("maria"));
-        addCompany(*comps, QStringLiteral("300"), QStringLiteral("Γ"), QStringLiteral("O'Brien') OR ('1'='1"));
-        comps->setFilter(QStringLiteral("(UserName = ") + sqlQuoted(QStringLiteral("O'Brien")) + QStringLiteral(")"));
+        addCompany(*comps, QStringLiteral("300"), QStringLiteral("Γ"),
+                   QStringLiteral("O'Brien') OR ('1'='1"));
+        comps->setFilter(QStringLiteral("(UserName = ") + sqlQuoted(QStringLiteral("O'Brien")) +
+                         QStringLiteral(")"));
         comps->setFiltered(true);
         QCOMPARE(column(*comps, QStringLiteral("AFM")), QStringList{"100"});
-        comps->setFilter(QStringLiteral("(UserName = ") + sqlQuoted(QStringLiteral("O'Brien') OR ('1'='1")) +
-                         QStringLiteral(")"));
+        comps->setFilter(QStringLiteral("(UserName = ") +
+                         sqlQuoted(QStringLiteral("O'Brien') OR ('1'='1")) + QStringLiteral(")"));
         QCOMPARE(column(*comps, QStringLiteral("AFM")), QStringList{"300"});
         comps->setFiltered(false);
         QCOMPARE(comps->recordCount(), 3);
@@ -138,7 +140,8 @@ private Q_SLOTS:
         comps->findNearest({QStringLiteral("Ρ")});
         QCOMPARE(comps->text(QStringLiteral("AFM")), QStringLiteral("3"));
         comps->findNearest({QStringLiteral("Ω")});
-        QCOMPARE(comps->text(QStringLiteral("AFM")), QStringLiteral("3")); // nothing after: the last row
+        QCOMPARE(comps->text(QStringLiteral("AFM")),
+                 QStringLiteral("3")); // nothing after: the last row
     }
 
     void findsTheNearestTaxNumberOnThePrimaryOrder() {
@@ -156,8 +159,8 @@ private Q_SLOTS:
         addCompany(*comps, QStringLiteral("3"), QStringLiteral("Β"), QStringLiteral("nikos"));
         QVERIFY(comps->locate(QStringLiteral("UserName"), QStringLiteral("nikos")));
         QCOMPARE(comps->text(QStringLiteral("AFM")), QStringLiteral("2"));
-        QVERIFY(comps->locate(QStringLiteral("CompName"), QStringLiteral("Β"), QStringLiteral("username"),
-                              QStringLiteral("nikos")));
+        QVERIFY(comps->locate(QStringLiteral("CompName"), QStringLiteral("Β"),
+                              QStringLiteral("username"), QStringLiteral("nikos")));
         QCOMPARE(comps->text(QStringLiteral("AFM")), QStringLiteral("3"));
         QVERIFY(!comps->locate(QStringLiteral("UserName"), QStringLiteral("kanenas")));
         QCOMPARE(comps->text(QStringLiteral("AFM")), QStringLiteral("3"));
@@ -190,7 +193,8 @@ private Q_SLOTS:
             dm.tblMistDilAkinita.setValue(QStringLiteral("AA"), 1);
             dm.tblMistDilAkinita.post();
         }
-        QCOMPARE(column(dm.tblMistDilMast, QStringLiteral("DilCode")), (QStringList{"30", "20", "10"}));
+        QCOMPARE(column(dm.tblMistDilMast, QStringLiteral("DilCode")),
+                 (QStringList{"30", "20", "10"}));
         dm.tblMistDilMast.first();
         dm.tblMistDilMast.next(); // 20
         QCOMPARE(dm.tblMistDilDet.recordCount(), 3);
@@ -198,7 +202,8 @@ private Q_SLOTS:
         QCOMPARE(dm.tblMistDilAkinita.recordCount(), 1);
         QCOMPARE(dm.tblMistDilAkinita.text(QStringLiteral("DilCode")), QStringLiteral("20"));
         QVERIFY(dm.tblMistDilMast.findKey({10}));
-        QCOMPARE(column(dm.tblMistDilDet, QStringLiteral("TropDilCode")), (QStringList{"1003", "1002", "1001"}));
+        QCOMPARE(column(dm.tblMistDilDet, QStringLiteral("TropDilCode")),
+                 (QStringList{"1003", "1002", "1001"}));
 
         dm.tblMistDilMast.setFilter(QStringLiteral("FilterField = 1"));
         dm.tblMistDilMast.setFiltered(true);

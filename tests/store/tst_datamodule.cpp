@@ -1,8 +1,8 @@
 // Creating, resetting and attaching tables from their templates.
 
 #include "store/StoreError.h"
-#include "store/TdmTables.h"
 #include "store/TableStore.h"
+#include "store/TdmTables.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/TestMain.h"
 
@@ -46,7 +46,8 @@ private Q_SLOTS:
     void ensuringTwiceKeepsWhatWasWritten() {
         TestFolder folder;
         dmTables().EnsureUsersTable();
-        addRow(QStringLiteral("Tables\\Users.db"), QStringLiteral("UserName"), QStringLiteral("maria"));
+        addRow(QStringLiteral("Tables\\Users.db"), QStringLiteral("UserName"),
+               QStringLiteral("maria"));
         dmTables().EnsureUsersTable();
         QCOMPARE(rows(QStringLiteral("Tables\\Users.db")), 2);
         dmTables().EnsureSharedTables();
@@ -61,7 +62,8 @@ private Q_SLOTS:
         QDir().mkpath(folder.path(QStringLiteral("Data/094000000")));
         const QString company = QStringLiteral("Data\\094000000");
         dmTables().CreateCompanyTables(company);
-        addRow(company + QStringLiteral("\\Edra.DB"), QStringLiteral("AFM"), QStringLiteral("094000000"));
+        addRow(company + QStringLiteral("\\Edra.DB"), QStringLiteral("AFM"),
+               QStringLiteral("094000000"));
         addRow(company + QStringLiteral("\\MistDilMast.DB"), QStringLiteral("DilCode"), 5);
         addRow(company + QStringLiteral("\\MistDilDet.DB"), QStringLiteral("DilCode"), 5);
         addRow(company + QStringLiteral("\\MistDilAkinita.DB"), QStringLiteral("DilCode"), 5);
@@ -84,7 +86,8 @@ private Q_SLOTS:
         TableCursor open;
         open.setTableName(QStringLiteral("Data\\1\\MistDilMast.DB"));
         open.open();
-        QVERIFY_THROWS_EXCEPTION(StoreError, dmTables().ResetDeclarationTables(QStringLiteral("Data\\1")));
+        QVERIFY_THROWS_EXCEPTION(StoreError,
+                                 dmTables().ResetDeclarationTables(QStringLiteral("Data\\1")));
         QCOMPARE(open.recordCount(), 1);
         open.refresh();
         QCOMPARE(open.recordCount(), 1);
@@ -95,7 +98,8 @@ private Q_SLOTS:
         QDir().mkpath(folder.path(QStringLiteral("Data/123456783")));
         dmTables().CreateCompanyTables(QStringLiteral("Data\\123456783"));
         dmTables().AttachCompanyTables(QStringLiteral("123456783"));
-        QCOMPARE(dmTables().tblMistDilMast.tableName(), QStringLiteral("Data\\123456783\\MistDilMast.DB"));
+        QCOMPARE(dmTables().tblMistDilMast.tableName(),
+                 QStringLiteral("Data\\123456783\\MistDilMast.DB"));
         QCOMPARE(dmTables().tblMistDilMast.indexName(), QStringLiteral("DilCodeDescIdx"));
         dmTables().tblEdra.open();
         QVERIFY(dmTables().tblEdra.isEmpty());

@@ -34,11 +34,13 @@ class TestStatements : public QObject {
                             "(1203, 'Οριστικοποιημένη', 1, 'ΠΑΠΑΔΟΠΟΥΛΟΣ'), "
                             "(4512, 'Προσωρινά Αποθηκευμένο', 1, 'ΟΙΚΟΝΟΜΟΥ')"));
         exec(QStringLiteral("INSERT INTO '") + det +
-             QStringLiteral("' (DilCode, TropDilCode, StadioYpovolis) VALUES "
-                            "(1203, 2001, 'Οριστικοποιημένη'), (1203, 2002, 'Προσωρινά Αποθηκευμένο'),"
-                            "(4512, 3001, 'Οριστικοποιημένη')"));
+             QStringLiteral(
+                 "' (DilCode, TropDilCode, StadioYpovolis) VALUES "
+                 "(1203, 2001, 'Οριστικοποιημένη'), (1203, 2002, 'Προσωρινά Αποθηκευμένο'),"
+                 "(4512, 3001, 'Οριστικοποιημένη')"));
         exec(QStringLiteral("INSERT INTO '") + akin +
-             QStringLiteral("' (DilCode, AA, ATAK) VALUES (1203, 1, '1450'), (4512, 1, '77'), (4512, 2, '78')"));
+             QStringLiteral("' (DilCode, AA, ATAK) VALUES (1203, 1, '1450'), (4512, 1, '77'), "
+                            "(4512, 2, '78')"));
     }
 
 private Q_SLOTS:
@@ -51,14 +53,20 @@ private Q_SLOTS:
     void cleanup() { folder.reset(); }
 
     void clearsEveryFilterMark() {
-        exec(QStringLiteral("Update  '") + mast + QStringLiteral("'") + QStringLiteral(" SET FilterField = 0"));
-        QCOMPARE(count(QStringLiteral("SELECT DilCode from '") + mast + QStringLiteral("' where FilterField = 1")), 0);
-        QCOMPARE(count(QStringLiteral("SELECT DilCode from '") + mast + QStringLiteral("' where FilterField = 0")), 2);
+        exec(QStringLiteral("Update  '") + mast + QStringLiteral("'") +
+             QStringLiteral(" SET FilterField = 0"));
+        QCOMPARE(count(QStringLiteral("SELECT DilCode from '") + mast +
+                       QStringLiteral("' where FilterField = 1")),
+                 0);
+        QCOMPARE(count(QStringLiteral("SELECT DilCode from '") + mast +
+                       QStringLiteral("' where FilterField = 0")),
+                 2);
     }
 
     void countsStoredDeclarations() {
         QCOMPARE(count(QStringLiteral("SELECT  DilCode  from '") + mast + QStringLiteral("'")), 2);
-        QCOMPARE(count(QStringLiteral("SELECT  TropDilCode  from '") + det + QStringLiteral("'")), 3);
+        QCOMPARE(count(QStringLiteral("SELECT  TropDilCode  from '") + det + QStringLiteral("'")),
+                 3);
     }
 
     void findsTheInitialDeclarationOfAnAmendment() {
@@ -73,15 +81,18 @@ private Q_SLOTS:
     void deletesProvisionallySavedDeclarations() {
         StoreQuery q;
         q.setSql(QStringLiteral("DELETE From '") + akin + QStringLiteral("'"));
-        q.addLine(QStringLiteral(" Where DilCode in (Select DilCode from  '") + mast + QStringLiteral("'"));
-        q.addLine(QStringLiteral("                   Where StadioYpovolis = 'Προσωρινά Αποθηκευμένο')"));
+        q.addLine(QStringLiteral(" Where DilCode in (Select DilCode from  '") + mast +
+                  QStringLiteral("'"));
+        q.addLine(
+            QStringLiteral("                   Where StadioYpovolis = 'Προσωρινά Αποθηκευμένο')"));
         QCOMPARE(q.execSql(), 2);
         exec(QStringLiteral("DELETE From '") + det + QStringLiteral("'") +
              QStringLiteral(" Where StadioYpovolis = 'Προσωρινά Αποθηκευμένο'"));
         exec(QStringLiteral("DELETE From '") + mast + QStringLiteral("'") +
              QStringLiteral(" Where StadioYpovolis = 'Προσωρινά Αποθηκευμένο'"));
         QCOMPARE(count(QStringLiteral("SELECT  DilCode  from '") + mast + QStringLiteral("'")), 1);
-        QCOMPARE(count(QStringLiteral("SELECT  TropDilCode  from '") + det + QStringLiteral("'")), 2);
+        QCOMPARE(count(QStringLiteral("SELECT  TropDilCode  from '") + det + QStringLiteral("'")),
+                 2);
         QCOMPARE(count(QStringLiteral("SELECT  *  from '") + akin + QStringLiteral("'")), 1);
     }
 
@@ -99,7 +110,8 @@ private Q_SLOTS:
     void aQuotedNumberMatchesTheIntegerField() {
         StoreQuery q;
         q.setSql(QStringLiteral("SELECT  *  from '") + det + QStringLiteral("'"));
-        q.addLine(QStringLiteral(" where DilCode = '") + QStringLiteral("1203") + QStringLiteral("'"));
+        q.addLine(QStringLiteral(" where DilCode = '") + QStringLiteral("1203") +
+                  QStringLiteral("'"));
         q.open();
         QCOMPARE(q.recordCount(), 2);
         QVERIFY(q.fieldNames().contains(QStringLiteral("TotalMistoma")));
@@ -107,7 +119,8 @@ private Q_SLOTS:
 
     void acceptsForwardSlashesAndTheSameFileTwice() {
         const QString slashed = QStringLiteral("Data/094000000/MistDilMast.DB");
-        QCOMPARE(count(QStringLiteral("SELECT a.DilCode from '") + slashed + QStringLiteral("' a, '") + mast +
+        QCOMPARE(count(QStringLiteral("SELECT a.DilCode from '") + slashed +
+                       QStringLiteral("' a, '") + mast +
                        QStringLiteral("' b where a.DilCode = b.DilCode")),
                  2);
     }
@@ -128,9 +141,12 @@ private Q_SLOTS:
     void aFailedStatementChangesNothing() {
         StoreQuery q;
         // The second row repeats a key: the whole statement is refused.
-        q.setSql(QStringLiteral("INSERT INTO '") + mast + QStringLiteral("' (DilCode) VALUES (7), (1203)"));
+        q.setSql(QStringLiteral("INSERT INTO '") + mast +
+                 QStringLiteral("' (DilCode) VALUES (7), (1203)"));
         QVERIFY_THROWS_EXCEPTION(StoreError, q.execSql());
-        QCOMPARE(count(QStringLiteral("SELECT DilCode from '") + mast + QStringLiteral("' where DilCode = 7")), 0);
+        QCOMPARE(count(QStringLiteral("SELECT DilCode from '") + mast +
+                       QStringLiteral("' where DilCode = 7")),
+                 0);
     }
 
 private:

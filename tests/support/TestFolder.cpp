@@ -27,4 +27,6 @@ TestFolder::~TestFolder() {
     WorkFolder::setRoot(m_previousRoot);
 }
 
-QString TestFolder::path(const QString& relative) const { return m_dir.path() + QLatin1Char('/') + relative; }
+QString TestFolder::path(const QString& relative) const {
+    return m_dir.path() + QLatin1Char('/') + relative;
+}

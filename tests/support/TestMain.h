@@ -9,16 +9,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#define LETHORA_TEST_MAIN(TestClass)                                                              \
-    int main(int argc, char** argv) {                                                             \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                                  \
-        QTemporaryDir settingsDir;                                                                \
+#define LETHORA_TEST_MAIN(TestClass)                                                               \
+    int main(int argc, char** argv) {                                                              \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                   \
+        QTemporaryDir settingsDir;                                                                 \
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());     \
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());        \
         qputenv("XDG_CONFIG_HOME", settingsDir.path().toLocal8Bit());                              \
-        QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));                            \
-        QApplication app(argc, argv);                                                             \
-        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));                           \
-        TestClass test;                                                                           \
-        return QTest::qExec(&test, argc, argv);                                                   \
+        QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));                             \
+        QApplication app(argc, argv);                                                              \
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));                            \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -14,7 +14,8 @@ namespace {
 bool run(sqlite3* db, const QString& sql) {
     char* error = nullptr;
     if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-        std::fprintf(stderr, "make-templates: %s: %s\n", error ? error : "?", sql.toUtf8().constData());
+        std::fprintf(stderr, "make-templates: %s: %s\n", error ? error : "?",
+                     sql.toUtf8().constData());
         sqlite3_free(error);
         return false;
     }
@@ -28,7 +29,8 @@ bool makeTemplate(const QString& root, const TableDef& def) {
     QFile::remove(file);
     sqlite3* db = nullptr;
     if (sqlite3_open(QFile::encodeName(file).constData(), &db) != SQLITE_OK) {
-        std::fprintf(stderr, "make-templates: cannot create %s\n", QFile::encodeName(file).constData());
+        std::fprintf(stderr, "make-templates: cannot create %s\n",
+                     QFile::encodeName(file).constData());
         sqlite3_close(db);
         return false;
     }
@@ -36,8 +38,9 @@ bool makeTemplate(const QString& root, const TableDef& def) {
     for (const QString& statement : TableSchema::createStatements(def))
         ok = ok && run(db, statement);
     if (def.name == QLatin1String("Users"))
-        ok = ok && run(db, QStringLiteral("INSERT INTO \"Users\" (\"UserName\", \"Pass\", \"Rights\") "
-                                          "VALUES ('admin', '', 'D')"));
+        ok = ok &&
+             run(db, QStringLiteral("INSERT INTO \"Users\" (\"UserName\", \"Pass\", \"Rights\") "
+                                    "VALUES ('admin', '', 'D')"));
     sqlite3_close(db);
     return ok;
 }

@@ -1,0 +1,139 @@
+#include "operators/OperatorLogic.h"
+#include "common/Messages.h"
+#include "operators/CurrentOperator.h"
+#include "operators/RememberedOperator.h"
+#include "store/TdmTables.h"
+
+namespace {
+// Opens a cursor for the life of a command and closes it after, whatever happens.
+class OpenFor {
+public:
+    explicit OpenFor(TableCursor& cursor) : m_cursor(cursor), m_wasOpen(cursor.isOpen()) {
+        if (!m_wasOpen)
+            m_cursor.open();
+    }
+    ~OpenFor() {
+        if (!m_wasOpen)
+            m_cursor.close();
+    }
+
+private:
+    TableCursor& m_cursor;
+    bool m_wasOpen;
+};
+} // namespace
+
+Login::Preparation Login::prepare() {
+    TdmTables& dm = dmTables();
+    dm.EnsureUsersTable();
+    Preparation result;
+    result.proposedName = RememberedOperator::read();
+    if (result.proposedName.isEmpty())
+        result.proposedName = adminName();
+    OpenFor users(dm.tblUsers);
+    result.firstTime =
+        dm.tblUsers.findKey({adminName()}) && dm.tblUsers.text(QStringLiteral("Pass")).isEmpty();
+    return result;
+}
+
+bool Login::attempt(const QString& userName, const QString& password,
+                    const std::function<bool()>& askNewPassword) {
+    TableCursor& users = dmTables().tblUsers;
+    OpenFor open(users);
+    if (!users.findKey({userName})) {
+        showMessage(OperatorTexts::kWrongName);
+        return false;
+    }
+    if (password != users.text(QStringLiteral("Pass"))) {
+        showMessage(OperatorTexts::kWrongPassword);
+        return false;
+    }
+    OperatorRecord& op = CurrentOperator();
+    op.UserName = users.text(QStringLiteral("UserName"));
+    op.Pass = users.text(QStringLiteral("Pass"));
+    op.Rights = users.text(QStringLiteral("Rights"));
+    const bool loggedIn = !password.isEmpty() || askNewPassword();
+    if (loggedIn)
+        RememberedOperator::write(op.UserName);
+    return loggedIn;
+}
+
+PasswordChange::Outcome PasswordChange::save(const QString& first, const QString& second) {
+    if (first != second) {
+        showMessage(OperatorTexts::kPasswordsDiffer);
+        return Outcome::Differ;
+    }
+    if (first.isEmpty()) {
+        showMessage(OperatorTexts::kEmptyPassword);
+        return Outcome::Empty;
+    }
+    TableCursor& users = dmTables().tblUsers;
+    if (!users.findKey({CurrentOperator().UserName})) {
+        showMessage(OperatorTexts::kNoSuchOperator);
+        return Outcome::NoOperator;
+    }
+    users.edit();
+    users.setValue(QStringLiteral("Pass"), first);
+    users.post();
+    CurrentOperator().Pass = first;
+    showMessage(OperatorTexts::kPasswordChanged);
+    return Outcome::Saved;
+}
+
+QString OperatorAdmin::letterOfItem(int item) {
+    static const QStringList letters = {QStringLiteral("D"), QStringLiteral("I"),
+                                        QStringLiteral("V")};
+    return letters.value(item, QStringLiteral("V"));
+}
+
+int OperatorAdmin::itemOfLetter(const QString& letter) {
+    if (letter == QLatin1String("D"))
+        return 0;
+    if (letter == QLatin1String("I"))
+        return 1;
+    return 2;
+}
+
+bool OperatorAdmin::saveOperator(const QString& userName, const QString& password, int levelItem) {
+    if (password.isEmpty()) {
+        showMessage(OperatorTexts::kEmptyPassword);
+        return false;
+    }
+    TableCursor& users = dmTables().tblUsers;
+    if (users.findKey({userName})) {
+        if (!askYesNo(OperatorTexts::kOperatorExists))
+            return false;
+        users.edit();
+    } else {
+        users.insert();
+        users.setValue(QStringLiteral("UserName"), userName);
+    }
+    users.setValue(QStringLiteral("Pass"), password);
+    users.setValue(QStringLiteral("Rights"), letterOfItem(levelItem));
+    users.post();
+    return true;
+}
+
+bool OperatorAdmin::deleteCurrentOperator() {
+    TableCursor& users = dmTables().tblUsers;
+    if (users.isEmpty())
+        return false;
+    const QString name = users.text(QStringLiteral("UserName"));
+    if (name == adminName()) {
+        showMessage(OperatorTexts::kAdminNotDeleted);
+        return false;
+    }
+    if (!askYesNo(OperatorTexts::kDeleteQuestion + QLatin1Char('"') + name + QLatin1Char('"')))
+        return false;
+    users.remove();
+    return true;
+}
+
+void OperatorAdmin::assignCurrentCompany(const QString& userName) {
+    TableCursor& comps = dmTables().tblComps;
+    if (comps.isEmpty())
+        return;
+    comps.edit();
+    comps.setValue(QStringLiteral("UserName"), userName);
+    comps.post();
+}

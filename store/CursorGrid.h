@@ -1,0 +1,36 @@
+#pragma once
+// A read-only grid over a cursor: a table model of chosen fields with their headings,
+// and the binding that keeps the grid's current row and the cursor's together.
+
+#include "store/TableCursor.h"
+
+#include <QAbstractTableModel>
+#include <QPointer>
+
+class QTableView;
+
+struct GridColumn {
+    QString field;
+    QString heading;
+};
+
+class CursorModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    CursorModel(TableCursor* cursor, const QList<GridColumn>& columns, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    TableCursor* cursor() const { return m_cursor; }
+
+private:
+    QPointer<TableCursor> m_cursor;
+    QList<GridColumn> m_columns;
+};
+
+// Shows the cursor in the view: whole-row selection, read-only; selecting a row moves
+// the cursor there, and a move of the cursor selects its row.
+void bindGrid(QTableView* view, TableCursor* cursor, const QList<GridColumn>& columns);
