@@ -1,0 +1,112 @@
+#include "exports/Spreadsheet.h"
+#include "common/ErrorReport.h"
+
+#include <cmath>
+
+namespace {
+
+[[noreturn]] void refuseArgument(const QString& operation, int value) {
+    throw AppError(QStringLiteral("Το λογιστικό φύλλο δεν δέχεται την τιμή %1 για «%2».")
+                       .arg(value)
+                       .arg(operation));
+}
+
+HorizontalAlignment alignmentOf(int value) {
+    switch (value) {
+    case xl::General:
+        return HorizontalAlignment::General;
+    case xl::Left:
+        return HorizontalAlignment::Left;
+    case xl::Center:
+        return HorizontalAlignment::Centre;
+    case xl::Right:
+        return HorizontalAlignment::Right;
+    }
+    refuseArgument(QStringLiteral("HorizontalAlignment"), value);
+}
+
+} // namespace
+
+void CellBlock::setValue(const QString& text) const {
+    m_sheet->setText(m_area, text);
+}
+
+void CellBlock::setValue(double number) const {
+    if (!std::isfinite(number))
+        throw AppError(QStringLiteral("Το λογιστικό φύλλο δεν δέχεται μη πεπερασμένο αριθμό."));
+    m_sheet->setNumber(m_area, number);
+}
+
+void CellBlock::setNumberFormat(const QString& code) const {
+    m_sheet->setNumberFormat(m_area, code);
+}
+
+void CellBlock::setHorizontalAlignment(int alignment) const {
+    m_sheet->setAlignment(m_area, alignmentOf(alignment));
+}
+
+void CellBlock::setMergeCells(bool merged) const {
+    m_sheet->setMerged(m_area, merged);
+}
+
+CellBlock CellBlock::entireColumn() const {
+    return CellBlock(*m_sheet, {1, m_area.left, kSheetRows, m_area.right});
+}
+
+void CellBlock::autoFit() const {
+    if (!m_area.spansWholeColumns())
+        throw AppError(QStringLiteral("Η προσαρμογή πλάτους «%1» γίνεται μόνο σε ολόκληρες στήλες.")
+                           .arg(areaName(m_area)));
+    m_sheet->autoFitColumns(m_area.left, m_area.right);
+}
+
+CellBorder CellBlock::borders(int edge) const {
+    if (edge != xl::EdgeBottom)
+        refuseArgument(QStringLiteral("Borders"), edge);
+    return CellBorder(*this);
+}
+
+void CellFont::setBold(bool bold) const {
+    m_block.sheet().setBold(m_block.area(), bold);
+}
+
+void CellInterior::setColor(int colour) const {
+    if (colour < 0 || colour > 0xFFFFFF)
+        refuseArgument(QStringLiteral("Interior.Color"), colour);
+    m_block.sheet().setFill(m_block.area(), colour);
+}
+
+void CellBorder::setWeight(int weight) const {
+    if (weight != xl::Thin)
+        refuseArgument(QStringLiteral("Borders.Weight"), weight);
+    m_block.sheet().setBottomLine(m_block.area(), BottomLine::Thin);
+}
+
+void CellBorder::setLineStyle(int lineStyle) const {
+    BottomLine line = BottomLine::None;
+    if (lineStyle == xl::Double)
+        line = BottomLine::Double;
+    else if (lineStyle == xl::Continuous)
+        line = BottomLine::Thin;
+    else if (lineStyle != xl::LineStyleNone)
+        refuseArgument(QStringLiteral("Borders.LineStyle"), lineStyle);
+    m_block.sheet().setBottomLine(m_block.area(), line);
+}
+
+CellBlock Sheet::cells(int row, int column) {
+    checkCellPlace(row, column);
+    return CellBlock(*this, {row, column, row, column});
+}
+
+CellBlock Sheet::range(const QString& reference) {
+    return CellBlock(*this, parseBlockReference(reference));
+}
+
+CellBlock Sheet::range(const QString& first, const QString& last) {
+    return CellBlock(*this, parseBlockReference(first, last));
+}
+
+CellBlock Sheet::columns(int column) {
+    checkCellPlace(1, column);
+    return CellBlock(*this, {1, column, kSheetRows, column});
+}
