@@ -1,46 +1,24 @@
 // The rules of the version check without a network: version texts, the file list,
-// the progress texts, the judgement of a download and writing the setup program.
+// the progress texts and the judgement of a download.
 
-#include "common/ErrorReport.h"
-#include "common/WorkFolder.h"
 #include "tests/support/TestMain.h"
 #include "updates/FileList.h"
 #include "updates/SetupProgram.h"
-#include "updates/StartupCheck.h"
 #include "updates/TransferCounters.h"
 #include "updates/UpdateFailure.h"
 #include "updates/VersionText.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 class TestUpdateRules : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-
-    static QByteArray readFile(const QString& relative) {
-        QFile file(WorkFolder::path(relative));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
 private Q_SLOTS:
-    void init() { WorkFolder::setRoot(m_dir.path()); }
-    void cleanup() {
-        QDir(m_dir.path()).removeRecursively();
-        QDir().mkpath(m_dir.path());
-    }
-
     void versionTextsCompareCharacterByCharacter_data() {
         QTest::addColumn<QByteArray>("answer");
         QTest::addColumn<bool>("newer");
         QTest::newRow("equal") << QByteArray("2025 (ver 06.21)") << false;
         QTest::newRow("equal with a line break") << QByteArray("  2025 (ver 06.21)\r\n") << false;
         QTest::newRow("next release") << QByteArray("2025 (ver 06.22)") << true;
-        QTest::newRow("next year") << QByteArray("2026 (ver 01.00)") << true;
         QTest::newRow("older") << QByteArray("2025 (ver 06.20)") << false;
-        QTest::newRow("last year") << QByteArray("2024 (ver 09.99)") << false;
-        QTest::newRow("longer, same start") << QByteArray("2025 (ver 06.21a)") << true;
         QTest::newRow("as text, not as number") << QByteArray("2025 (ver 06.3)") << true;
         QTest::newRow("capital letters sort first") << QByteArray("2025 (VER 07.00)") << false;
     }
@@ -78,16 +56,12 @@ private Q_SLOTS:
     void aMalformedFileListFails_data() {
         QTest::addColumn<QByteArray>("answer");
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("count only") << QByteArray("2");
         QTest::newRow("pairs missing") << QByteArray("2<br/>Setup.exe<br/>3000");
         QTest::newRow("half a pair") << QByteArray("2<br/>Setup.exe<br/>3000<br/>Help.chm");
         QTest::newRow("count not a number") << QByteArray("two<br/>a<br/>1<br/>b<br/>2");
         QTest::newRow("size not a number") << QByteArray("1<br/>Setup.exe<br/>3 KB");
-        QTest::newRow("size with decimals") << QByteArray("1<br/>Setup.exe<br/>3000,5");
         QTest::newRow("negative size") << QByteArray("1<br/>Setup.exe<br/>-3000");
-        QTest::newRow("negative count") << QByteArray("-1<br/>Setup.exe<br/>3000");
         QTest::newRow("huge count") << QByteArray("9223372036854775807<br/>a<br/>1");
-        QTest::newRow("an error page") << QByteArray("<html><body>Not Found</body></html>");
     }
     void aMalformedFileListFails() {
         QFETCH(QByteArray, answer);
@@ -140,33 +114,6 @@ private Q_SLOTS:
         QCOMPARE(SetupProgram::judge(5000, 5000), Verdict::Keep);
         QCOMPARE(SetupProgram::judge(3000, 5000), Verdict::Incomplete);
         QCOMPARE(SetupProgram::judge(6000, 5000), Verdict::Incomplete);
-    }
-
-    void theSetupProgramIsWrittenUnchanged() {
-        QByteArray program(4096, '\0');
-        for (int i = 0; i < program.size(); ++i)
-            program[i] = char(i * 7);
-        SetupProgram::save(program); // "Upgrade" does not exist yet
-        QCOMPARE(readFile(QStringLiteral("Upgrade/Setup.exe")), program);
-
-        SetupProgram::save("MZ replaced");
-        QCOMPARE(readFile(QStringLiteral("Upgrade/Setup.exe")), QByteArray("MZ replaced"));
-        QCOMPARE(QDir(WorkFolder::path(QStringLiteral("Upgrade"))).entryList(QDir::Files),
-                 QStringList{QStringLiteral("Setup.exe")});
-    }
-
-    void aSetupProgramThatCannotBeWrittenIsReported() {
-        QFile blocker(WorkFolder::path(QStringLiteral("Upgrade")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
-        blocker.close();
-        QVERIFY_THROWS_EXCEPTION(AppError, SetupProgram::save(QByteArray(2000, 'x')));
-    }
-
-    void theMarkerSwitchesTheStartupCheckOff() {
-        QVERIFY(!StartupCheck::isSwitchedOff());
-        StartupCheck::switchOff();
-        QVERIFY(StartupCheck::isSwitchedOff());
-        QCOMPARE(readFile(QStringLiteral("autocheck.ini")), QByteArray("NOT OK\r\n"));
     }
 };
 

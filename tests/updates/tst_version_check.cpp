@@ -22,27 +22,25 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <memory>
 
 namespace {
-const QString kNewer = QStringLiteral("2025 (ver 06.22)");
-
 class RecordingLauncher : public UpdateLauncher {
 public:
     RecordingLauncher() { setUpdateLauncher(this); }
     ~RecordingLauncher() override { setUpdateLauncher(nullptr); }
     bool start(const QString& path) override {
         started << path;
-        return startSucceeds;
+        return true;
     }
     void quitApplication() override { ++quits; }
 
     QStringList started;
     int quits = 0;
-    bool startSucceeds = true;
 };
 
-// Answers the connection notice: notes what it showed, may tick the box, then presses
-// "Συνέχεια". Other dialogs are handed to `onOther`.
+// Answers the connection notice: notes whether it was turned into the notice, ticks
+// the box if told to and presses "Συνέχεια". Other dialogs go to `onOther`.
 class NoticeRunner {
 public:
     NoticeRunner() {
@@ -70,17 +68,13 @@ public:
     std::function<void()> onNotice;
 };
 
-// A setup program of the given size, not all one byte.
-QByteArray program(int size) {
-    QByteArray bytes(size, '\0');
-    for (int i = 0; i < size; ++i)
-        bytes[i] = char('A' + i % 26);
-    return bytes;
-}
-
-QByteArray listWithSetup(qint64 setupSize) {
-    return "1<br/>Setup.exe<br/>" + QByteArray::number(setupSize);
-}
+struct Fixture {
+    TestFolder folder;
+    UpdateServer server;
+    RecordingMessages messages;
+    RecordingLauncher launcher;
+    NoticeRunner runner;
+};
 
 QString setupPath() {
     return WorkFolder::path(QStringLiteral("Upgrade/Setup.exe"));
@@ -95,376 +89,230 @@ QByteArray readSetup() {
 class TestVersionCheck : public QObject {
     Q_OBJECT
 
-    // A failed check: the notice, and nothing downloaded, started or said besides.
-    static void verifyNoticeOnly(const NoticeRunner& runner, const RecordingMessages& messages,
-                                 const RecordingLauncher& launcher) {
-        QCOMPARE(runner.notices, 1);
-        QVERIFY(runner.turnedIntoNotice);
-        QVERIFY(messages.shown.isEmpty());
-        QVERIFY(messages.errors.isEmpty());
+    std::unique_ptr<Fixture> f;
+
+    // A newer version that the operator agrees to download, with the file list and a
+    // setup program of `size` bytes.
+    void offerNewVersion(const QByteArray& fileList, int size) {
+        f->server.version = "2025 (ver 06.22)";
+        f->server.fileList = fileList;
+        f->server.setup.resize(size);
+        for (int i = 0; i < size; ++i)
+            f->server.setup[i] = char('A' + i % 26);
+        f->messages.queueAnswer(true);
+    }
+
+    // Nothing downloaded, started or said.
+    void verifyNothingDone() {
+        QVERIFY(f->messages.shown.isEmpty());
+        QVERIFY(f->messages.errors.isEmpty());
         QVERIFY(!QFile::exists(setupPath()));
-        QVERIFY(launcher.started.isEmpty());
-        QCOMPARE(launcher.quits, 0);
+        QVERIFY(f->launcher.started.isEmpty());
+        QCOMPARE(f->launcher.quits, 0);
+    }
+
+    void verifyNoticeOnly() {
+        QCOMPARE(f->runner.notices, 1);
+        QVERIFY(f->runner.turnedIntoNotice);
+        verifyNothingDone();
     }
 
 private Q_SLOTS:
+    void init() {
+        f = std::make_unique<Fixture>();
+        transferCounters() = TransferCounters{};
+    }
+    void cleanup() { f.reset(); }
+
     // --- No newer version, or the operator declines ---
 
     void anEqualVersionIsReportedOnlyWhenAsked() {
-        TestFolder folder;
-        UpdateServer server;
-        RecordingMessages messages;
-        NoticeRunner runner;
-
         CheckForNewVersion(true);
-        QCOMPARE(messages.shown,
+        QCOMPARE(f->messages.shown,
                  QStringList{QStringLiteral("Δεν υπάρχει νεώτερη έκδοση της εφαρμογής")});
-
-        messages.clear();
+        f->messages.clear();
         CheckForNewVersion(false);
-        QVERIFY(messages.shown.isEmpty());
-        QVERIFY(messages.asked.isEmpty());
-        QCOMPARE(server.hits.value(QStringLiteral("version")), 2);
-        QCOMPARE(server.hits.value(QStringLiteral("files")), 0);
-        QCOMPARE(runner.notices, 0);
-    }
-
-    void anOlderServiceVersionIsNoNewerVersion() {
-        TestFolder folder;
-        UpdateServer server;
-        server.version = "2025 (ver 05.30)\r\n";
-        RecordingMessages messages;
-        NoticeRunner runner;
-        CheckForNewVersion(true);
-        QCOMPARE(messages.shown, QStringList{UpdateTexts::kNoNewerVersion});
-        QVERIFY(messages.asked.isEmpty());
+        QCOMPARE(f->server.hits.value(QStringLiteral("/version")), 2);
+        QVERIFY(f->messages.asked.isEmpty());
+        QCOMPARE(f->runner.notices, 0);
+        verifyNothingDone();
     }
 
     void aNewerVersionDeclinedDownloadsNothing() {
-        TestFolder folder;
-        UpdateServer server;
-        server.version = kNewer.toUtf8();
-        server.fileList = listWithSetup(3000);
-        server.setup = program(3000);
-        RecordingMessages messages;
-        messages.queueAnswer(false);
-        RecordingLauncher launcher;
-        NoticeRunner runner;
-
+        offerNewVersion("1<br/>Setup.exe<br/>3000", 3000);
+        f->messages.answers = {false};
         CheckForNewVersion(false);
-        QCOMPARE(messages.asked,
+        QCOMPARE(f->messages.asked,
                  QStringList{QStringLiteral("Υπάρχει νέα έκδοση της εφαρμογής.\r\n Η διαδικασία "
                                             "ενημέρωσης θα διαρκέσει πολύ λίγο χρόνο. Θέλετε να "
                                             "την κατεβάσετε τώρα;")});
-        QVERIFY(messages.shown.isEmpty());
-        QCOMPARE(server.hits.value(QStringLiteral("files")), 0);
-        QCOMPARE(server.hits.value(QStringLiteral("setup")), 0);
-        QVERIFY(!QFile::exists(setupPath()));
-        QVERIFY(launcher.started.isEmpty());
-        QCOMPARE(runner.notices, 0);
+        QCOMPARE(f->server.hits.value(QStringLiteral("/files")), 0);
+        QCOMPARE(f->server.hits.value(QStringLiteral("/Setup.exe")), 0);
+        QCOMPARE(f->runner.notices, 0);
+        verifyNothingDone();
     }
 
     // --- Download ---
 
-    void aNewerVersionAcceptedIsWrittenStartedAndEndsTheApplication() {
-        TestFolder folder;
-        UpdateServer server;
-        server.version = kNewer.toUtf8();
-        server.fileList = "2<br/>Setup.exe<br/>3000<br/>readme.txt<br/>500";
-        server.setup = program(3000);
-        RecordingMessages messages;
-        messages.queueAnswer(true);
-        RecordingLauncher launcher;
-        NoticeRunner runner;
-        transferCounters() = TransferCounters{};
+    void anAcceptedVersionIsWrittenStartedAndEndsTheApplication() {
+        offerNewVersion("2<br/>Setup.exe<br/>3000<br/>readme.txt<br/>500", 3000);
         TfiNewVer window; // its status bar and progress bar follow the transfers too
-
         CheckForNewVersion(true);
-        QCOMPARE(readSetup(), server.setup);
-        QCOMPARE(launcher.started, QStringList{setupPath()});
-        QCOMPARE(launcher.quits, 1);
-        QVERIFY(messages.shown.isEmpty());
-        QCOMPARE(messages.unansweredQuestions, 0);
-        QCOMPARE(runner.notices, 0);
-
+        QCOMPARE(readSetup(), f->server.setup);
+        QCOMPARE(f->launcher.started, QStringList{setupPath()});
+        QCOMPARE(f->launcher.quits, 1);
+        QVERIFY(f->messages.shown.isEmpty());
+        QCOMPARE(f->runner.notices, 0);
         // 16 bytes of version text, 47 of file list and 3000 of program, of 3500 listed.
-        QCOMPARE(transferCounters().expectedTotal, qint64(3500));
-        QCOMPARE(transferCounters().received, qint64(3063));
         QCOMPARE(window.sbInfo->panelText(0), QStringLiteral("Παραλήφθησαν 3.063 Bytes"));
         QCOMPARE(window.sbInfo->panelText(1), QStringLiteral("από σύνολο 3.500 Bytes"));
         QCOMPARE(window.pbInfo->value(), 88);
     }
 
     void theExpectedTotalIsTheSumOfTheListedSizes() {
-        TestFolder folder;
-        UpdateServer server;
-        server.version = kNewer.toUtf8();
-        server.fileList = "2<br/>Lethora.exe<br/>100<br/>Help.chm<br/>50<br/>";
-        server.setup = program(2000); // the list gives no size for the setup program
-        RecordingMessages messages;
-        messages.queueAnswer(true);
-        RecordingLauncher launcher;
-        NoticeRunner runner;
-        transferCounters() = TransferCounters{};
+        offerNewVersion("2<br/>Lethora.exe<br/>100<br/>Help.chm<br/>50", 2000);
         TfiNewVer window;
-        window.sbInfo->setPanelText(0, QStringLiteral("stale"));
-
         CheckForNewVersion(false);
         QCOMPARE(transferCounters().expectedTotal, qint64(150));
-        // More arrived than was listed: the status bar is emptied.
-        QVERIFY(window.sbInfo->panelText(0).isEmpty());
-        QVERIFY(window.sbInfo->panelText(1).isEmpty());
-        QCOMPARE(launcher.started.size(), 1);
+        QVERIFY(window.sbInfo->panelText(0).isEmpty()); // more arrived than listed
+        // No size listed for the setup program: any download over 1000 bytes is started.
+        QCOMPARE(f->launcher.started.size(), 1);
     }
 
     void aDownloadThatDiffersFromTheListIsDroppedWithAMessage() {
-        TestFolder folder;
-        UpdateServer server;
-        server.version = kNewer.toUtf8();
-        server.fileList = listWithSetup(5000);
-        server.setup = program(3000);
-        RecordingMessages messages;
-        messages.queueAnswer(true);
-        RecordingLauncher launcher;
-        NoticeRunner runner;
-
+        offerNewVersion("1<br/>Setup.exe<br/>5000", 3000);
         CheckForNewVersion(true);
-        QCOMPARE(messages.shown.size(), 1);
-        QVERIFY(messages.shown.first().contains(QStringLiteral("δεν ολοκληρώθηκε")));
-        QVERIFY(messages.shown.first().contains(QStringLiteral("3.000")));
-        QVERIFY(messages.shown.first().contains(QStringLiteral("5.000")));
-        QVERIFY(!QFile::exists(setupPath()));
-        QVERIFY(launcher.started.isEmpty());
-        QCOMPARE(launcher.quits, 0);
-        QCOMPARE(runner.notices, 0);
+        QCOMPARE(f->messages.shown.size(), 1);
+        const QString message = f->messages.shown.takeFirst();
+        QVERIFY(message.contains(QStringLiteral("δεν ολοκληρώθηκε")));
+        QVERIFY(message.contains(QStringLiteral("3.000")) &&
+                message.contains(QStringLiteral("5.000")));
+        verifyNothingDone();
     }
 
     void aDownloadOf1000BytesOrLessIsDroppedSilently() {
-        TestFolder folder;
-        UpdateServer server;
-        server.version = kNewer.toUtf8();
-        server.fileList = listWithSetup(1000);
-        server.setup = program(1000);
-        RecordingMessages messages;
-        messages.queueAnswer(true);
-        RecordingLauncher launcher;
-        NoticeRunner runner;
-
+        offerNewVersion("1<br/>Setup.exe<br/>1000", 1000);
         CheckForNewVersion(true);
-        QCOMPARE(server.hits.value(QStringLiteral("setup")), 1);
-        QVERIFY(messages.shown.isEmpty());
-        QVERIFY(!QFile::exists(setupPath()));
-        QVERIFY(launcher.started.isEmpty());
-        QCOMPARE(runner.notices, 0);
+        QCOMPARE(f->server.hits.value(QStringLiteral("/Setup.exe")), 1);
+        QCOMPARE(f->runner.notices, 0);
+        verifyNothingDone();
     }
 
-    void aSetupProgramThatDoesNotStartKeepsTheApplication() {
-        TestFolder folder;
-        UpdateServer server;
-        server.version = kNewer.toUtf8();
-        server.fileList = listWithSetup(3000);
-        server.setup = program(3000);
-        RecordingMessages messages;
-        messages.queueAnswer(true);
-        RecordingLauncher launcher;
-        launcher.startSucceeds = false;
-        NoticeRunner runner;
-
+    void anInterruptedDownloadLeavesTheEarlierSetupProgram() {
+        offerNewVersion("1<br/>Setup.exe<br/>4000", 0);
+        BrokenServer hangingUp(2000);
+        pointUpdateServicesAt(f->server.address(QStringLiteral("/version")),
+                              f->server.address(QStringLiteral("/files")), hangingUp.address());
+        QDir().mkpath(WorkFolder::path(QStringLiteral("Upgrade")));
+        QFile earlier(setupPath());
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        earlier.close();
         CheckForNewVersion(true);
-        QCOMPARE(readSetup(), server.setup);
-        QCOMPARE(messages.shown, QStringList{UpdateTexts::kSetupNotStarted});
-        QCOMPARE(launcher.quits, 0);
+        QCOMPARE(f->runner.notices, 1);
+        QCOMPARE(readSetup(), QByteArray("earlier"));
+        QVERIFY(f->launcher.started.isEmpty());
     }
 
     void aSetupProgramThatCannotBeWrittenIsReportedAndNotStarted() {
-        TestFolder folder;
-        QFile blocker(folder.path(QStringLiteral("Upgrade"))); // a file in the folder's place
+        QFile blocker(WorkFolder::path(QStringLiteral("Upgrade"))); // a file, not a folder
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        UpdateServer server;
-        server.version = kNewer.toUtf8();
-        server.fileList = listWithSetup(3000);
-        server.setup = program(3000);
-        RecordingMessages messages;
-        messages.queueAnswer(true);
-        RecordingLauncher launcher;
-        NoticeRunner runner;
-
+        offerNewVersion("1<br/>Setup.exe<br/>3000", 3000);
         CheckForNewVersion(true);
-        QCOMPARE(messages.errors.size(), 1);
-        QVERIFY(messages.errors.first().startsWith(UpdateTexts::kSetupNotSaved));
-        QVERIFY(launcher.started.isEmpty());
-        QCOMPARE(runner.notices, 0);
+        QCOMPARE(f->messages.errors.size(), 1);
+        QVERIFY(f->messages.errors.first().startsWith(UpdateTexts::kSetupNotSaved));
+        QVERIFY(f->launcher.started.isEmpty());
     }
 
     // --- Failed requests and unusable answers end in the connection notice ---
 
-    void aRefusedConnectionEndsInTheNotice() {
-        TestFolder folder;
-        UpdateServices::pointAt(refusingAddress(), refusingAddress(), refusingAddress());
-        RecordingMessages messages;
-        RecordingLauncher launcher;
-        NoticeRunner runner;
+    void noServerEndsInTheNotice() {
+        pointUpdateServicesAt(refusingAddress(), refusingAddress(), refusingAddress());
         CheckForNewVersion(false);
-        verifyNoticeOnly(runner, messages, launcher);
-        QVERIFY(!QFile::exists(folder.path(QStringLiteral("autocheck.ini"))));
+        verifyNoticeOnly();
+        QVERIFY(!QFile::exists(WorkFolder::path(QStringLiteral("autocheck.ini"))));
     }
 
-    void aServerThatNeverAnswersEndsInTheNoticeAfterTheTimeOut_data() {
-        QTest::addColumn<bool>("accepts");
-        QTest::newRow("accepts and stays silent") << true;
-        QTest::newRow("never accepts") << false;
-    }
     void aServerThatNeverAnswersEndsInTheNoticeAfterTheTimeOut() {
-        QFETCH(bool, accepts);
         QCOMPARE(ServiceRequest::timeoutMs(), 5000);
-        TestFolder folder;
-        SilentServer silent;
-        UnacceptingServer unaccepting;
-        const QString address = accepts ? silent.address() : unaccepting.address();
-        UpdateServices::pointAt(address, address, address);
-        RecordingMessages messages;
-        RecordingLauncher launcher;
-        NoticeRunner runner;
+        BrokenServer silent;
+        pointUpdateServicesAt(silent.address(), silent.address(), silent.address());
         ServiceRequest::setTimeoutMs(200);
         CheckForNewVersion(true);
         ServiceRequest::setTimeoutMs(ServiceRequest::kDefaultTimeoutMs);
-        verifyNoticeOnly(runner, messages, launcher);
+        verifyNoticeOnly();
     }
 
     void unusableAnswersEndInTheNotice_data() {
         QTest::addColumn<QByteArray>("version");
         QTest::addColumn<QByteArray>("fileList");
         QTest::addColumn<QString>("versionPath");
-        QTest::newRow("empty version text") << QByteArray("") << QByteArray() << "/version";
-        QTest::newRow("blank version text") << QByteArray(" \r\n") << QByteArray() << "/version";
-        QTest::newRow("version service missing") << kNewer.toUtf8() << QByteArray() << "/nothing";
+        const QByteArray newer("2025 (ver 06.22)");
+        QTest::newRow("empty version text") << QByteArray(" \r\n") << QByteArray() << "/version";
+        QTest::newRow("no version service") << newer << QByteArray() << "/nothing";
         QTest::newRow("pairs missing")
-            << kNewer.toUtf8() << QByteArray("2<br/>Setup.exe<br/>3000") << "/version";
+            << newer << QByteArray("2<br/>Setup.exe<br/>3000") << "/version";
         QTest::newRow("size not a number")
-            << kNewer.toUtf8() << QByteArray("1<br/>Setup.exe<br/>big") << "/version";
-        QTest::newRow("empty file list") << kNewer.toUtf8() << QByteArray() << "/version";
+            << newer << QByteArray("1<br/>Setup.exe<br/>3 MB") << "/version";
     }
     void unusableAnswersEndInTheNotice() {
         QFETCH(QByteArray, version);
         QFETCH(QByteArray, fileList);
         QFETCH(QString, versionPath);
-        TestFolder folder;
-        UpdateServer server;
-        server.version = version;
-        server.fileList = fileList;
-        server.setup = program(3000);
-        UpdateServices::pointAt(server.address(versionPath.toLatin1().constData()),
-                                server.address("/files"), server.address("/Setup.exe"));
-        RecordingMessages messages;
-        messages.queueAnswer(true);
-        RecordingLauncher launcher;
-        NoticeRunner runner;
-
+        offerNewVersion(fileList, 3000);
+        f->server.version = version;
+        pointUpdateServicesAt(f->server.address(versionPath),
+                              f->server.address(QStringLiteral("/files")),
+                              f->server.address(QStringLiteral("/Setup.exe")));
         CheckForNewVersion(true);
-        verifyNoticeOnly(runner, messages, launcher);
-        QCOMPARE(server.hits.value(QStringLiteral("setup")), 0);
-    }
-
-    void anInterruptedDownloadLeavesTheEarlierSetupProgram() {
-        TestFolder folder;
-        UpdateServer server;
-        server.version = kNewer.toUtf8();
-        server.fileList = listWithSetup(5000);
-        HangingUpServer hangingUp(5000, 2000);
-        UpdateServices::pointAt(server.address("/version"), server.address("/files"),
-                                hangingUp.address());
-        QDir().mkpath(folder.path(QStringLiteral("Upgrade")));
-        QFile earlier(folder.path(QStringLiteral("Upgrade/Setup.exe")));
-        QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("earlier setup program");
-        earlier.close();
-        RecordingMessages messages;
-        messages.queueAnswer(true);
-        RecordingLauncher launcher;
-        NoticeRunner runner;
-
-        CheckForNewVersion(true);
-        QCOMPARE(runner.notices, 1);
-        QCOMPARE(readSetup(), QByteArray("earlier setup program"));
-        QVERIFY(launcher.started.isEmpty());
+        verifyNoticeOnly();
+        QCOMPARE(f->server.hits.value(QStringLiteral("/Setup.exe")), 0);
     }
 
     // --- Switching the start-up check off ---
 
     void tickingTheBoxSwitchesTheStartupCheckOff() {
-        TestFolder folder;
-        UpdateServices::pointAt(refusingAddress(), refusingAddress(), refusingAddress());
-        RecordingMessages messages;
-        NoticeRunner runner;
-        runner.tickTheBox = true;
-
+        pointUpdateServicesAt(refusingAddress(), refusingAddress(), refusingAddress());
+        f->runner.tickTheBox = true;
         RunStartupVersionCheck();
-        QCOMPARE(runner.notices, 1);
-        QCOMPARE(messages.shown, QStringList{UpdateTexts::kSwitchedOffMessage});
-        QVERIFY(messages.shown.first().startsWith(
+        QCOMPARE(f->runner.notices, 1);
+        QCOMPARE(f->messages.shown, QStringList{UpdateTexts::kSwitchedOffMessage});
+        QVERIFY(f->messages.shown.first().startsWith(
             QStringLiteral(" ΠΡΟΣΟΧΗ!!! Επιλέξατε να μην γίνεται αυτόματος έλεγχος")));
-        QFile marker(folder.path(QStringLiteral("autocheck.ini")));
+        QFile marker(WorkFolder::path(QStringLiteral("autocheck.ini")));
         QVERIFY(marker.open(QIODevice::ReadOnly));
         QCOMPARE(marker.readAll(), QByteArray("NOT OK\r\n"));
 
         // The next start does not ask the version service at all.
         UpdateServer server;
-        messages.clear();
         RunStartupVersionCheck();
-        QCOMPARE(server.hits.value(QStringLiteral("version")), 0);
-        QCOMPARE(runner.notices, 1);
-        QVERIFY(messages.shown.isEmpty());
-    }
-
-    void continuingWithoutTheBoxKeepsTheStartupCheck() {
-        TestFolder folder;
-        UpdateServices::pointAt(refusingAddress(), refusingAddress(), refusingAddress());
-        RecordingMessages messages;
-        NoticeRunner runner;
-
-        RunStartupVersionCheck();
-        QCOMPARE(runner.notices, 1);
-        QVERIFY(messages.shown.isEmpty());
-        QVERIFY(!QFile::exists(folder.path(QStringLiteral("autocheck.ini"))));
-
-        UpdateServer server;
-        RunStartupVersionCheck();
-        QCOMPARE(server.hits.value(QStringLiteral("version")), 1);
+        QCOMPARE(server.hits.value(QStringLiteral("/version")), 0);
+        QCOMPARE(f->runner.notices, 1);
     }
 
     // --- The version window ---
 
     void theVersionWindowRunsTheInteractiveCheck() {
-        TestFolder folder;
-        UpdateServer server;
-        RecordingMessages messages;
-        NoticeRunner runner;
-        QString caption;
         bool restsDuringTheCheck = false;
         bool enabledAfterTheCheck = false;
-        runner.onOther = [&](QDialog& dialog) {
+        f->runner.onOther = [&](QDialog& dialog) {
             auto* window = qobject_cast<TfiNewVer*>(&dialog);
             if (!window)
                 return int(QDialog::Rejected);
-            caption = window->windowTitle();
-            runner.onNotice = [&] { restsDuringTheCheck = !window->btUpdate->isEnabled(); };
-            server.version = " ";
+            f->runner.onNotice = [&] { restsDuringTheCheck = !window->btUpdate->isEnabled(); };
+            f->server.version = " ";
             window->btUpdate->click(); // a failed check ends in the notice...
             enabledAfterTheCheck = window->btUpdate->isEnabled();
-            server.version = "2025 (ver 06.21)";
+            f->server.version = "2025 (ver 06.21)";
             window->btUpdate->click(); // ...an equal version is reported
             window->btExit->click();
             return window->result();
         };
-
         ShowVersionWindow(nullptr);
-        QCOMPARE(caption, QStringLiteral("Έλεγχος για νέα έκδοση της εφαρμογής"));
-        QCOMPARE(runner.notices, 1);
+        QCOMPARE(f->runner.notices, 1);
         QVERIFY(restsDuringTheCheck);
         QVERIFY(enabledAfterTheCheck);
-        QCOMPARE(messages.shown, QStringList{UpdateTexts::kNoNewerVersion});
-        QCOMPARE(server.hits.value(QStringLiteral("version")), 2);
+        QCOMPARE(f->messages.shown, QStringList{UpdateTexts::kNoNewerVersion});
     }
 };
 
