@@ -1,0 +1,6 @@
+#pragma once
+#include <QString>
+
+// The application's own version text, compared as text with the version service's.
+inline const QString kAppVersionText = QStringLiteral("2025 (ver 06.21)");
+inline const QString kAppTitle = QStringLiteral("Quindel Lethora");

@@ -1,0 +1,6 @@
+#include "companies/CurrentCompany.h"
+
+CompanyRecord& CurrentCompany() {
+    static CompanyRecord record;
+    return record;
+}

@@ -1,0 +1,304 @@
+// The main window: enabling rule, status bar, forwarding, company close, declaration
+// tables reset, editorial window and start-up.
+
+#include "app/AboutBox.h"
+#include "app/EnablingRule.h"
+#include "app/StartUp.h"
+#include "app/StatusBarTexts.h"
+#include "app/TfiEditorial.h"
+#include "app/TfiMain.h"
+#include "common/DialogRunner.h"
+#include "common/Settings.h"
+#include "companies/CompanyLock.h"
+#include "companies/CurrentCompany.h"
+#include "operators/CurrentOperator.h"
+#include "operators/TfiGetPass.h"
+#include "store/TdmTables.h"
+#include "tests/support/RecordingMessages.h"
+#include "tests/support/TestFolder.h"
+#include "tests/support/TestMain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    // A child window standing in for the company editor or any other child window.
+    QWidget* openChild(TfiMain& main, const QString& name) {
+        auto* child = new QWidget;
+        child->setObjectName(name);
+        main.mdiArea()->addSubWindow(child)->show();
+        main.mdiArea()->setActiveSubWindow(main.mdiArea()->subWindowList().constLast());
+        return child;
+    }
+
+    void openCompany(const QString& afm, const QString& name) {
+        QDir().mkpath(folder->path(QStringLiteral("Data/") + afm));
+        dmTables().CreateCompanyTables(QStringLiteral("Data\\") + afm);
+        CurrentCompany() = {};
+        CurrentCompany().AFM = afm;
+        CurrentCompany().BigName = name;
+        QFile lock(folder->path(QStringLiteral("Data/") + afm + QStringLiteral("/InUse.lck")));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write("installation\n");
+    }
+
+    bool enabled(TfiMain& main, const char* name) {
+        return main.action(QString::fromLatin1(name))->isEnabled();
+    }
+
+private Q_SLOTS:
+    void init() {
+        folder = std::make_unique<TestFolder>();
+        // Help videos from a closed port: the loading fails fast and says so.
+        Settings::setFolderValue(QStringLiteral("HelpVideoListAddress"),
+                                 QStringLiteral("http://127.0.0.1:1/v?app=3"));
+        CurrentCompany() = {};
+        CurrentOperator() = {QStringLiteral("admin"), QStringLiteral("x"), QStringLiteral("D")};
+    }
+    void cleanup() {
+        setDialogRunner({});
+        folder.reset();
+    }
+
+    void enablingRuleTable() {
+        MainCommandState s;
+        applyEnablingRule({false, 0, {}}, s);
+        QVERIFY(s.acNewComp && s.acOpenCompany && s.acDeleteCompany && s.mainPanelVisible);
+        QVERIFY(!s.acSave && !s.acCompChange && !s.acCompClose && !s.mainPanel2Visible &&
+                !s.hideVideoHelp);
+
+        applyEnablingRule({true, 0, {}}, s);
+        QVERIFY(!s.acNewComp && !s.acOpenCompany && !s.acDeleteCompany && !s.mainPanelVisible);
+        QVERIFY(s.acCompChange && s.acCompClose && s.mainPanel2Visible && !s.acSave &&
+                !s.acPreview);
+
+        applyEnablingRule({true, 1, QStringLiteral("fiNewComp")}, s);
+        QVERIFY(s.acSave && s.acCloseMdiForm && !s.acPreview && !s.acPrint &&
+                !s.acExportBookToExcel);
+        QVERIFY(!s.acCompChange && !s.acCompClose && !s.mainPanel2Visible && s.hideVideoHelp);
+
+        // Another child window: save and close keep what they had.
+        applyEnablingRule({true, 2, QStringLiteral("fiOther")}, s);
+        QVERIFY(s.acSave && s.acCloseMdiForm && s.acPreview && s.acPrint && s.acExportBookToExcel);
+        applyEnablingRule({true, 0, {}}, s);
+        applyEnablingRule({true, 1, QStringLiteral("fiOther")}, s);
+        QVERIFY(!s.acSave && !s.acCloseMdiForm && s.acPreview);
+
+        applyEnablingRule({false, 1, QStringLiteral("fiOther")}, s);
+        QVERIFY(s.acSave && s.acCloseMdiForm && s.acPreview && s.hideVideoHelp);
+    }
+
+    void theWindowFollowsTheRule() {
+        RecordingMessages messages;
+        TfiMain main;
+        main.updateCommands();
+        QVERIFY(enabled(main, "acOpenCompany") && !enabled(main, "acCompClose"));
+        QVERIFY(!main.MainPanel->isHidden() && main.MainPanel2->isHidden());
+        openCompany(QStringLiteral("123456783"), QStringLiteral("Α.Ε."));
+        main.updateCommands();
+        QVERIFY(!enabled(main, "acOpenCompany") && enabled(main, "acCompClose") &&
+                enabled(main, "acCompChange"));
+        QVERIFY(main.MainPanel->isHidden() && !main.MainPanel2->isHidden());
+        QWidget* editor = openChild(main, QStringLiteral("fiNewComp"));
+        main.updateCommands();
+        QVERIFY(!enabled(main, "acCompClose") && !enabled(main, "acCompChange") &&
+                enabled(main, "acSave"));
+        QVERIFY(main.MainPanel2->isHidden() && main.pnVideoHelp->isHidden());
+        main.mdiArea()->closeAllSubWindows();
+        delete editor;
+        main.updateCommands();
+        QVERIFY(enabled(main, "acCompClose") && enabled(main, "acCompChange") &&
+                !enabled(main, "acSave"));
+    }
+
+    void forwardsToolbarCommandsToTheActiveChild() {
+        RecordingMessages messages;
+        TfiMain main;
+        QWidget* child = openChild(main, QStringLiteral("fiOther"));
+        int saved = 0, printed = 0;
+        auto* save = new QAction(child);
+        save->setObjectName(QStringLiteral("miSave"));
+        connect(save, &QAction::triggered, [&] { ++saved; });
+        auto* print = new QAction(child);
+        print->setObjectName(QStringLiteral("miPrint"));
+        connect(print, &QAction::triggered, [&] { ++printed; });
+        main.updateCommands();
+        main.action(QStringLiteral("acSave"))->trigger();
+        main.action(QStringLiteral("acPrint"))->trigger();
+        main.action(QStringLiteral("acPreview"))->trigger(); // no such item: ignored
+        QCOMPARE(saved, 1);
+        QCOMPARE(printed, 1);
+        main.action(QStringLiteral("acCloseMdiForm"))->trigger();
+        QVERIFY(main.mdiArea()->subWindowList().isEmpty());
+    }
+
+    void statusBarTexts() {
+        const QDate day(2026, 3, 4);
+        QVERIFY(::statusBarTexts(QString(), QStringLiteral("x"), day).clearAll);
+        const StatusBarTexts t =
+            ::statusBarTexts(QStringLiteral("123456783"), QStringLiteral("Παπαδόπουλος"), day);
+        QCOMPARE(t.panel0, QStringLiteral("Ενεργή Εταιρεία : Παπαδόπουλος"));
+        QCOMPARE(t.panel1, QStringLiteral("ΑΦΜ : 123456783"));
+        QCOMPARE(t.panel3, QStringLiteral("Ημ/νία Συστήματος : 04/03/2026"));
+        const StatusBarTexts cut =
+            ::statusBarTexts(QStringLiteral("EL1234567890123X"), QString(100, QChar(0x0391)), day);
+        QCOMPARE(cut.panel0.size(), 118);
+        QVERIFY(cut.panel0.startsWith(QStringLiteral("Ενεργή Εταιρεία : ΑΑΑ")));
+        QCOMPARE(cut.panel1, QStringLiteral("ΑΦΜ : EL1234567890123"));
+        QCOMPARE(cut.panel1.size(), 21);
+        QVERIFY(::statusBarTexts(QStringLiteral("1"), QString(), day).keepPanel0);
+    }
+
+    void theStatusBarShowsAndClearsTheCompany() {
+        RecordingMessages messages;
+        TfiMain main;
+        openCompany(QStringLiteral("123456783"), QStringLiteral("Οικονόμου"));
+        main.RefreshStatusBar();
+        QCOMPARE(main.statusPanel(0)->text(), QStringLiteral("Ενεργή Εταιρεία : Οικονόμου"));
+        QCOMPARE(main.statusPanel(1)->text(), QStringLiteral("ΑΦΜ : 123456783"));
+        QCOMPARE(main.statusPanel(2)->width(), 20);
+        QVERIFY(main.statusPanel(3)->text().startsWith(QStringLiteral("Ημ/νία Συστήματος : ")));
+        QCOMPARE(main.statusPanel(1)->width(),
+                 main.statusPanel(1)->fontMetrics().horizontalAdvance(main.statusPanel(1)->text()) +
+                     20);
+        CurrentCompany().BigName.clear(); // no name: panel 0 keeps its text
+        main.RefreshStatusBar();
+        QCOMPARE(main.statusPanel(0)->text(), QStringLiteral("Ενεργή Εταιρεία : Οικονόμου"));
+        main.acCompCloseExecute();
+        for (int n = 0; n < 4; ++n)
+            QVERIFY(main.statusPanel(n)->text().isEmpty());
+    }
+
+    void closingTheCompanyOrTheWindowRemovesTheLock() {
+        RecordingMessages messages;
+        const QString lock = QStringLiteral("Data/123456783/InUse.lck");
+        {
+            TfiMain main;
+            openCompany(QStringLiteral("123456783"), QStringLiteral("Α"));
+            QVERIFY(QFile::exists(folder->path(lock)));
+            main.acCompCloseExecute();
+            QVERIFY(!QFile::exists(folder->path(lock)));
+            QVERIFY(CurrentCompany().AFM.isEmpty() && CurrentCompany().BigName.isEmpty());
+            main.acCompCloseExecute(); // a missing lock is no error
+            QVERIFY(messages.errors.isEmpty());
+        }
+        TfiMain main;
+        openCompany(QStringLiteral("123456783"), QStringLiteral("Α"));
+        main.show();
+        QVERIFY(main.close());
+        QVERIFY(!QFile::exists(folder->path(lock)));
+    }
+
+    void deletingTheDeclarationTablesAsksAndKeepsTheRecord() {
+        RecordingMessages messages;
+        TfiMain main;
+        main.acDeleteTablesExecute(); // no company: nothing asked
+        QVERIFY(messages.asked.isEmpty());
+        openCompany(QStringLiteral("123456783"), QStringLiteral("Α"));
+        StoreQuery q;
+        q.setSql(
+            QStringLiteral("INSERT INTO 'Data\\123456783\\Edra.DB' (AFM) VALUES ('123456783')"));
+        q.execSql();
+        q.setSql(
+            QStringLiteral("INSERT INTO 'Data\\123456783\\MistDilMast.DB' (DilCode) VALUES (5)"));
+        q.execSql();
+        messages.queueAnswer(false);
+        main.acDeleteTablesExecute();
+        q.setSql(QStringLiteral("SELECT DilCode FROM 'Data\\123456783\\MistDilMast.DB'"));
+        q.open();
+        QCOMPARE(q.recordCount(), 1);
+        messages.queueAnswer(true);
+        main.acDeleteTablesExecute();
+        QCOMPARE(messages.asked.size(), 2);
+        QVERIFY(
+            messages.asked.first().startsWith(QStringLiteral("ΠΡΟΣΟΧΗ!!!! Με την επιλογή αυτή")));
+        QVERIFY(messages.asked.first().endsWith(
+            QStringLiteral("\nΝα συνεχιστεί η διαγραφή - αρχικοποίηση;")));
+        q.open();
+        QCOMPARE(q.recordCount(), 0);
+        q.setSql(QStringLiteral("SELECT AFM FROM 'Data\\123456783\\Edra.DB'"));
+        q.open();
+        QCOMPARE(q.recordCount(), 1);
+    }
+
+    void onlyAdminSeesOperatorsManagement() {
+        RecordingMessages messages;
+        TfiMain main;
+        main.prepareAfterLogin();
+        QVERIFY(main.miUsers->isVisible());
+        CurrentOperator() = {QStringLiteral("maria"), QStringLiteral("x"), QStringLiteral("D")};
+        main.prepareAfterLogin();
+        QVERIFY(!main.miUsers->isVisible());
+        QCOMPARE(main.windowTitle(), QStringLiteral("Quindel Lethora 2025 (ver 06.21)"));
+    }
+
+    void theVersionCommandNeedsRightsI() {
+        RecordingMessages messages;
+        TfiMain main;
+        CurrentOperator().Rights = QStringLiteral("V");
+        bool versionWindowShown = false;
+        setDialogRunner([&](QDialog&) -> int {
+            versionWindowShown = true;
+            return QDialog::Rejected;
+        });
+        main.action(QStringLiteral("acNewVer"))->trigger();
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY(messages.shown.first().startsWith(QStringLiteral("Δεν έχετε δικαιώματα")));
+        QVERIFY(!versionWindowShown);
+        CurrentOperator().Rights = QStringLiteral("I");
+        main.action(QStringLiteral("acNewVer"))->trigger();
+        QVERIFY(versionWindowShown);
+    }
+
+    void theEditorialWindowIsShownOnceAndCanBeSwitchedOff() {
+        RecordingMessages messages;
+        Settings::setFolderValue(QStringLiteral("EditorialPageAddress"),
+                                 QStringLiteral("http://127.0.0.1:1/e"));
+        QFile marker(folder->path(QStringLiteral("editorial.ini")));
+        QVERIFY(marker.open(QIODevice::WriteOnly));
+        marker.close();
+        int shown = 0;
+        setDialogRunner([&](QDialog& d) -> int {
+            if (auto* editorial = qobject_cast<TfiEditorial*>(&d)) {
+                ++shown;
+                editorial->cbNotAgain->setChecked(true);
+                editorial->btExitClick();
+            }
+            return d.result();
+        });
+        TfiMain main;
+        main.showEditorialOnFirstActivation(); // not prepared yet: nothing
+        QCOMPARE(shown, 0);
+        main.prepareAfterLogin();
+        main.showEditorialOnFirstActivation();
+        main.showEditorialOnFirstActivation(); // only the first activation
+        QCOMPARE(shown, 1);
+        QVERIFY(!QFile::exists(folder->path(QStringLiteral("editorial.ini"))));
+    }
+
+    void aCancelledLoginEndsWithoutTheMainWindow() {
+        RecordingMessages messages;
+        setDialogRunner([](QDialog&) -> int { return QDialog::Rejected; });
+        TfiMain main;
+        QVERIFY(!loginAndPrepare(main));
+        QVERIFY(!main.isVisible());
+        QCOMPARE(main.windowTitle(), QStringLiteral("Lethora"));
+    }
+
+    void theAboutBoxShowsTheVersion() {
+        AboutBox box;
+        auto* version = box.findChild<QLabel*>(QStringLiteral("lbVersion"));
+        QVERIFY(version && version->text().contains(QStringLiteral("2025 (ver 06.21)")));
+    }
+
+private:
+    std::unique_ptr<TestFolder> folder;
+};
+
+LETHORA_TEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"
