@@ -46,8 +46,11 @@ QString NumberFormats::displayText(double number, const QString& greekCode) {
     const int decimals = decimalMark < 0 ? 0 : int(greekCode.size() - decimalMark - 1);
     const bool grouped =
         greekCode.left(decimalMark < 0 ? greekCode.size() : decimalMark).contains(u'.');
-    QLocale greek(QLocale::Greek, QLocale::Greece);
-    if (!grouped)
-        greek.setNumberOptions(QLocale::OmitGroupSeparator);
-    return greek.toString(number, 'f', decimals);
+    static const QLocale greekGrouped(QLocale::Greek, QLocale::Greece);
+    static const QLocale greekPlain = [] {
+        QLocale plain(QLocale::Greek, QLocale::Greece);
+        plain.setNumberOptions(QLocale::OmitGroupSeparator);
+        return plain;
+    }();
+    return (grouped ? greekGrouped : greekPlain).toString(number, 'f', decimals);
 }

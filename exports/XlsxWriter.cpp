@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 #include <xlsxwriter.h>
@@ -139,26 +140,35 @@ private:
     }
 
     void writeCells() {
-        lxw_error error = LXW_NO_ERROR;
+        // In row order: the library finds its rows and cells much faster so.
+        struct Placed {
+            int row;
+            int column;
+            const SheetCell* cell;
+        };
+        std::vector<Placed> ordered;
+        ordered.reserve(size_t(m_sheet.cellCount()));
         m_sheet.forEachCell([&](int row, int column, const SheetCell& cell) {
-            if (error != LXW_NO_ERROR)
-                return;
-            const lxw_row_t r = lxw_row_t(row - 1);
-            const lxw_col_t c = lxw_col_t(column - 1);
-            lxw_format* format = formatOf(cell.style);
-            switch (cell.kind) {
-            case SheetCell::Kind::Empty:
-                error = worksheet_write_blank(m_worksheet, r, c, format);
-                break;
-            case SheetCell::Kind::Text:
-                error = worksheet_write_string(m_worksheet, r, c, utf8(cell.text), format);
-                break;
-            case SheetCell::Kind::Number:
-                error = worksheet_write_number(m_worksheet, r, c, cell.number, format);
-                break;
-            }
+            ordered.push_back({row, column, &cell});
         });
-        check(error);
+        std::sort(ordered.begin(), ordered.end(), [](const Placed& a, const Placed& b) {
+            return a.row != b.row ? a.row < b.row : a.column < b.column;
+        });
+        for (const Placed& p : ordered)
+            check(writeCell(lxw_row_t(p.row - 1), lxw_col_t(p.column - 1), *p.cell));
+    }
+
+    lxw_error writeCell(lxw_row_t row, lxw_col_t column, const SheetCell& cell) {
+        lxw_format* format = formatOf(cell.style);
+        switch (cell.kind) {
+        case SheetCell::Kind::Text:
+            return worksheet_write_string(m_worksheet, row, column, utf8(cell.text), format);
+        case SheetCell::Kind::Number:
+            return worksheet_write_number(m_worksheet, row, column, cell.number, format);
+        case SheetCell::Kind::Empty:
+            break;
+        }
+        return worksheet_write_blank(m_worksheet, row, column, format);
     }
 
     void writeCharts() {

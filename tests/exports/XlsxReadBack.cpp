@@ -1,0 +1,173 @@
+#include "tests/exports/XlsxReadBack.h"
+
+#include <QProcess>
+#include <QXmlStreamReader>
+
+namespace {
+
+struct StyleParts {
+    QHash<int, QString> numberFormats; // by numFmtId
+    QList<bool> fontsBold;
+    QList<QString> fills;
+    QList<QString> borders;
+    QList<ReadCell> styles; // cellXfs, as a cell without its value
+};
+
+// Built-in number formats that a file refers to by number only.
+QString builtInFormat(int id) {
+    switch (id) {
+    case 0:
+        return {};
+    case 4:
+        return QStringLiteral("#,##0.00");
+    case 49:
+        return QStringLiteral("@");
+    default:
+        return QStringLiteral("builtin:%1").arg(id);
+    }
+}
+
+StyleParts readStyles(const QByteArray& xml) {
+    StyleParts parts;
+    QXmlStreamReader r(xml);
+    QString section;
+    while (!r.atEnd()) {
+        r.readNext();
+        if (!r.isStartElement())
+            continue;
+        const QStringView name = r.name();
+        const QXmlStreamAttributes a = r.attributes();
+        if (name == u"fonts" || name == u"fills" || name == u"borders" || name == u"cellXfs" ||
+            name == u"cellStyleXfs")
+            section = name.toString();
+        else if (name == u"numFmt")
+            parts.numberFormats.insert(a.value(QLatin1String("numFmtId")).toInt(),
+                                       a.value(QLatin1String("formatCode")).toString());
+        else if (section == u"fonts" && name == u"font")
+            parts.fontsBold.append(false);
+        else if (section == u"fonts" && name == u"b")
+            parts.fontsBold.last() = true;
+        else if (section == u"fills" && name == u"fill")
+            parts.fills.append(QString());
+        else if (section == u"fills" && name == u"fgColor")
+            parts.fills.last() = a.value(QLatin1String("rgb")).toString().right(6);
+        else if (section == u"borders" && name == u"border")
+            parts.borders.append(QString());
+        else if (section == u"borders" && name == u"bottom")
+            parts.borders.last() = a.value(QLatin1String("style")).toString();
+        else if (section == u"cellXfs" && name == u"xf") {
+            ReadCell style;
+            const int format = a.value(QLatin1String("numFmtId")).toInt();
+            style.numberFormat = parts.numberFormats.value(format, builtInFormat(format));
+            style.bold = parts.fontsBold.value(a.value(QLatin1String("fontId")).toInt());
+            style.fill = parts.fills.value(a.value(QLatin1String("fillId")).toInt());
+            style.bottomLine = parts.borders.value(a.value(QLatin1String("borderId")).toInt());
+            parts.styles.append(style);
+        } else if (section == u"cellXfs" && name == u"alignment")
+            parts.styles.last().alignment = a.value(QLatin1String("horizontal")).toString();
+    }
+    return parts;
+}
+
+QStringList readSharedStrings(const QByteArray& xml) {
+    QStringList strings;
+    QXmlStreamReader r(xml);
+    while (!r.atEnd()) {
+        r.readNext();
+        if (r.isStartElement() && r.name() == u"si")
+            strings.append(QString());
+        else if (r.isStartElement() && r.name() == u"t")
+            strings.last() += r.readElementText();
+    }
+    return strings;
+}
+
+void readSheet(const QByteArray& xml, const StyleParts& styles, const QStringList& strings,
+               ReadWorkbook& book) {
+    QXmlStreamReader r(xml);
+    QString reference;
+    bool shared = false;
+    while (!r.atEnd()) {
+        r.readNext();
+        if (!r.isStartElement())
+            continue;
+        const QXmlStreamAttributes a = r.attributes();
+        if (r.name() == u"col") {
+            for (int c = a.value(QLatin1String("min")).toInt();
+                 c <= a.value(QLatin1String("max")).toInt(); ++c)
+                book.widths.insert(c, a.value(QLatin1String("width")).toDouble());
+        } else if (r.name() == u"c") {
+            reference = a.value(QLatin1String("r")).toString();
+            ReadCell cell = styles.styles.value(a.value(QLatin1String("s")).toInt());
+            shared = a.value(QLatin1String("t")) == u"s";
+            cell.isNumber = !a.hasAttribute(QLatin1String("t"));
+            book.cells.insert(reference, cell);
+        } else if (r.name() == u"v") {
+            const QString v = r.readElementText();
+            book.cells[reference].value = shared ? strings.value(v.toInt()) : v;
+            book.cells[reference].isNumber = !shared;
+        } else if (r.name() == u"mergeCell") {
+            book.merges.append(a.value(QLatin1String("ref")).toString());
+        }
+    }
+}
+
+ReadChart readChart(const QByteArray& xml) {
+    ReadChart chart;
+    QXmlStreamReader r(xml);
+    QStringList* target = nullptr;
+    bool inTitle = false;
+    while (!r.atEnd()) {
+        r.readNext();
+        if (r.isEndElement() && r.name() == u"title")
+            inTitle = false;
+        if (!r.isStartElement())
+            continue;
+        const QStringView name = r.name();
+        if (name == u"barDir")
+            chart.direction = r.attributes().value(QLatin1String("val")).toString();
+        else if (name == u"grouping")
+            chart.grouping = r.attributes().value(QLatin1String("val")).toString();
+        else if (name == u"title")
+            inTitle = true;
+        else if (name == u"t" && inTitle)
+            chart.title += r.readElementText();
+        else if (name == u"tx")
+            target = &chart.seriesNames;
+        else if (name == u"cat")
+            target = &chart.seriesCategories;
+        else if (name == u"val")
+            target = &chart.seriesValues;
+        else if (name == u"f" && target)
+            target->append(r.readElementText());
+    }
+    return chart;
+}
+
+} // namespace
+
+QByteArray xlsxPart(const QString& file, const QString& part) {
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), file, part});
+    unzip.waitForFinished(-1);
+    return unzip.exitCode() == 0 ? unzip.readAllStandardOutput() : QByteArray();
+}
+
+ReadWorkbook readXlsx(const QString& file) {
+    ReadWorkbook book;
+    QXmlStreamReader names(xlsxPart(file, QStringLiteral("xl/workbook.xml")));
+    while (!names.atEnd())
+        if (names.readNext() == QXmlStreamReader::StartElement && names.name() == u"sheet")
+            book.sheetName = names.attributes().value(QLatin1String("name")).toString();
+    const StyleParts styles = readStyles(xlsxPart(file, QStringLiteral("xl/styles.xml")));
+    const QStringList strings =
+        readSharedStrings(xlsxPart(file, QStringLiteral("xl/sharedStrings.xml")));
+    readSheet(xlsxPart(file, QStringLiteral("xl/worksheets/sheet1.xml")), styles, strings, book);
+    for (int n = 1;; ++n) {
+        const QByteArray chart = xlsxPart(file, QStringLiteral("xl/charts/chart%1.xml").arg(n));
+        if (chart.isEmpty())
+            break;
+        book.charts.append(readChart(chart));
+    }
+    return book;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Reads back what a test needs of an .xlsx file: the parts are taken out with the
+// "unzip" program and read with QXmlStreamReader.
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+// A cell as the file stores it, with its style resolved.
+struct ReadCell {
+    QString value; // the text, or the number as written ("1234.5")
+    bool isNumber = false;
+    QString numberFormat; // the format code; empty for the general format
+    bool bold = false;
+    QString fill;       // "RRGGBB" of a solid fill; empty for none
+    QString bottomLine; // "thin", "double" or empty
+    QString alignment;  // "center" or empty
+};
+
+struct ReadChart {
+    QString direction; // barDir: "col" for columns
+    QString grouping;  // "clustered"
+    QString title;
+    QStringList seriesNames;      // the name references
+    QStringList seriesValues;     // the value references
+    QStringList seriesCategories; // the category references
+};
+
+struct ReadWorkbook {
+    QString sheetName;
+    QHash<QString, ReadCell> cells; // by reference, "B7"
+    QStringList merges;             // "A2:E2"
+    QHash<int, double> widths;      // by column number, for columns given a width
+    QList<ReadChart> charts;
+};
+
+// The contents of one part of the file ("xl/worksheets/sheet1.xml"); empty when missing.
+QByteArray xlsxPart(const QString& file, const QString& part);
+ReadWorkbook readXlsx(const QString& file);
