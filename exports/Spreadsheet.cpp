@@ -1,9 +1,12 @@
 #include "exports/Spreadsheet.h"
 #include "common/ErrorReport.h"
 
+#include <QLocale>
 #include <cmath>
 
 namespace {
+
+constexpr qsizetype kMaxCellText = 32767; // the longest text that a cell holds
 
 [[noreturn]] void refuseArgument(const QString& operation, int value) {
     throw AppError(QStringLiteral("Το λογιστικό φύλλο δεν δέχεται την τιμή %1 για «%2».")
@@ -28,6 +31,11 @@ HorizontalAlignment alignmentOf(int value) {
 } // namespace
 
 void CellBlock::setValue(const QString& text) const {
+    if (text.size() > kMaxCellText)
+        throw AppError(QStringLiteral("Το κείμενο για το κελί «%1» ξεπερνά τους %2 χαρακτήρες "
+                                      "που χωρά ένα κελί.")
+                           .arg(areaName(m_area))
+                           .arg(QLocale(QLocale::Greek).toString(kMaxCellText)));
     m_sheet->setText(m_area, text);
 }
 

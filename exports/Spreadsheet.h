@@ -3,7 +3,7 @@
 // application, so that any provider of them can stand behind the exports. The members
 // follow the application's automation members, so export code reads like the operations:
 //
-//   std::shared_ptr<SpreadsheetApp> app = startSpreadsheetApp(); // hidden; AppError if none
+//   std::shared_ptr<SpreadsheetApp> app = startSpreadsheetApp(); // SpreadsheetStarter.h
 //   app->addWorkbook();
 //   Sheet& sheet = app->workbook(1).worksheet(1);
 //   app->setVisible(false);
@@ -29,7 +29,6 @@
 #include "exports/CellReferences.h"
 
 #include <QString>
-#include <memory>
 
 // The application's own values for the arguments of the operations.
 namespace xl {
@@ -63,7 +62,8 @@ public:
     Sheet& sheet() const { return *m_sheet; }
     const CellArea& area() const { return m_area; }
 
-    // Value := text or number, for every cell of the block. An empty text empties the cell.
+    // Value := text or number, for every cell of the block. An empty text empties the cell;
+    // a text longer than a cell holds (32,767 characters) is refused.
     void setValue(const QString& text) const;
     void setValue(double number) const;
     // NumberFormat := code, in the application's Greek notation ("@", "#.##0,00").
@@ -138,8 +138,9 @@ public:
     virtual void setChartTitleText(const QString& text) = 0;
 };
 
-// One worksheet. The handles are made here; the pure operations below are what the
-// handles forward to, on areas already checked to lie on the sheet.
+// One worksheet. The handles are made here; the pure virtual operations below are what
+// the handles forward to, on areas already checked to lie on the sheet and with the
+// application's argument values already checked and translated.
 class Sheet {
 public:
     virtual ~Sheet() = default;

@@ -1,6 +1,7 @@
 #include "exports/WorkbookApp.h"
 #include "common/ErrorReport.h"
 #include "common/Messages.h"
+#include "common/WaitCursor.h"
 #include "exports/XlsxWriter.h"
 
 #include <QDateTime>
@@ -29,9 +30,11 @@ const WorkbookModel& WorkbookApp::model(int index) const {
 void WorkbookApp::setVisible(bool visible) {
     const bool shown = visible && !m_visible;
     m_visible = visible;
-    if (shown)
-        for (const auto& workbook : m_workbooks)
-            handOver(*workbook);
+    if (!shown)
+        return;
+    WaitCursor wait;
+    for (const auto& workbook : m_workbooks)
+        handOver(*workbook);
 }
 
 void WorkbookApp::handOver(const WorkbookModel& workbook) {

@@ -13,20 +13,6 @@ struct StyleParts {
     QList<ReadCell> styles; // cellXfs, as a cell without its value
 };
 
-// Built-in number formats that a file refers to by number only.
-QString builtInFormat(int id) {
-    switch (id) {
-    case 0:
-        return {};
-    case 4:
-        return QStringLiteral("#,##0.00");
-    case 49:
-        return QStringLiteral("@");
-    default:
-        return QStringLiteral("builtin:%1").arg(id);
-    }
-}
-
 StyleParts readStyles(const QByteArray& xml) {
     StyleParts parts;
     QXmlStreamReader r(xml);
@@ -57,8 +43,9 @@ StyleParts readStyles(const QByteArray& xml) {
             parts.borders.last() = a.value(QLatin1String("style")).toString();
         else if (section == u"cellXfs" && name == u"xf") {
             ReadCell style;
-            const int format = a.value(QLatin1String("numFmtId")).toInt();
-            style.numberFormat = parts.numberFormats.value(format, builtInFormat(format));
+            // the writer gives every format it uses a number of its own; 0 is the general one
+            style.numberFormat =
+                parts.numberFormats.value(a.value(QLatin1String("numFmtId")).toInt());
             style.bold = parts.fontsBold.value(a.value(QLatin1String("fontId")).toInt());
             style.fill = parts.fills.value(a.value(QLatin1String("fillId")).toInt());
             style.bottomLine = parts.borders.value(a.value(QLatin1String("borderId")).toInt());
