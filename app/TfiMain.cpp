@@ -11,8 +11,11 @@
 #include "common/Settings.h"
 #include "common/ShellOpen.h"
 #include "common/WorkFolder.h"
+#include "companies/CompanyCommands.h"
 #include "companies/CompanyLock.h"
+#include "companies/CompanyRegister.h"
 #include "companies/CurrentCompany.h"
+#include "companies/TfiNewComp.h"
 #include "operators/CurrentOperator.h"
 #include "operators/Rights.h"
 #include "operators/TfiNewPass.h"
@@ -24,6 +27,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -65,15 +69,16 @@ TfiMain::TfiMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("fiMain"));
     setWindowTitle(QStringLiteral("Lethora"));
 
-    addCommand(QStringLiteral("acNewComp"), QStringLiteral("Δημιουργία Εταιρείας"), {}, nullptr);
+    addCommand(QStringLiteral("acNewComp"), QStringLiteral("Δημιουργία Εταιρείας"), {},
+               &TfiMain::acNewCompExecute);
     addCommand(QStringLiteral("acOpenCompany"), QStringLiteral("&Eπιλογή Εταιρείας"),
-               QKeySequence(Qt::Key_F11), nullptr);
+               QKeySequence(Qt::Key_F11), &TfiMain::acOpenCompanyExecute);
     addCommand(QStringLiteral("acCompChange"), QStringLiteral("Μεταβολή Στοιχείων Εταιρείας"), {},
-               nullptr);
+               &TfiMain::acCompChangeExecute);
     addCommand(QStringLiteral("acCompClose"), QStringLiteral("Τέλος Εργασιών Εταιρείας"),
                QKeySequence(Qt::ALT | Qt::Key_T), &TfiMain::acCompCloseExecute);
     addCommand(QStringLiteral("acDeleteCompany"), QStringLiteral("Διαγραφή Εταιρείας"), {},
-               nullptr);
+               &TfiMain::acDeleteCompanyExecute);
     addCommand(QStringLiteral("acTarvenis"),
                QStringLiteral("Οργάνωση - Διαχείριση Συμφωνητικών Μίσθωσης"), {}, nullptr);
     QAction* save = addCommand(QStringLiteral("acSave"), QStringLiteral("Αποθήκευση"),
@@ -94,7 +99,10 @@ TfiMain::TfiMain(QWidget* parent) : QMainWindow(parent) {
             [this] { forwardToActiveChild(QStringLiteral("miExportToExcel")); });
     QAction* closeForm = addCommand(QStringLiteral("acCloseMdiForm"),
                                     QStringLiteral("Κλείσιμο Φόρμας"), {}, nullptr);
-    connect(closeForm, &QAction::triggered, this, [this] { m_mdi->closeActiveSubWindow(); });
+    connect(closeForm, &QAction::triggered, this, [this] {
+        if (QMdiSubWindow* child = activeChildWindow())
+            child->close();
+    });
     addCommand(QStringLiteral("acNewVer"), QStringLiteral("Ενημέρωση νέων εκδόσεων"), {},
                &TfiMain::acNewVerExecute);
     addCommand(QStringLiteral("acUsers"), QStringLiteral("Διαχείριση Χειριστών"), {},
@@ -340,10 +348,8 @@ void TfiMain::updateCommands() {
     MainWindowSituation situation;
     situation.companyOpen = CurrentCompany().isOpen();
     situation.childWindows = static_cast<int>(m_mdi->subWindowList().size());
-    if (QMdiSubWindow* active = m_mdi->activeSubWindow(); active && active->widget())
+    if (QMdiSubWindow* active = activeChildWindow(); active && active->widget())
         situation.activeChildName = active->widget()->objectName();
-    else if (!m_mdi->subWindowList().isEmpty() && m_mdi->subWindowList().constFirst()->widget())
-        situation.activeChildName = m_mdi->subWindowList().constFirst()->widget()->objectName();
     applyEnablingRule(situation, m_commands);
     const QList<QPair<const char*, bool>> states = {
         {"acSave", m_commands.acSave},
@@ -364,16 +370,57 @@ void TfiMain::updateCommands() {
     MainPanel2->setVisible(m_commands.mainPanel2Visible);
 }
 
+QMdiSubWindow* TfiMain::activeChildWindow() const {
+    if (QMdiSubWindow* active = m_mdi->activeSubWindow())
+        return active;
+    // While the main window itself is not active, the child on top counts as active.
+    const QList<QMdiSubWindow*> stack = m_mdi->subWindowList(QMdiArea::StackingOrder);
+    return stack.isEmpty() ? nullptr : stack.constLast();
+}
+
 void TfiMain::forwardToActiveChild(const QString& itemName) {
-    if (m_mdi->subWindowList().isEmpty())
-        return;
-    QMdiSubWindow* active = m_mdi->activeSubWindow();
-    if (!active)
-        active = m_mdi->subWindowList().constFirst();
-    if (!active->widget())
+    QMdiSubWindow* active = activeChildWindow();
+    if (!active || !active->widget())
         return;
     if (QAction* item = active->widget()->findChild<QAction*>(itemName))
         runGuarded([item] { item->trigger(); });
+}
+
+void TfiMain::acNewCompExecute() {
+    if (!CompanyCommands::createCompany(this))
+        return;
+    RefreshStatusBar();
+    updateCommands();
+    acCompChangeExecute();
+}
+
+void TfiMain::acOpenCompanyExecute() {
+    if (!CompanyCommands::openCompany(this))
+        return;
+    MainPanel->hide();
+    action(QStringLiteral("acNewComp"))->setEnabled(false);
+    RefreshStatusBar();
+    updateCommands();
+}
+
+void TfiMain::acDeleteCompanyExecute() {
+    CompanyCommands::deleteCompany(this);
+}
+
+void TfiMain::acCompChangeExecute() {
+    if (!CurrentCompany().isOpen())
+        return;
+    auto* editor = new TfiNewComp;
+    runGuarded([] { CompanyRegister::open(CurrentCompany().AFM); });
+    editor->fill();
+    editor->setOnClosed([this] {
+        RefreshStatusBar();
+        QTimer::singleShot(0, this, &TfiMain::updateCommands);
+    });
+    QMdiSubWindow* sub = m_mdi->addSubWindow(editor, Qt::FramelessWindowHint);
+    sub->showMaximized();
+    editor->edBigName->setFocus();
+    updateCommands();
 }
 
 void TfiMain::acCompCloseExecute() {

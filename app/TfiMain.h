@@ -11,6 +11,7 @@
 class QAction;
 class QFrame;
 class QMdiArea;
+class QMdiSubWindow;
 class PictureButton;
 
 class TfiMain : public QMainWindow {
@@ -29,6 +30,10 @@ public:
 
     // Command handlers.
     void forwardToActiveChild(const QString& itemName);
+    void acNewCompExecute();
+    void acOpenCompanyExecute();
+    void acDeleteCompanyExecute();
+    void acCompChangeExecute();
     void acCompCloseExecute();
     void acDeleteTablesExecute();
     void acNewVerExecute();
@@ -38,6 +43,8 @@ public:
     void showEditorialOnFirstActivation();
 
     QMdiArea* mdiArea() const { return m_mdi; }
+    // The active child window, or the one on top while the main window is not active.
+    QMdiSubWindow* activeChildWindow() const;
     QAction* action(const QString& name) const;
     QLabel* statusPanel(int n) const { return m_statusPanels.at(n); }
     QFrame* MainPanel;

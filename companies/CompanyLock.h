@@ -1,11 +1,22 @@
 #pragma once
 // The in-use lock of a company: "Data\" + AFM + "\InUse.lck", whose first line is the
-// identifier of the installation that holds the company open.
+// identifier of the installation that holds the company open. The file is created in
+// one step (exclusive create), so of two workstations opening a company at once
+// exactly one wins.
 
 #include <QString>
 
 namespace CompanyLock {
+enum class Outcome { Acquired, AlreadyOurs, HeldByOther, Unreadable };
+
 QString path(const QString& afm);
+// Takes the lock for this installation, or tells who holds it.
+Outcome acquire(const QString& afm, const QString& installationId);
 // Deletes the lock file; a missing one is no error.
 void release(const QString& afm);
+
+inline const QString kInUseMessage =
+    QStringLiteral("Η εταιρεία έχει ανοίξει και χρησιμοποιείται από άλλο χρήστη. Δεν επιτρέπεται η "
+                   "επεξεργασία της ίδιας "
+                   "εταιρείας από αυτό το τερματικό");
 } // namespace CompanyLock

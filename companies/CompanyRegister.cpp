@@ -1,0 +1,124 @@
+#include "companies/CompanyRegister.h"
+#include "common/Messages.h"
+#include "common/WaitCursor.h"
+#include "common/WorkFolder.h"
+#include "companies/CompanyFields.h"
+#include "companies/CompanyFolder.h"
+#include "companies/CompanyLock.h"
+#include "companies/CompanyTexts.h"
+#include "companies/InstallationId.h"
+#include "companies/TaxNumber.h"
+#include "operators/CurrentOperator.h"
+#include "store/TdmTables.h"
+
+namespace {
+// A tax number names a folder: only letters and digits may stand in it.
+bool isPlainTaxNumber(const QString& afm) {
+    for (const QChar ch : afm)
+        if (!ch.isLetterOrNumber() || ch.unicode() > 0x7F)
+            return false;
+    return true;
+}
+
+class CloseAfter {
+public:
+    explicit CloseAfter(TableCursor& c) : m_cursor(c) {}
+    ~CloseAfter() { m_cursor.close(); }
+
+private:
+    TableCursor& m_cursor;
+};
+} // namespace
+
+bool CompanyRegister::create(const QString& afm, const QString& name) {
+    if (afm.isEmpty()) {
+        showMessage(CompanyTexts::kNoAfm);
+        return false;
+    }
+    if (!IsValidAfm(afm) || !isPlainTaxNumber(afm)) {
+        showMessage(CompanyTexts::kInvalidAfm);
+        return false;
+    }
+    if (name.isEmpty()) {
+        showMessage(CompanyTexts::kNoName);
+        return false;
+    }
+    TdmTables& dm = dmTables();
+    if (!WorkFolder::exists(QStringLiteral("Tables/Comps.db")))
+        dm.EnsureSharedTables();
+    {
+        const bool wasOpen = dm.tblComps.isOpen();
+        dm.tblComps.open();
+        const bool found = dm.tblComps.findKey({afm});
+        if (!wasOpen)
+            dm.tblComps.close();
+        if (found) {
+            showMessage(CompanyTexts::exists(afm));
+            return false;
+        }
+    }
+    WaitCursor hourglass;
+    CompanyFolder::createWithEmptyTables(afm);
+    {
+        TableCursor& comps = dm.tblComps;
+        comps.open();
+        CloseAfter close(comps);
+        comps.insert();
+        comps.setValue(QStringLiteral("AFM"), afm);
+        comps.setValue(QStringLiteral("CompName"), name);
+        comps.setValue(QStringLiteral("UserName"), CurrentOperator().UserName);
+        comps.post();
+    }
+    dm.AttachCompanyTables(afm);
+    {
+        TableCursor& edra = dm.tblEdra;
+        edra.open();
+        CloseAfter close(edra);
+        edra.insert();
+        edra.setValue(QStringLiteral("AFM"), afm);
+        edra.post();
+        LoadCurrentCompany();
+    }
+    CompanyLock::acquire(afm, InstallationId());
+    return true;
+}
+
+void CompanyRegister::open(const QString& afm) {
+    TdmTables& dm = dmTables();
+    dm.AttachCompanyTables(afm);
+    TableCursor& edra = dm.tblEdra;
+    edra.open();
+    CloseAfter close(edra);
+    LoadCurrentCompany();
+    // A folder whose record row is missing still opens under its own number.
+    if (CurrentCompany().AFM.isEmpty())
+        CurrentCompany().AFM = afm;
+}
+
+bool CompanyRegister::renameCurrent(const QString& name) {
+    if (name.isEmpty()) {
+        showMessage(CompanyTexts::kNoName);
+        return false;
+    }
+    TableCursor& comps = dmTables().tblComps;
+    comps.edit();
+    comps.setValue(QStringLiteral("CompName"), name);
+    comps.post();
+    return true;
+}
+
+bool CompanyRegister::lockCurrent() {
+    const QString afm = dmTables().tblComps.text(QStringLiteral("AFM"));
+    switch (CompanyLock::acquire(afm, InstallationId())) {
+    case CompanyLock::Outcome::Acquired:
+    case CompanyLock::Outcome::AlreadyOurs:
+        return true;
+    case CompanyLock::Outcome::HeldByOther:
+        showMessage(CompanyLock::kInUseMessage);
+        return false;
+    case CompanyLock::Outcome::Unreadable:
+        showMessage(CompanyTexts::kUnreadableLock + WorkFolder::path(CompanyLock::path(afm)));
+        return false;
+    }
+    return false;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// What the company commands do to the register, without their windows.
+
+#include <QString>
+
+namespace CompanyRegister {
+// Creates a company: the checks with their messages, the data folder with empty tables,
+// the register row assigned to the logged-in operator and the company record. The new
+// company becomes the open company and is locked for this installation. False, with
+// nothing written, when a check refuses.
+bool create(const QString& afm, const QString& name);
+// Makes the company the open one (its tables attached, its record loaded).
+void open(const QString& afm);
+// Renames the current row of the register; false with the message when the name is empty.
+bool renameCurrent(const QString& name);
+// Takes the lock of the register's current company for this installation; shows the
+// refusal and returns false when another installation holds it.
+bool lockCurrent();
+} // namespace CompanyRegister
