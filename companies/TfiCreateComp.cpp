@@ -32,8 +32,6 @@ TfiCreateComp::TfiCreateComp(Mode mode, QWidget* parent) : QDialog(parent), m_mo
                                this);
     btCreate->setObjectName(QStringLiteral("btCreate"));
     btExit = new QPushButton(QStringLiteral("Έξοδος    "), this);
-    for (QPushButton* b : {btCreate, btExit})
-        b->setAutoDefault(false);
     connect(btCreate, &QPushButton::clicked, this, [this] { btCreateClick(); });
     connect(btExit, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
@@ -64,8 +65,12 @@ TfiNewComp::TfiNewComp(QWidget* parent) : QWidget(parent) {
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
     auto* pages = new QTabWidget(this);
-    auto* page = new QWidget(pages);
-    pages->addTab(page, QStringLiteral("Στοιχεία Ιδιοκτήτη Ακίνητης Περιουσίας"));
+    auto* scroller = new QScrollArea(pages);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    auto* page = new QWidget(scroller);
+    scroller->setWidget(page);
+    pages->addTab(scroller, QStringLiteral("Στοιχεία Ιδιοκτήτη Ακίνητης Περιουσίας"));
 
     auto* general = new QGroupBox(QStringLiteral("Γενικά Στοιχεία Εταιρείας"), page);
     edAFM = new TEditAFM(general);

@@ -25,9 +25,7 @@ TfiNewPass::TfiNewPass(QWidget* parent) : QDialog(parent) {
     form->addRow(QStringLiteral("Επιβεβαιώστε το νέο σας password :"), edPass2);
 
     btSave = new QPushButton(QStringLiteral("Αποθήκευση Password"), this);
-    btSave->setAutoDefault(false);
     btExit = new QPushButton(QStringLiteral("Έξοδος    "), this);
-    btExit->setAutoDefault(false);
     connect(btSave, &QPushButton::clicked, this, [this] { btSaveClick(); });
     connect(btExit, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;

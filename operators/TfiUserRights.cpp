@@ -40,8 +40,6 @@ TfiUserRights::TfiUserRights(QWidget* parent) : QDialog(parent) {
 
     btSave = new QPushButton(QStringLiteral("Αποθήκευση Χαρακτηριστκών Χρήστη"), this);
     btExit = new QPushButton(QStringLiteral("Έξοδος    "), this);
-    for (QPushButton* b : {btSave, btExit})
-        b->setAutoDefault(false);
     connect(btSave, &QPushButton::clicked, this, [this] { btSaveClick(); });
     connect(btExit, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;

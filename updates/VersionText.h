@@ -1,11 +1,13 @@
 #pragma once
 // The application's own version text and its comparison with the version service's.
 
+#include "common/AppVersion.h"
+
 #include <QByteArray>
 #include <QString>
 
 namespace VersionText {
-inline const QString kOwnVersion = QStringLiteral("2025 (ver 06.21)");
+inline const QString& kOwnVersion = kAppVersionText;
 
 // The version text in the service's answer, without surrounding blanks and line
 // breaks; throws UpdateFailure when the answer holds none.
