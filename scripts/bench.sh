@@ -4,8 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-for bench in build/bench/*_bench; do
-    [ -x "$bench" ] || continue
+for bench in $(find build/bench -type f -name '*_bench' -perm -u+x | sort); do
     echo "== $(basename "$bench")"
     QT_QPA_PLATFORM=offscreen "$bench"
 done

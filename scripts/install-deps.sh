@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libqt6sql6-sqlite qt6-httpserver-dev qt6-websockets-dev
     libsqlite3-dev libxlsxwriter-dev libgumbo-dev
-    fonts-dejavu-core
+    fonts-dejavu-core unzip
 )
 
 missing=()
