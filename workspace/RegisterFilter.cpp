@@ -1,0 +1,168 @@
+#include "workspace/RegisterFilter.h"
+#include "companies/DateText.h"
+#include "store/StoreQuery.h"
+#include "store/TableStore.h"
+#include "workspace/ExpiryTest.h"
+#include "workspace/StoredCounts.h"
+
+#include <QHash>
+#include <QSet>
+
+namespace {
+const QString kProvisional = QStringLiteral("Προσωρινά Αποθηκευμένο");
+const QString kTermination = QStringLiteral("Λύση");
+
+bool isEmptyDateBox(const QString& text) {
+    return text.isEmpty() || text == kEmptyDateBox;
+}
+
+QString yearFirst(const QString& boxText) {
+    return isEmptyDateBox(boxText) ? QString() : SwapDateOrder(boxText);
+}
+
+struct Amendment {
+    QString kind;
+    QString stage;
+    QString start;
+    QString end;
+};
+
+// The newest amending declaration of each declaration (highest amending number).
+QHash<qlonglong, Amendment> newestAmendments() {
+    StoreQuery q;
+    q.setSql(
+        QStringLiteral(
+            "SELECT DilCode, EidosDilosis, StadioYpovolis, MistosiApoDate, MistosiEosDate from '") +
+        StoredDeclarations::detPath() +
+        QStringLiteral("' order by DilCode desc, TropDilCode desc"));
+    q.open();
+    QHash<qlonglong, Amendment> newest;
+    for (q.first(); !q.eof(); q.next()) {
+        const qlonglong dilCode = q.value(0).toLongLong();
+        if (!newest.contains(dilCode))
+            newest.insert(dilCode, {q.value(1).toString(), q.value(2).toString(),
+                                    q.value(3).toString(), q.value(4).toString()});
+    }
+    return newest;
+}
+
+// The declarations with at least one property whose paired field holds the text.
+QSet<qlonglong> declarationsWithProperty(const QString& field, const QString& text) {
+    StoreQuery q;
+    q.setSql(QStringLiteral("SELECT DilCode, ") + field + QStringLiteral(" from '") +
+             StoredDeclarations::akinitaPath() + QStringLiteral("'"));
+    q.open();
+    QSet<qlonglong> found;
+    for (q.first(); !q.eof(); q.next())
+        if (q.value(1).toString().contains(text, Qt::CaseSensitive))
+            found.insert(q.value(0).toLongLong());
+    return found;
+}
+
+void writeMarks(const QList<qlonglong>& marked) {
+    TableStore::Transaction transaction;
+    const int chunk = 500;
+    for (int from = 0; from < marked.size(); from += chunk) {
+        QStringList numbers;
+        for (int i = from; i < qMin(from + chunk, static_cast<int>(marked.size())); ++i)
+            numbers << QString::number(marked.at(i));
+        StoreQuery q;
+        q.setSql(QStringLiteral("Update '") + StoredDeclarations::mastPath() +
+                 QStringLiteral("' SET FilterField = 1 where DilCode in (") +
+                 numbers.join(QLatin1Char(',')) + QLatin1Char(')'));
+        q.execSql();
+    }
+    transaction.commit();
+}
+} // namespace
+
+FilterGroups RegisterFilter::groupsOf(const FilterCriteria& c) {
+    FilterGroups g;
+    g.property = !c.declarationNumber.isEmpty() || !c.atak.isEmpty() || !c.address.isEmpty();
+    g.lessee = !c.name.isEmpty() || !c.afm.isEmpty();
+    g.expiry = !isEmptyDateBox(c.dateFrom) || !isEmptyDateBox(c.dateTo);
+    g.stage = c.stage >= 2 && c.stage <= 4;
+    return g;
+}
+
+bool RegisterFilter::adjustableHasDates(const FilterCriteria& c) {
+    return !c.adjustable || (!isEmptyDateBox(c.dateFrom) && !isEmptyDateBox(c.dateTo));
+}
+
+FilterOutcome RegisterFilter::run(const FilterCriteria& c) {
+    FilterOutcome outcome;
+    outcome.groups = groupsOf(c);
+    StoredDeclarations::ClearFilterMarks();
+    if (!outcome.groups.any())
+        return outcome;
+
+    QSet<qlonglong> withProperty;
+    if (outcome.groups.property) {
+        if (!c.declarationNumber.isEmpty())
+            withProperty = declarationsWithProperty(QStringLiteral("DilCode"), c.declarationNumber);
+        else if (!c.atak.isEmpty())
+            withProperty = declarationsWithProperty(QStringLiteral("ATAK"), c.atak);
+        else
+            withProperty = declarationsWithProperty(QStringLiteral("Odos"), c.address);
+    }
+    const bool byName = !c.name.isEmpty();
+    const QString lesseeText = byName ? c.name : c.afm;
+    const QString lesseeBase = byName ? QStringLiteral("MistName") : QStringLiteral("MistAFM");
+    const ExpiryCriteria expiry{yearFirst(c.dateFrom), yearFirst(c.dateTo), c.withTerminations,
+                                c.adjustable};
+    const QHash<qlonglong, Amendment> newest = newestAmendments();
+
+    StoreQuery q;
+    q.setSql(QStringLiteral("SELECT DilCode, StadioYpovolis, MistosiApoDate, MistosiEosDate, ") +
+             lesseeBase + QStringLiteral("1, ") + lesseeBase + QStringLiteral("2, ") + lesseeBase +
+             QStringLiteral("3, ") + lesseeBase + QStringLiteral("4, ") + lesseeBase +
+             QStringLiteral("5 from '") + StoredDeclarations::mastPath() +
+             QStringLiteral("' order by DilCode desc"));
+    q.open();
+    QList<qlonglong> marked;
+    const bool otherGroups =
+        outcome.groups.property || outcome.groups.lessee || outcome.groups.expiry;
+    for (q.first(); !q.eof(); q.next()) {
+        const qlonglong dilCode = q.value(0).toLongLong();
+        const auto amendment = newest.constFind(dilCode);
+        const bool hasAmendment = amendment != newest.constEnd();
+        bool result = true;
+        if (outcome.groups.property)
+            result = result && withProperty.contains(dilCode);
+        if (outcome.groups.lessee) {
+            bool found = false;
+            for (int column = 4; column <= 8 && !found; ++column)
+                found = q.value(column).toString().contains(lesseeText, Qt::CaseSensitive);
+            result = result && found;
+        }
+        if (outcome.groups.expiry && result) {
+            ExpiryInput lease;
+            lease.start = SwapDateOrder(hasAmendment ? amendment->start : q.value(2).toString());
+            lease.end = SwapDateOrder(hasAmendment ? amendment->end : q.value(3).toString());
+            lease.terminated = hasAmendment && amendment->kind == kTermination;
+            result = passesExpiry(lease, expiry);
+        }
+        const QString stage = hasAmendment ? amendment->stage : q.value(1).toString();
+        const bool provisional = stage == kProvisional;
+        const bool active =
+            hasAmendment ? amendment->kind != kTermination : q.value(1).toString() != kProvisional;
+        switch (c.stage) {
+        case 2:
+            result = otherGroups ? result && active : active;
+            break;
+        case 3:
+            result = result && !provisional;
+            break;
+        case 4:
+            result = result && provisional;
+            break;
+        default:
+            break;
+        }
+        if (result)
+            marked << dilCode;
+    }
+    writeMarks(marked);
+    outcome.marked = static_cast<int>(marked.size());
+    return outcome;
+}
