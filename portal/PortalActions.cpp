@@ -1,0 +1,174 @@
+#include "portal/PortalActions.h"
+#include "common/Messages.h"
+#include "portal/PortalAddresses.h"
+#include "portal/PortalTexts.h"
+
+namespace {
+struct ActionTexts {
+    QString temporarilySaved; // empty: the action does not refuse them
+    QString noWindow;
+    QString pageNotFound;
+    QString notAllowed; // empty: nothing is told when no form matches
+    QString problem;
+};
+
+const ActionTexts& textsOf(DeclarationAction action) {
+    static const QString viewConnect = QStringLiteral(
+        "Για να προβάλετε τη δήλωση πρέπει πρώτα να συνδεθείτε στην πλατφόρμα μισθωμάτων της ΑΑΔΕ");
+    static const QString printConnect =
+        QStringLiteral("Για να κάνετε εκτύπωση της δήλωσης πρέπει πρώτα να συνδεθείτε στην "
+                       "πλατφόρμα μισθωμάτων της ΑΑΔΕ");
+    static const QString amendConnect =
+        QStringLiteral("Για να δημιουργήσετε τροποποιητική δήλωση πρέπει πρώτα να συνδεθείτε "
+                       "στην πλατφόρμα μισθωμάτων της ΑΑΔΕ");
+    static const ActionTexts view{
+        QString(), viewConnect, viewConnect, QString(),
+        QStringLiteral("Παρουσιάστηκε κάποιο πρόβλημα με την προβολή της δήλωσης.")};
+    static const ActionTexts print{
+        QStringLiteral("Δεν υπάρχει δυνατότητα εκτύπωσης ΠΡΟΣΩΡΙΝΑ ΑΠΟΘΗΚΕΥΜΕΝΗΣ δήλωσης."),
+        printConnect, printConnect, QString(),
+        QStringLiteral("Παρουσιάστηκε κάποιο πρόβλημα με την εκτύπωση της δήλωσης.")};
+    static const ActionTexts amend{
+        QStringLiteral("Δεν υπάρχει δυνατότητα δημιουργίας τροποποιητικής δήλωσης σε ΠΡΟΣΩΡΙΝΑ "
+                       "ΑΠΟΘΗΚΕΥΜΕΝΗ δήλωση."),
+        amendConnect, amendConnect,
+        QStringLiteral("Δεν επιτρέπεται η δημιουργία τροποποιητικής δήλωσης."),
+        QStringLiteral("Παρουσιάστηκε κάποιο πρόβλημα με την δημιουργία της τροποποιητικής "
+                       "δήλωσης.")};
+    static const ActionTexts terminate{
+        QStringLiteral("Δεν υπάρχει δυνατότητα λύσης σε ΠΡΟΣΩΡΙΝΑ ΑΠΟΘΗΚΕΥΜΕΝΗ δήλωση."),
+        QStringLiteral("Για να κάνετε λύση ενός συμφωνητικού μίσθωσης θα πρέπει πρώτα να "
+                       "συνδεθείτε στην πλατφόρμα μισθωμάτων της ΑΑΔΕ"),
+        QStringLiteral("Για να κάνετε λύση συμφωνητικού μίσθωσης πρέπει πρώτα να συνδεθείτε στην "
+                       "πλατφόρμα μισθωμάτων της ΑΑΔΕ"),
+        QStringLiteral("Δεν επιτρέπεται η λύση του συμφωνητικού μίσθωσης."),
+        QStringLiteral("Παρουσιάστηκε κάποιο πρόβλημα με τη λύση του συμφωνητικού μίσθωσης .")};
+    switch (action) {
+    case DeclarationAction::ViewOrEdit:
+        return view;
+    case DeclarationAction::Print:
+        return print;
+    case DeclarationAction::Amend:
+        return amend;
+    case DeclarationAction::Terminate:
+        break;
+    }
+    return terminate;
+}
+
+const QString kViewPicture = QStringLiteral("viewmag.png");
+const QString kEditPicture = QStringLiteral("edit.png");
+const QString kBlankTarget = QStringLiteral("target=\"_blank\"");
+
+bool holdsWholeNumber(const QString& html, const QString& number) {
+    if (number.isEmpty())
+        return false;
+    for (qsizetype at = html.indexOf(number); at >= 0; at = html.indexOf(number, at + 1)) {
+        const qsizetype end = at + number.size();
+        const bool digitBefore = at > 0 && html.at(at - 1).isDigit();
+        const bool digitAfter = end < html.size() && html.at(end).isDigit();
+        if (!digitBefore && !digitAfter)
+            return true;
+    }
+    return false;
+}
+
+// A view form is made to open in a new window; an edit form in the same window. Empty
+// when the form is already as wanted.
+QString adjustedViewForm(const QString& html) {
+    QString adjusted = html;
+    if (html.contains(kViewPicture)) {
+        if (html.contains(kBlankTarget + QStringLiteral(" action")))
+            return QString();
+        adjusted.replace(QStringLiteral("form action"),
+                         QStringLiteral("form ") + kBlankTarget + QStringLiteral(" action"));
+    } else {
+        if (!html.contains(kBlankTarget))
+            return QString();
+        adjusted.replace(kBlankTarget, QStringLiteral(" "));
+    }
+    return adjusted == html ? QString() : adjusted;
+}
+
+class WaitWindowShown {
+public:
+    explicit WaitWindowShown(const WaitWindowHooks& hooks) : m_hooks(hooks) {
+        if (m_hooks.showWithoutProgress)
+            m_hooks.showWithoutProgress();
+    }
+    ~WaitWindowShown() {
+        if (m_hooks.hideAndRestoreProgress)
+            m_hooks.hideAndRestoreProgress();
+    }
+
+private:
+    const WaitWindowHooks& m_hooks;
+};
+
+// Submits the first form of the action; false when no form matched.
+bool submitActionForm(const PageDocument& document, DeclarationAction action,
+                      const QString& number) {
+    BrowserOps& browser = browserOps();
+    const ElementCollection forms =
+        browser.GetElementsByTagName(browser.GetBody(document), QStringLiteral("FORM"));
+    const int count = browser.Count(forms);
+    for (int i = 0; i < count; ++i) {
+        const PageElement form = browser.Item(forms, i);
+        if (!form)
+            continue;
+        const QString html = browser.GetOuterHtml(form);
+        if (!isActionForm(html, number, action))
+            continue;
+        if (action == DeclarationAction::ViewOrEdit) {
+            const QString adjusted = adjustedViewForm(html);
+            if (!adjusted.isEmpty())
+                browser.SetOuterHtml(form, adjusted);
+        }
+        browser.Submit(browser.Item(forms, i));
+        return true;
+    }
+    return false;
+}
+} // namespace
+
+bool isActionForm(const QString& formHtml, const QString& number, DeclarationAction action) {
+    if (!holdsWholeNumber(formHtml, number))
+        return false;
+    switch (action) {
+    case DeclarationAction::ViewOrEdit:
+        return formHtml.contains(kViewPicture) || formHtml.contains(kEditPicture);
+    case DeclarationAction::Print:
+        return formHtml.contains(QStringLiteral("pdf.png"));
+    case DeclarationAction::Amend:
+        return formHtml.contains(QStringLiteral("edit_add.png"));
+    case DeclarationAction::Terminate:
+        break;
+    }
+    return formHtml.contains(QStringLiteral("termination.png"));
+}
+
+void RunDeclarationAction(PortalSession& session, DeclarationAction action, const QString& number,
+                          const QString& stage, const WaitWindowHooks& wait) {
+    const ActionTexts& texts = textsOf(action);
+    if (!texts.temporarilySaved.isEmpty() && stage.trimmed() == PortalTexts::kTemporarilySaved) {
+        showMessage(texts.temporarilySaved);
+        return;
+    }
+    const QString page = PortalAddresses::submissionDetailsPage();
+    if (FindPortalWindow(session, page) == 0) {
+        showMessage(texts.noWindow);
+        return;
+    }
+    const PageDocument document = WaitForPortalPage(session, page);
+    if (!document) {
+        showMessage(texts.pageNotFound);
+        return;
+    }
+    WaitWindowShown shown(wait);
+    try {
+        if (!submitActionForm(document, action, number) && !texts.notAllowed.isEmpty())
+            showMessage(texts.notAllowed);
+    } catch (...) {
+        showMessage(texts.problem);
+    }
+}

@@ -1,0 +1,428 @@
+#include "portal/WebDriverBrowser.h"
+#include "common/Settings.h"
+#include "portal/PageSnapshot.h"
+
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRect>
+#include <QTemporaryDir>
+#include <unistd.h>
+
+struct WebDriverBrowser::Session {
+    QString id;
+    std::unique_ptr<QTemporaryDir> profile;
+    QString current; // the window the session's commands act on
+    bool alive = true;
+};
+
+struct WebDriverBrowser::Window : BrowserObject {
+    std::shared_ptr<Session> session;
+    QString handle;
+    WindowHandle id = 0;
+    bool open = true;
+    bool hidden = false;
+    QRect bounds;
+};
+
+namespace {
+const int kSessionTimeoutMs = 60000;
+const int kEndTimeoutMs = 10000;
+
+AppError windowGone() {
+    return AppError(QStringLiteral("Το παράθυρο του φυλλομετρητή έχει κλείσει."));
+}
+
+bool headless() {
+    return Settings::folderValue(QStringLiteral("BrowserHeadless"), QStringLiteral("0")) ==
+               QLatin1String("1") ||
+           qgetenv("LETHORA_HEADLESS_BROWSER") == "1" ||
+           (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+}
+
+QJsonObject capabilities(const QString& profileFolder) {
+    QJsonArray args = {QStringLiteral("--disable-dev-shm-usage"),
+                       QStringLiteral("--disable-gpu"),
+                       QStringLiteral("--disable-background-networking"),
+                       QStringLiteral("--disable-component-update"),
+                       QStringLiteral("--disable-sync"),
+                       QStringLiteral("--no-first-run"),
+                       QStringLiteral("--no-default-browser-check"),
+                       QStringLiteral("--user-data-dir=") + profileFolder};
+    if (::geteuid() == 0)
+        args.append(QStringLiteral("--no-sandbox"));
+    if (headless())
+        args.append(QStringLiteral("--headless=new"));
+    const QJsonObject prefs{{QStringLiteral("credentials_enable_service"), false},
+                            {QStringLiteral("profile.password_manager_enabled"), false}};
+    const QJsonObject chrome{{QStringLiteral("binary"), BrowserPaths::chromium()},
+                             {QStringLiteral("args"), args},
+                             {QStringLiteral("prefs"), prefs}};
+    const QJsonObject match{{QStringLiteral("browserName"), QStringLiteral("chrome")},
+                            {QStringLiteral("pageLoadStrategy"), QStringLiteral("none")},
+                            {QStringLiteral("unhandledPromptBehavior"), QStringLiteral("accept")},
+                            {QStringLiteral("goog:chromeOptions"), chrome}};
+    return {{QStringLiteral("capabilities"),
+             QJsonObject{{QStringLiteral("alwaysMatch"), match}}}};
+}
+
+// A fresh window shows no address of its own.
+bool isBlank(const QString& address) {
+    return address.isEmpty() || address == QLatin1String("about:blank") ||
+           address == QLatin1String("data:,");
+}
+
+bool meansWindowGone(const WebDriverError& error) {
+    return error.error == QLatin1String("no such window") ||
+           error.error == QLatin1String("invalid session id");
+}
+
+QJsonObject parseAnswer(const QJsonValue& value) {
+    return QJsonDocument::fromJson(value.toString().toUtf8()).object();
+}
+} // namespace
+
+WebDriverBrowser::WebDriverBrowser() = default;
+
+WebDriverBrowser::~WebDriverBrowser() {
+    m_driver.stop();
+}
+
+void WebDriverBrowser::shutDown() {
+    for (const auto& session : m_sessions)
+        if (session->alive)
+            endSession(*session);
+    m_sessions.clear();
+    m_driver.stop();
+}
+
+void WebDriverBrowser::ensureDriver() {
+    if (m_driver.isRunning())
+        return;
+    for (const auto& session : m_sessions)
+        endSession(*session);
+    m_sessions.clear();
+    m_driver.start();
+    m_client.setPort(m_driver.port());
+}
+
+QString WebDriverBrowser::sessionPath(const Session& session, const QString& command) const {
+    return QStringLiteral("/session/") + session.id + command;
+}
+
+WebDriverBrowser::Window& WebDriverBrowser::windowOf(const BrowserWindow& window) const {
+    auto* found = dynamic_cast<Window*>(window.object.get());
+    if (!found)
+        throw AppError(QStringLiteral("Το παράθυρο του φυλλομετρητή δεν υπάρχει."));
+    return *found;
+}
+
+WebDriverBrowser::Window* WebDriverBrowser::findOpen(WindowHandle handle) const {
+    for (const auto& window : m_windows)
+        if (window->id == handle && window->open)
+            return window.get();
+    return nullptr;
+}
+
+void WebDriverBrowser::forget(Window& window) {
+    window.open = false;
+    if (window.session->current == window.handle)
+        window.session->current.clear();
+}
+
+void WebDriverBrowser::endSession(Session& session) {
+    if (session.alive && m_driver.isRunning()) {
+        try {
+            m_client.remove(sessionPath(session, QString()), kEndTimeoutMs);
+        } catch (const AppError&) {
+        }
+    }
+    session.alive = false;
+    session.profile.reset();
+    for (const auto& window : m_windows)
+        if (window->session.get() == &session)
+            window->open = false;
+}
+
+bool WebDriverBrowser::switchTo(Window& window, bool force) {
+    if (!window.open || !window.session->alive)
+        return false;
+    if (!force && window.session->current == window.handle)
+        return true;
+    try {
+        m_client.post(sessionPath(*window.session, QStringLiteral("/window")),
+                      QJsonObject{{QStringLiteral("handle"), window.handle}});
+    } catch (const WebDriverError& error) {
+        if (!meansWindowGone(error))
+            throw;
+        forget(window);
+        return false;
+    }
+    window.session->current = window.handle;
+    return true;
+}
+
+QJsonValue WebDriverBrowser::execute(Window& window, const QString& script, const QJsonArray& args) {
+    if (!switchTo(window))
+        throw windowGone();
+    return m_client.post(sessionPath(*window.session, QStringLiteral("/execute/sync")),
+                         QJsonObject{{QStringLiteral("script"), script}, {QStringLiteral("args"), args}});
+}
+
+QList<BrowserWindow> WebDriverBrowser::ListBrowserWindows() {
+    for (const auto& session : m_sessions) {
+        if (!session->alive)
+            continue;
+        QJsonArray handles;
+        try {
+            handles = m_client.get(sessionPath(*session, QStringLiteral("/window/handles"))).toArray();
+        } catch (const WebDriverError&) {
+            endSession(*session); // the operator closed that browser
+            continue;
+        }
+        QStringList listed;
+        for (const QJsonValue& handle : handles)
+            listed.append(handle.toString());
+        for (const auto& window : m_windows)
+            if (window->session == session && window->open && !listed.contains(window->handle))
+                forget(*window);
+        for (const QString& handle : listed) {
+            bool known = false;
+            for (const auto& window : m_windows)
+                known = known || (window->session == session && window->open && window->handle == handle);
+            if (known)
+                continue;
+            auto window = std::make_shared<Window>();
+            window->session = session;
+            window->handle = handle;
+            window->id = m_nextHandle++;
+            m_windows.append(window);
+        }
+    }
+    QList<BrowserWindow> open;
+    for (const auto& window : m_windows)
+        if (window->open)
+            open.append({window});
+    return open;
+}
+
+QString WebDriverBrowser::GetLocationUrl(const BrowserWindow& window) {
+    Window& w = windowOf(window);
+    if (!switchTo(w))
+        return QString();
+    try {
+        const QString address = m_client.get(sessionPath(*w.session, QStringLiteral("/url"))).toString();
+        return isBlank(address) ? QString() : address;
+    } catch (const WebDriverError& error) {
+        if (!meansWindowGone(error))
+            throw;
+        forget(w);
+        return QString();
+    }
+}
+
+PageDocument WebDriverBrowser::GetDocument(const BrowserWindow& window) {
+    Window& w = windowOf(window);
+    if (!switchTo(w))
+        return {};
+    QJsonObject answer;
+    try {
+        answer = parseAnswer(execute(w, PageSnapshots::snapshotScript(), {}));
+    } catch (const WebDriverError& error) {
+        // A page between two documents has none for the moment.
+        if (meansWindowGone(error))
+            forget(w);
+        else if (error.error == QLatin1String("no answer"))
+            throw;
+        return {};
+    }
+    if (answer.value(QStringLiteral("ready")).toString() == QLatin1String("loading") ||
+        isBlank(answer.value(QStringLiteral("url")).toString()))
+        return {};
+    auto snapshot = std::make_shared<PageSnapshot>();
+    snapshot->hasBrowserTexts = true;
+    snapshot->window = window.object;
+    snapshot->pageMark = answer.value(QStringLiteral("mark")).toString();
+    const QList<int> roots =
+        PageSnapshots::appendNodes(*snapshot, answer.value(QStringLiteral("nodes")).toArray());
+    if (roots.isEmpty())
+        return {};
+    return {std::make_shared<DomDocument>(snapshot, roots.first())};
+}
+
+WindowHandle WebDriverBrowser::GetWindowHandle(const BrowserWindow& window) {
+    return windowOf(window).id;
+}
+
+void WebDriverBrowser::QuitBrowser(const BrowserWindow& window) {
+    Window& w = windowOf(window);
+    if (!w.open || !w.session->alive)
+        throw windowGone();
+    int others = 0;
+    for (const auto& candidate : ListBrowserWindows())
+        others += windowOf(candidate).session == w.session && &windowOf(candidate) != &w;
+    if (!w.open)
+        throw windowGone();
+    if (others == 0) {
+        endSession(*w.session);
+        return;
+    }
+    if (!switchTo(w))
+        throw windowGone();
+    m_client.remove(sessionPath(*w.session, QStringLiteral("/window")));
+    forget(w);
+}
+
+BrowserWindow WebDriverBrowser::OpenBrowser() {
+    ensureDriver();
+    auto session = std::make_shared<Session>();
+    session->profile = std::make_unique<QTemporaryDir>(QDir::tempPath() +
+                                                       QStringLiteral("/lethora-browser-XXXXXX"));
+    try {
+        const QJsonObject created =
+            m_client.post(QStringLiteral("/session"), capabilities(session->profile->path()),
+                          kSessionTimeoutMs)
+                .toObject();
+        session->id = created.value(QStringLiteral("sessionId")).toString();
+        session->current = m_client.get(sessionPath(*session, QStringLiteral("/window"))).toString();
+    } catch (const WebDriverError& error) {
+        throw AppError(QStringLiteral("Δεν άνοιξε ο φυλλομετρητής Chromium. ") + error.text());
+    }
+    m_sessions.append(session);
+    auto window = std::make_shared<Window>();
+    window->session = session;
+    window->handle = session->current;
+    window->id = m_nextHandle++;
+    m_windows.append(window);
+    return {window};
+}
+
+void WebDriverBrowser::SetBrowserBounds(const BrowserWindow& window, int left, int top, int width,
+                                        int height) {
+    Window& w = windowOf(window);
+    if (!switchTo(w))
+        throw windowGone();
+    w.bounds = QRect(left, top, width, height);
+    // A hidden window takes its place when it is shown; placing it would show it.
+    if (!w.hidden)
+        m_client.post(sessionPath(*w.session, QStringLiteral("/window/rect")),
+                      QJsonObject{{QStringLiteral("x"), left},
+                                  {QStringLiteral("y"), top},
+                                  {QStringLiteral("width"), width},
+                                  {QStringLiteral("height"), height}});
+}
+
+void WebDriverBrowser::SetBrowserVisible(const BrowserWindow& window, bool visible) {
+    Window& w = windowOf(window);
+    if (!switchTo(w))
+        throw windowGone();
+    if (visible == !w.hidden)
+        return;
+    if (!visible) {
+        try {
+            m_client.post(sessionPath(*w.session, QStringLiteral("/window/minimize")), QJsonObject());
+        } catch (const WebDriverError&) {
+            // A browser without a desktop has no minimised state; it stays as it is.
+        }
+        w.hidden = true;
+        return;
+    }
+    QJsonObject rect;
+    if (w.bounds.isValid())
+        rect = {{QStringLiteral("x"), w.bounds.x()},
+                {QStringLiteral("y"), w.bounds.y()},
+                {QStringLiteral("width"), w.bounds.width()},
+                {QStringLiteral("height"), w.bounds.height()}};
+    m_client.post(sessionPath(*w.session, QStringLiteral("/window/rect")), rect);
+    w.hidden = false;
+}
+
+void WebDriverBrowser::NavigateTo(const BrowserWindow& window, const QString& address) {
+    Window& w = windowOf(window);
+    if (!switchTo(w))
+        throw windowGone();
+    m_client.post(sessionPath(*w.session, QStringLiteral("/url")),
+                  QJsonObject{{QStringLiteral("url"), address}});
+}
+
+void WebDriverBrowser::BringToFront(WindowHandle handle) {
+    if (Window* window = findOpen(handle)) {
+        try {
+            switchTo(*window, true);
+        } catch (const WebDriverError&) {
+        }
+    }
+}
+
+void WebDriverBrowser::RequestWindowClose(WindowHandle handle) {
+    Window* window = findOpen(handle);
+    if (!window)
+        return;
+    try {
+        int others = 0;
+        for (const auto& candidate : m_windows)
+            others += candidate->open && candidate->session == window->session && candidate.get() != window;
+        if (others == 0) {
+            endSession(*window->session);
+        } else if (switchTo(*window)) {
+            m_client.remove(sessionPath(*window->session, QStringLiteral("/window")));
+            forget(*window);
+        }
+    } catch (const WebDriverError&) {
+    }
+}
+
+QJsonObject WebDriverBrowser::write(const PageElement& element, const QString& script,
+                                    const QJsonValue& argument) {
+    const auto [tree, node] = resolve(element);
+    auto* snapshot = dynamic_cast<PageSnapshot*>(tree);
+    const std::shared_ptr<BrowserObject> owner = snapshot ? snapshot->window.lock() : nullptr;
+    auto* window = dynamic_cast<Window*>(owner.get());
+    if (!window || !window->open)
+        throw windowGone();
+    if (!tree->isConnected(node))
+        return {{QStringLiteral("status"), QStringLiteral("detached")}};
+    const QJsonArray args = {PageSnapshots::pathOf(*tree, node), snapshot->pageMark, argument};
+    const QJsonObject answer = parseAnswer(execute(*window, script, args));
+    const QString status = answer.value(QStringLiteral("status")).toString();
+    if (status == QLatin1String("changed"))
+        throw AppError(QStringLiteral("Η σελίδα του στοιχείου δεν εμφανίζεται πια στο παράθυρο."));
+    if (status == QLatin1String("gone"))
+        throw AppError(QStringLiteral("Το στοιχείο δεν υπάρχει πια στη σελίδα."));
+    return answer;
+}
+
+void WebDriverBrowser::SetOuterHtml(const PageElement& element, const QString& html) {
+    const QJsonObject answer = write(element, PageSnapshots::setOuterHtmlScript(), html);
+    const QString status = answer.value(QStringLiteral("status")).toString();
+    if (status == QLatin1String("no parent"))
+        throw AppError(QStringLiteral("Το στοιχείο της σελίδας δεν μπορεί να αντικατασταθεί."));
+    if (status != QLatin1String("ok"))
+        return;
+    const auto [tree, node] = resolve(element);
+    tree->replace(node, PageSnapshots::appendNodes(*tree, answer.value(QStringLiteral("nodes")).toArray()));
+}
+
+void WebDriverBrowser::SetInputValue(const PageElement& element, const QString& text) {
+    const QJsonObject answer = write(element, PageSnapshots::setValueScript(), text);
+    const QString status = answer.value(QStringLiteral("status")).toString();
+    if (status == QLatin1String("not input"))
+        throw AppError(QStringLiteral("Το στοιχείο της σελίδας δεν είναι πεδίο εισαγωγής."));
+    const auto [tree, node] = resolve(element);
+    if (status == QLatin1String("ok"))
+        tree->nodes[node].value = answer.value(QStringLiteral("value")).toString();
+}
+
+void WebDriverBrowser::Click(const PageElement& element) {
+    write(element, PageSnapshots::clickScript());
+}
+
+void WebDriverBrowser::Submit(const PageElement& form) {
+    if (write(form, PageSnapshots::submitScript()).value(QStringLiteral("status")).toString() ==
+        QLatin1String("not form"))
+        throw AppError(QStringLiteral("Το στοιχείο της σελίδας δεν είναι φόρμα."));
+}
+
+QString WebDriverBrowser::renderedText(const DomTree& tree, int node) {
+    return tree.hasBrowserTexts ? tree.nodes.at(node).renderedText : tree.textContent(node);
+}
