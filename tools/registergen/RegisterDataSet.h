@@ -9,8 +9,9 @@
 #include <QVariantMap>
 
 struct RegisterDataSet {
-    QString ownerAfm;                 // the owner whose register this is
-    QList<QVariantMap> declarations;  // MistDilMast rows (initial declarations)
-    QList<QVariantMap> amendments;    // MistDilDet rows (amending declarations, terminations)
-    QList<QVariantMap> properties;    // MistDilAkinita rows
+    QString ownerAfm;                // the owner whose register this is
+    QList<QVariantMap> declarations; // MistDilMast rows (initial declarations)
+    QList<QVariantMap> amendments;   // MistDilDet rows (amending declarations, terminations)
+    QList<QVariantMap> properties;   // MistDilAkinita rows
+    QString ownerName;               // the owner's name as lessor of the declarations
 };

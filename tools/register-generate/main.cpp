@@ -1,0 +1,197 @@
+// Fills an owner's data folder with a synthetic register of lease declarations, for
+// demonstrations and for trying the application with a large register.
+//
+//   register-generate WORKING_FOLDER AFM DECLARATIONS [SEED] [--register-owner "NAME"]
+//                     [--replace]
+//
+// WORKING_FOLDER is an application's working folder; it must hold the empty table
+// templates ("ClrData", and "ClrTbls" for --register-owner), as the build's "work"
+// folder does. The owner's folder "Data/AFM" is created with empty tables when it is
+// missing. DECLARATIONS initial declarations are generated from SEED (1 when not
+// given; the same seed gives the same register) and written to the owner's tables.
+//
+//   --register-owner "NAME"  also enters the owner in the company register
+//                            ("Tables/Comps.db", created when missing), assigned to the
+//                            operator "admin", and writes the company record (Edra) with
+//                            the AFM and NAME, so that the application can open it. NAME
+//                            is then the owner's name as lessor in the declarations.
+//   --replace                empties the owner's declaration tables first; without it a
+//                            folder that already holds declarations is refused.
+//
+// Prints what was written; errors go to the error output with a non-zero exit code.
+//
+//   register-generate build/work 094014201 10000 7 --register-owner "Παπαδόπουλος Γεώργιος"
+
+#include "common/ErrorReport.h"
+#include "common/WorkFolder.h"
+#include "companies/TaxNumber.h"
+#include "store/TableStore.h"
+#include "store/TdmTables.h"
+#include "tools/registergen/HeldTable.h"
+#include "tools/registergen/OwnerRegistration.h"
+#include "tools/registergen/RegisterGenerator.h"
+#include "tools/registergen/RegisterWords.h"
+#include "tools/registergen/RegisterWriter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace {
+struct Options {
+    QString folder;
+    QString afm;
+    int declarations = 0;
+    quint32 seed = 1;
+    QString ownerName;
+    bool registerOwner = false;
+    bool replace = false;
+};
+
+void fail(const QString& text) {
+    std::fprintf(stderr, "register-generate: %s\n", text.toLocal8Bit().constData());
+}
+
+int usage() {
+    std::fprintf(stderr, "usage: register-generate WORKING_FOLDER AFM DECLARATIONS [SEED] "
+                         "[--register-owner \"NAME\"] [--replace]\n");
+    return 2;
+}
+
+// The options, or false with the complaint already printed.
+bool parse(const QStringList& arguments, Options& options) {
+    QStringList positional;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments.at(i);
+        if (a == QLatin1String("--register-owner")) {
+            if (++i >= arguments.size() || arguments.at(i).trimmed().isEmpty()) {
+                fail(QStringLiteral("--register-owner needs the owner's name"));
+                return false;
+            }
+            options.registerOwner = true;
+            options.ownerName = arguments.at(i).trimmed();
+        } else if (a == QLatin1String("--replace")) {
+            options.replace = true;
+        } else if (a.startsWith(QLatin1String("--"))) {
+            fail(QStringLiteral("unknown option ") + a);
+            return false;
+        } else {
+            positional << a;
+        }
+    }
+    if (positional.size() < 3 || positional.size() > 4)
+        return false;
+    options.folder = positional.at(0);
+    options.afm = positional.at(1);
+    bool ok = false;
+    options.declarations = positional.at(2).toInt(&ok);
+    if (!ok || options.declarations < 1) {
+        fail(QStringLiteral("DECLARATIONS must be a whole number of at least 1"));
+        return false;
+    }
+    if (positional.size() == 4) {
+        options.seed = positional.at(3).toUInt(&ok);
+        if (!ok) {
+            fail(QStringLiteral("SEED must be a whole number from 0 to 4294967295"));
+            return false;
+        }
+    }
+    if (options.afm.size() != 9 || !IsValidAfm(options.afm)) {
+        fail(QStringLiteral("AFM must be a valid tax number of nine digits: ") + options.afm);
+        return false;
+    }
+    return true;
+}
+
+qint64 storedDeclarations(const QString& afm) {
+    const HeldTable held(TdmTables::companyTablePath(afm, QStringLiteral("MistDilMast")));
+    QSqlQuery query =
+        TableStore::instance().exec(QStringLiteral("SELECT COUNT(*) FROM ") + held.qualifiedName());
+    return query.next() ? query.value(0).toLongLong() : 0;
+}
+
+// The owner's folder with tables that are empty, or false with the complaint printed.
+bool prepareFolder(const Options& options) {
+    const QString folder = QStringLiteral("Data\\") + options.afm;
+    QDir().mkpath(WorkFolder::path(folder));
+    const bool declarationTablesThere =
+        WorkFolder::exists(folder + QStringLiteral("\\MistDilMast.DB")) &&
+        WorkFolder::exists(folder + QStringLiteral("\\MistDilDet.DB")) &&
+        WorkFolder::exists(folder + QStringLiteral("\\MistDilAkinita.DB"));
+    if (!WorkFolder::exists(folder + QStringLiteral("\\Edra.DB"))) {
+        dmTables().CreateCompanyTables(folder);
+    } else if (options.replace || !declarationTablesThere) {
+        dmTables().ResetDeclarationTables(folder);
+    } else if (const qint64 stored = storedDeclarations(options.afm); stored > 0) {
+        fail(QStringLiteral("%1 already holds %2 declarations; --replace empties its tables first")
+                 .arg(WorkFolder::path(folder))
+                 .arg(stored));
+        return false;
+    }
+    // A failed template copy is not reported by the copy itself.
+    if (!WorkFolder::exists(folder + QStringLiteral("\\MistDilMast.DB"))) {
+        fail(QStringLiteral("cannot create the tables in ") + WorkFolder::path(folder));
+        return false;
+    }
+    return true;
+}
+
+void printSummary(const RegisterDataSet& set, double generateMs, double writeMs) {
+    int terminations = 0, provisional = 0;
+    for (const QVariantMap& a : set.amendments) {
+        terminations += a.value(QStringLiteral("EidosDilosis")) == RegisterWords::kTermination;
+        provisional += a.value(QStringLiteral("StadioYpovolis")) == RegisterWords::kProvisional;
+    }
+    int provisionalDeclarations = 0;
+    for (const QVariantMap& d : set.declarations)
+        provisionalDeclarations +=
+            d.value(QStringLiteral("StadioYpovolis")) == RegisterWords::kProvisional;
+    std::printf("owner: %s %s\n", qPrintable(set.ownerAfm), set.ownerName.toUtf8().constData());
+    std::printf("declarations: %lld (%d provisionally saved)\n", qlonglong(set.declarations.size()),
+                provisionalDeclarations);
+    std::printf("amending declarations: %lld (%d terminations, %d provisionally saved)\n",
+                qlonglong(set.amendments.size()), terminations, provisional);
+    std::printf("properties: %lld\n", qlonglong(set.properties.size()));
+    std::printf("generated in %.0f ms, written in %.0f ms\n", generateMs, writeMs);
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    Options options;
+    if (!parse(QCoreApplication::arguments(), options))
+        return usage();
+    const QString root = QFileInfo(options.folder).absoluteFilePath();
+    if (!QFileInfo(root + QStringLiteral("/ClrData")).isDir()) {
+        fail(root + QStringLiteral(" holds no table templates (ClrData)"));
+        return 1;
+    }
+    if (options.registerOwner && !QFileInfo(root + QStringLiteral("/ClrTbls")).isDir()) {
+        fail(root + QStringLiteral(" holds no shared table templates (ClrTbls)"));
+        return 1;
+    }
+    WorkFolder::setRoot(root);
+    try {
+        if (!prepareFolder(options))
+            return 1;
+        QElapsedTimer timer;
+        timer.start();
+        const RegisterDataSet set =
+            generateRegister(options.afm, options.declarations, options.seed, options.ownerName);
+        const double generateMs = timer.nsecsElapsed() / 1e6;
+        timer.restart();
+        writeRegister(set, options.afm);
+        const double writeMs = timer.nsecsElapsed() / 1e6;
+        if (options.registerOwner)
+            registerOwner(options.afm, options.ownerName);
+        printSummary(set, generateMs, writeMs);
+        if (options.registerOwner)
+            std::printf("registered in Tables/Comps.db for the operator admin\n");
+    } catch (const AppError& error) {
+        fail(error.text());
+        return 1;
+    }
+    return 0;
+}

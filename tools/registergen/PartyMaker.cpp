@@ -1,0 +1,71 @@
+#include "tools/registergen/PartyMaker.h"
+#include "companies/TaxNumber.h"
+#include "tools/registergen/GreekNames.h"
+
+PartyMaker::PartyMaker(SeededRandom& random, const QString& ownerAfm) : m_random(random) {
+    m_usedAfms.insert(ownerAfm);
+}
+
+QString PartyMaker::taxNumber(bool forCompany) {
+    for (;;) {
+        QString afm;
+        if (forCompany)
+            afm = m_random.pick(QStringList{QStringLiteral("09"), QStringLiteral("80"),
+                                            QStringLiteral("99")}) +
+                  m_random.digits(6);
+        else
+            afm = QString::number(m_random.below(2)) + m_random.digits(7);
+        // Exactly one last digit passes the check.
+        for (char last = '0'; last <= '9'; ++last)
+            if (IsValidAfm(afm + QLatin1Char(last))) {
+                afm += QLatin1Char(last);
+                break;
+            }
+        if (!m_usedAfms.contains(afm) && afm != QStringLiteral("000000000")) {
+            m_usedAfms.insert(afm);
+            return afm;
+        }
+    }
+}
+
+QString PartyMaker::styled(const QString& name) {
+    return m_random.chance(30) ? GreekNames::platformCapitals(name) : name;
+}
+
+Party PartyMaker::person() {
+    const GreekNames::Surname& surname = m_random.pick(GreekNames::surnames());
+    const bool female = m_random.chance(50);
+    const QString first =
+        m_random.pick(female ? GreekNames::femaleFirstNames() : GreekNames::maleFirstNames());
+    const QString name = (female ? surname.female : surname.male) + QLatin1Char(' ') + first;
+    return {taxNumber(false), styled(name)};
+}
+
+Party PartyMaker::company() {
+    QString name;
+    switch (m_random.below(3)) {
+    case 0: // brothers' firm; the family name in the genitive, which is the female form
+        name = QStringLiteral("Αφοί ") + m_random.pick(GreekNames::surnames()).female +
+               QLatin1Char(' ') + m_random.pick(GreekNames::partnershipForms());
+        break;
+    case 1:
+        name = m_random.pick(GreekNames::surnames()).male + QLatin1Char(' ') +
+               m_random.pick(GreekNames::maleFirstNames()).left(1) + QStringLiteral(". & Σία ") +
+               m_random.pick(GreekNames::partnershipForms());
+        break;
+    default:
+        name = m_random.pick(GreekNames::companyWords()) + QLatin1Char(' ') +
+               m_random.pick(GreekNames::companyActivities()) + QLatin1Char(' ') +
+               m_random.pick(GreekNames::legalForms());
+        break;
+    }
+    return {taxNumber(true), styled(name)};
+}
+
+Party PartyMaker::lessee(bool business) {
+    if (!m_lessees.isEmpty() && m_random.chance(10))
+        return m_random.pick(m_lessees);
+    const Party party = m_random.chance(business ? 70 : 5) ? company() : person();
+    m_lessees << party;
+    return party;
+}
