@@ -3,7 +3,6 @@
 #include <algorithm>
 
 namespace {
-const QString kDateFormat = QStringLiteral("dd/MM/yyyy");
 
 QString terminationNote(SeededRandom& random) {
     static const QStringList notes = {
@@ -27,8 +26,8 @@ QString amend(SeededRandom& random, LeaseTerms& terms) {
     }
     case 1:
         terms.until = terms.until.addYears(random.between(1, 3));
-        note = QStringLiteral("Παράταση της μίσθωσης έως ") + terms.until.toString(kDateFormat) +
-               QLatin1Char('.');
+        note =
+            QStringLiteral("Παράταση της μίσθωσης έως ") + dateText(terms.until) + QLatin1Char('.');
         break;
     default:
         note = random.chance(50) ? QStringLiteral("Διόρθωση στοιχείων μισθωτή.")

@@ -6,7 +6,6 @@
 #include <QTime>
 
 namespace {
-const QString kDateFormat = QStringLiteral("dd/MM/yyyy");
 
 QString numbered(const char* field, int n) {
     return QString::fromLatin1(field) + QString::number(n);
@@ -78,20 +77,20 @@ DeclarationMaker::Acceptance DeclarationMaker::acceptance(const QDate& submitted
     if (provisional)
         return {QString(), RegisterWords::kNo};
     if (submitter)
-        return {submitted.toString(kDateFormat), RegisterWords::kYes};
+        return {dateText(submitted), RegisterWords::kYes};
     // Most parties accept within days; some recent filings are still waiting.
     const QDate accepted = submitted.addDays(m_random.between(0, 20));
     const bool recent = submitted.daysTo(kRegisterDay) < 90;
     if (accepted > kRegisterDay || !m_random.chance(recent ? 85 : 98))
         return {QString(), RegisterWords::kNo};
-    return {accepted.toString(kDateFormat), RegisterWords::kYes};
+    return {dateText(accepted), RegisterWords::kYes};
 }
 
 void DeclarationMaker::addSubmission(QVariantMap& record, const QDate& submitted, bool provisional,
                                      const QList<Lessor>& lessors, int lessees, bool amending) {
     const int second = m_random.between(8 * 3600, 23 * 3600 - 1);
     const QString shown =
-        submitted.toString(kDateFormat) + QLatin1Char(' ') +
+        dateText(submitted) + QLatin1Char(' ') +
         QTime::fromMSecsSinceStartOfDay(second * 1000).toString(QStringLiteral("HH:mm:ss"));
     record.insert(QStringLiteral("DateDisplay"), shown);
     record.insert(QStringLiteral("DateYpovolis"), SwapDateOrder(shown));
@@ -122,9 +121,9 @@ void DeclarationMaker::addSubmission(QVariantMap& record, const QDate& submitted
 }
 
 void DeclarationMaker::addTerms(QVariantMap& record, const LeaseTerms& terms) {
-    record.insert(QStringLiteral("SimfonitikoDate"), terms.agreement.toString(kDateFormat));
-    record.insert(QStringLiteral("MistosiApoDate"), terms.from.toString(kDateFormat));
-    record.insert(QStringLiteral("MistosiEosDate"), terms.until.toString(kDateFormat));
+    record.insert(QStringLiteral("SimfonitikoDate"), dateText(terms.agreement));
+    record.insert(QStringLiteral("MistosiApoDate"), dateText(terms.from));
+    record.insert(QStringLiteral("MistosiEosDate"), dateText(terms.until));
     record.insert(QStringLiteral("TotalMistoma"), double(terms.rentCents) / 100.0);
 }
 

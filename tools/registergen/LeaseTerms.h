@@ -12,6 +12,11 @@
 inline const QDate kRegisterDay(2026, 11, 30);
 inline const QDate kFirstSubmissionDay(2015, 1, 1);
 
+// Dates as the store keeps them, "DD/MM/YYYY".
+inline QString dateText(const QDate& date) {
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
+}
+
 // Monthly rents lie within these bounds, in cents, before and after every amendment.
 constexpr qint64 kLowestRentCents = 15000;
 constexpr qint64 kHighestRentCents = 500000;

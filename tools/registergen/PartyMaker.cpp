@@ -9,10 +9,10 @@ PartyMaker::PartyMaker(SeededRandom& random, const QString& ownerAfm) : m_random
 QString PartyMaker::taxNumber(bool forCompany) {
     for (;;) {
         QString afm;
+        static const QStringList companyPrefixes = {QStringLiteral("09"), QStringLiteral("80"),
+                                                    QStringLiteral("99")};
         if (forCompany)
-            afm = m_random.pick(QStringList{QStringLiteral("09"), QStringLiteral("80"),
-                                            QStringLiteral("99")}) +
-                  m_random.digits(6);
+            afm = m_random.pick(companyPrefixes) + m_random.digits(6);
         else
             afm = QString::number(m_random.below(2)) + m_random.digits(7);
         // Exactly one last digit passes the check.

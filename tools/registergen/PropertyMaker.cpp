@@ -1,141 +1,11 @@
 #include "tools/registergen/PropertyMaker.h"
 #include "tools/registergen/GreekPlaces.h"
+#include "tools/registergen/PropertyKinds.h"
 #include "tools/registergen/RegisterWords.h"
 
 #include <algorithm>
 
 namespace {
-struct PropertyKind {
-    QString name;
-    int lowestArea, highestArea; // square metres of the main area; 0 for land
-    int lowestPlot, highestPlot; // square metres of the plot; 0 when none of its own
-    QStringList floors;
-    int certifiedPercent; // how many carry an energy certificate
-    int suppliedPercent;  // how many have an electricity supply
-    QStringList descriptions;
-};
-
-const QStringList kUpperFloors = {QStringLiteral("1ος"), QStringLiteral("2ος"),
-                                  QStringLiteral("3ος"), QStringLiteral("4ος"),
-                                  QStringLiteral("5ος")};
-
-enum Kind { Apartment, House, Shop, Office, Storage, Parking, Workshop, Land };
-
-const PropertyKind& kindInfo(Kind kind) {
-    static const PropertyKind kinds[] = {
-        {QStringLiteral("Κατοικία (Διαμέρισμα)"),
-         30,
-         160,
-         0,
-         0,
-         QStringList{QStringLiteral("Ισόγειο"), QStringLiteral("Ημιώροφος")} + kUpperFloors +
-             QStringList{QStringLiteral("6ος")},
-         75,
-         100,
-         {QStringLiteral("Διαμέρισμα δύο υπνοδωματίων"), QStringLiteral("Γκαρσονιέρα"),
-          QStringLiteral("Ρετιρέ με βεράντα"), QStringLiteral("Διαμέρισμα προσόψεως")}},
-        {QStringLiteral("Κατοικία (Μονοκατοικία)"),
-         70,
-         250,
-         200,
-         1500,
-         {QStringLiteral("Ισόγειο")},
-         70,
-         100,
-         {QStringLiteral("Διώροφη μονοκατοικία με κήπο"), QStringLiteral("Μονοκατοικία με αυλή")}},
-        {QStringLiteral("Κατάστημα"),
-         20,
-         400,
-         0,
-         0,
-         {QStringLiteral("Ισόγειο")},
-         60,
-         100,
-         {QStringLiteral("Γωνιακό κατάστημα με πατάρι"),
-          QStringLiteral("Κατάστημα ισογείου με βιτρίνα")}},
-        {QStringLiteral("Γραφείο"),
-         25,
-         250,
-         0,
-         0,
-         kUpperFloors,
-         65,
-         100,
-         {QStringLiteral("Γραφειακός χώρος τριών αιθουσών"),
-          QStringLiteral("Γραφείο με αίθουσα αναμονής")}},
-        {QStringLiteral("Αποθήκη"),
-         4,
-         60,
-         0,
-         0,
-         {QStringLiteral("Υπόγειο"), QStringLiteral("Ισόγειο")},
-         0,
-         40,
-         {QStringLiteral("Αποθήκη υπογείου"), QStringLiteral("Αποθηκευτικός χώρος")}},
-        {QStringLiteral("Θέση Στάθμευσης"),
-         10,
-         15,
-         0,
-         0,
-         {QStringLiteral("Υπόγειο"), QStringLiteral("Πυλωτή")},
-         0,
-         0,
-         {QStringLiteral("Κλειστή θέση στάθμευσης"), QStringLiteral("Θέση στάθμευσης πυλωτής")}},
-        {QStringLiteral("Βιομηχανοστάσιο"),
-         200,
-         3000,
-         1000,
-         10000,
-         {QStringLiteral("Ισόγειο")},
-         50,
-         100,
-         {QStringLiteral("Βιοτεχνικός χώρος με γραφεία")}},
-        {QStringLiteral("Αγροτεμάχιο"),
-         0,
-         0,
-         1000,
-         50000,
-         {QString()},
-         0,
-         10,
-         {QStringLiteral("Ελαιώνας"), QStringLiteral("Αμπελώνας"),
-          QStringLiteral("Αγροτεμάχιο με αρδευτική γεώτρηση")}},
-    };
-    return kinds[kind];
-}
-
-Kind firstKind(SeededRandom& random, LeaseKind lease) {
-    switch (lease) {
-    case LeaseKind::Home:
-        return random.chance(80) ? Apartment : House;
-    case LeaseKind::Student:
-        return Apartment;
-    case LeaseKind::Business: {
-        static const Kind kinds[] = {Shop, Office, Storage, Workshop};
-        return kinds[random.weighted({45, 35, 8, 12})];
-    }
-    case LeaseKind::Farm:
-        return Land;
-    }
-    return Apartment;
-}
-
-// What is let together with the main property.
-Kind furtherKind(SeededRandom& random, LeaseKind lease) {
-    switch (lease) {
-    case LeaseKind::Home:
-    case LeaseKind::Student:
-        return random.chance(50) ? Storage : Parking;
-    case LeaseKind::Business: {
-        static const Kind kinds[] = {Storage, Parking, Office};
-        return kinds[random.weighted({40, 30, 30})];
-    }
-    case LeaseKind::Farm:
-        return random.chance(70) ? Land : Storage;
-    }
-    return Storage;
-}
-
 const QDate kFirstCertificateDay(2011, 1, 9);
 } // namespace
 
@@ -187,10 +57,10 @@ QString PropertyMaker::electricitySupply() {
            QString::number(m_random.between(1, 4)) + QLatin1Char(' ') + m_random.digits(1);
 }
 
-QString PropertyMaker::area(int lowest, int highest) {
-    if (highest == 0)
+QString PropertyMaker::area(const AreaRange& range) {
+    if (range.highest == 0)
         return QStringLiteral("0,00");
-    const int hundredths = m_random.between(lowest * 100, highest * 100);
+    const int hundredths = m_random.between(range.lowest * 100, range.highest * 100);
     return QStringLiteral("%1,%2")
         .arg(hundredths / 100)
         .arg(hundredths % 100, 2, 10, QLatin1Char('0'));
@@ -211,7 +81,7 @@ void PropertyMaker::addCertificate(QVariantMap& record, const QDate& agreement) 
     const QDate issued =
         std::max(kFirstCertificateDay, agreement.addDays(-m_random.between(0, 1200)));
     record.insert(QStringLiteral("CertNum"), m_random.digits(7, 1));
-    record.insert(QStringLiteral("CertDate"), issued.toString(QStringLiteral("dd/MM/yyyy")));
+    record.insert(QStringLiteral("CertDate"), dateText(issued));
     record.insert(QStringLiteral("CertAMEPith"), inspector.registration);
     record.insert(QStringLiteral("CertAFMEPith"), inspector.afm);
     record.insert(QStringLiteral("CertAsfNum"), security);
@@ -225,8 +95,8 @@ QList<QVariantMap> PropertyMaker::make(LeaseKind lease, int count, qint64 rentCe
     const Address main = address();
     qint64 restCents = rentCents;
     for (int aa = 1; aa <= count; ++aa) {
-        const PropertyKind& kind =
-            kindInfo(aa == 1 ? firstKind(m_random, lease) : furtherKind(m_random, lease));
+        const PropertyKind& kind = aa == 1 ? PropertyKinds::first(m_random, lease)
+                                           : PropertyKinds::further(m_random, lease);
         // Further properties are mostly in the same building or on the same land.
         const Address at = aa == 1 || m_random.chance(70) ? main : address();
         qint64 cents = restCents;
@@ -250,10 +120,10 @@ QList<QVariantMap> PropertyMaker::make(LeaseKind lease, int count, qint64 rentCe
                  m_random.chance(60) ? m_random.pick(kind.descriptions) : QString());
         r.insert(QStringLiteral("MerikiMistosi"),
                  m_random.chance(4) ? RegisterWords::kYes : RegisterWords::kNo);
-        r.insert(QStringLiteral("EpifKX"), area(kind.lowestArea, kind.highestArea));
+        r.insert(QStringLiteral("EpifKX"), area(kind.main));
         r.insert(QStringLiteral("EpifBX"),
-                 kind.highestArea > 0 && m_random.chance(30) ? area(2, 20) : area(0, 0));
-        r.insert(QStringLiteral("EpifOiko"), area(kind.lowestPlot, kind.highestPlot));
+                 kind.main.highest > 0 && m_random.chance(30) ? area({2, 20}) : area({}));
+        r.insert(QStringLiteral("EpifOiko"), area(kind.plot));
         r.insert(QStringLiteral("MonthlyMist"), double(cents) / 100.0);
         const bool supplied = m_random.chance(kind.suppliedPercent);
         r.insert(QStringLiteral("ExistsDEH"), supplied ? RegisterWords::kYes : RegisterWords::kNo);

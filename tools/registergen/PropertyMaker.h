@@ -3,6 +3,7 @@
 
 #include "tools/registergen/LeaseTerms.h"
 #include "tools/registergen/PartyMaker.h"
+#include "tools/registergen/PropertyKinds.h"
 
 #include <QDate>
 #include <QList>
@@ -32,7 +33,7 @@ private:
     QString landRegistryCode();
     QString electricitySupply();
     void addCertificate(QVariantMap& record, const QDate& agreement);
-    QString area(int lowest, int highest);
+    QString area(const AreaRange& range); // square metres as the platform shows them, "85,40"
 
     SeededRandom& m_random;
     PartyMaker& m_parties;
