@@ -1,0 +1,148 @@
+// The fake lease platform over HTTP on 127.0.0.1, for the demonstration and for trying
+// the portal link with a real browser. The lease application and the sign-on host are
+// served on one port: the sign-on host under "/sso". The maker's services are served
+// under "/maker".
+//
+//   fake-platform-server [--port N] [--owner AFM,DECLARATIONS,SEED,USER,PASSWORD[,REPUSER,REPPASSWORD]]...
+//                        [--configure WORKING_FOLDER]
+//
+// Each --owner puts one owner's synthetic register on the platform with the owner's
+// portal account and, optionally, an authorised user's. Without --owner one owner is
+// served: 094014201 with 20 declarations of seed 1, account owner / owner123 and
+// authorised user logistis / logistis123. --configure writes the addresses into the
+// working folder's "settings.ini", so that the application started there uses this
+// server. The server prints its base address and runs until it is stopped.
+//
+//   fake-platform-server --port 8181 --configure build/work
+
+#include "common/Settings.h"
+#include "common/WorkFolder.h"
+#include "companies/TaxNumber.h"
+#include "tools/fake-platform-server/MakerServices.h"
+#include "tools/fakeplatform/FakePlatform.h"
+#include "tools/fakeplatform/HttpPageServer.h"
+#include "tools/registergen/RegisterGenerator.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+#include <memory>
+
+namespace {
+struct Options {
+    quint16 port = 0;
+    QStringList owners;
+    QString configure;
+};
+
+int usage() {
+    std::fprintf(stderr,
+                 "usage: fake-platform-server [--port N] "
+                 "[--owner AFM,DECLARATIONS,SEED,USER,PASSWORD[,REPUSER,REPPASSWORD]]... "
+                 "[--configure WORKING_FOLDER]\n");
+    return 2;
+}
+
+bool parse(const QStringList& args, Options& options) {
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (i + 1 >= args.size())
+            return false;
+        const QString value = args.at(++i);
+        if (arg == QLatin1String("--port")) {
+            bool ok = false;
+            options.port = value.toUShort(&ok);
+            if (!ok)
+                return false;
+        } else if (arg == QLatin1String("--owner")) {
+            options.owners << value;
+        } else if (arg == QLatin1String("--configure")) {
+            options.configure = value;
+        } else {
+            return false;
+        }
+    }
+    if (options.owners.isEmpty())
+        options.owners << QStringLiteral("094014201,20,1,owner,owner123,logistis,logistis123");
+    return true;
+}
+
+std::optional<FakeOwner> ownerFrom(const QString& spec) {
+    const QStringList parts = spec.split(QLatin1Char(','));
+    if (parts.size() != 5 && parts.size() != 7)
+        return std::nullopt;
+    bool declarationsOk = false;
+    bool seedOk = false;
+    const int declarations = parts.at(1).toInt(&declarationsOk);
+    const quint32 seed = parts.at(2).toUInt(&seedOk);
+    if (!IsValidAfm(parts.at(0)) || parts.at(0).isEmpty() || !declarationsOk || !seedOk ||
+        declarations < 0)
+        return std::nullopt;
+    FakeOwner owner;
+    owner.data = generateRegister(parts.at(0), declarations, seed);
+    owner.userName = parts.at(3);
+    owner.password = parts.at(4);
+    if (parts.size() == 7) {
+        owner.representativeUserName = parts.at(5);
+        owner.representativePassword = parts.at(6);
+    }
+    return owner;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    Options options;
+    if (!parse(app.arguments(), options))
+        return usage();
+    QList<FakeOwner> owners;
+    for (const QString& spec : options.owners) {
+        const auto owner = ownerFrom(spec);
+        if (!owner) {
+            std::fprintf(stderr, "fake-platform-server: bad owner \"%s\"\n", spec.toLocal8Bit().constData());
+            return usage();
+        }
+        owners << *owner;
+    }
+
+    // The platform needs its addresses, so the server listens first and asks it later.
+    std::unique_ptr<FakePlatform> platform;
+    std::unique_ptr<MakerServices> services;
+    struct Deferred : PageSource {
+        PageSource* target = nullptr;
+        PageAnswer answer(const PageRequest& request) override { return target->answer(request); }
+    } deferred;
+    HttpPageServer server(deferred);
+    if (server.listenLocally(options.port) == 0) {
+        std::fprintf(stderr, "fake-platform-server: cannot listen on 127.0.0.1:%u\n", options.port);
+        return 1;
+    }
+    platform = std::make_unique<FakePlatform>(owners, server.base(), server.base() + QStringLiteral("/sso"));
+    services = std::make_unique<MakerServices>(*platform, server.base());
+    deferred.target = services.get();
+
+    if (!options.configure.isEmpty()) {
+        WorkFolder::setRoot(QDir(options.configure).absolutePath());
+        Settings::setFolderValue(QStringLiteral("LeaseAppBaseAddress"), platform->leaseAppBase());
+        Settings::setFolderValue(QStringLiteral("SignOnBaseAddress"), platform->signOnBase());
+        for (const auto& [key, value] : services->settings())
+            Settings::setFolderValue(key, value);
+        std::printf("settings written to %s\n",
+                    WorkFolder::path(QStringLiteral("settings.ini")).toLocal8Bit().constData());
+    }
+    std::printf("fake platform at %s (sign-on at %s)\n", server.base().toLocal8Bit().constData(),
+                platform->signOnPage().toLocal8Bit().constData());
+    for (const FakeOwner& owner : owners)
+        std::printf("owner %s: %lld declarations, account %s / %s%s\n",
+                    owner.data.ownerAfm.toLocal8Bit().constData(),
+                    qlonglong(owner.data.declarations.size()),
+                    owner.userName.toLocal8Bit().constData(), owner.password.toLocal8Bit().constData(),
+                    owner.representativeUserName.isEmpty()
+                        ? ""
+                        : QStringLiteral(", authorised user %1 / %2")
+                              .arg(owner.representativeUserName, owner.representativePassword)
+                              .toLocal8Bit()
+                              .constData());
+    std::fflush(stdout);
+    return app.exec();
+}

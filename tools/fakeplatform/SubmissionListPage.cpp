@@ -1,0 +1,106 @@
+#include "tools/fakeplatform/SubmissionListPage.h"
+#include "tools/fakeplatform/PageHtml.h"
+
+namespace {
+struct ActionLook {
+    const char* picture;
+    const char* title;
+    bool newWindow; // the platform opens it in a window of its own
+};
+
+ActionLook lookOf(const QString& action) {
+    if (action == QLatin1String("view"))
+        return {"viewmag.png", "Προβολή", false};
+    if (action == QLatin1String("edit"))
+        return {"edit.png", "Επεξεργασία", true};
+    if (action == QLatin1String("print"))
+        return {"pdf.png", "Εκτύπωση", false};
+    if (action == QLatin1String("amend"))
+        return {"edit_add.png", "Τροποποιητική", false};
+    return {"termination.png", "Λύση", false};
+}
+
+QString actionsOf(const PlatformSubmission& submission) {
+    QStringList forms;
+    if (submission.isTemporarilySaved()) {
+        forms << SubmissionListPage::actionForm(submission.number, QStringLiteral("edit"));
+    } else {
+        forms << SubmissionListPage::actionForm(submission.number, QStringLiteral("view"))
+              << SubmissionListPage::actionForm(submission.number, QStringLiteral("print"));
+        if (submission.canBeAmended())
+            forms << SubmissionListPage::actionForm(submission.number, QStringLiteral("amend"))
+                  << SubmissionListPage::actionForm(submission.number, QStringLiteral("terminate"));
+    }
+    return forms.join(QStringLiteral("\n        "));
+}
+
+QString numberCell(const PlatformSubmission& submission) {
+    if (submission.amends.isEmpty())
+        return submission.number;
+    return submission.number + QStringLiteral("<br>\n          <span class=\"amends\">(Τροποποιεί το Α/Α ") +
+           submission.amends + QStringLiteral(")</span>");
+}
+
+QString row(const PlatformSubmission& submission, int index) {
+    return QStringLiteral(R"(
+    <tr class="%1">
+      <td class="number">
+          %2
+      </td>
+      <td>%3</td>
+      <td>%4</td>
+      <td>%5</td>
+      <td>%6</td>
+      <td class="actions">
+        %7
+      </td>
+    </tr>)")
+        .arg(index % 2 ? QStringLiteral("even") : QStringLiteral("odd"), numberCell(submission),
+             PageHtml::text(submission.values.value(QStringLiteral("DateDisplay"))),
+             PageHtml::text(submission.values.value(QStringLiteral("MistName1"))),
+             PageHtml::text(submission.stage), PageHtml::text(submission.kind),
+             actionsOf(submission));
+}
+} // namespace
+
+QString SubmissionListPage::actionForm(const QString& number, const QString& action) {
+    const ActionLook look = lookOf(action);
+    return QStringLiteral("<form action=\"%1\" method=\"post\"%2>"
+                          "<input name=\"transId\" type=\"hidden\" value=\"%3\">"
+                          "<input type=\"hidden\" name=\"action\" value=\"%4\">"
+                          "<input type=\"image\" name=\"btn_%4\" "
+                          "src=\"/sgsisapps/plcs/images/%5\" title=\"%6\" alt=\"%6\"></form>")
+        .arg(kActionPath, look.newWindow ? QStringLiteral(" target=\"_blank\"") : QString(),
+             number, action, QString::fromLatin1(look.picture), QString::fromUtf8(look.title));
+}
+
+QString SubmissionListPage::page(const QList<PlatformSubmission>& submissions,
+                                 const QString& userLine, const QString& ownerLine) {
+    QString rows;
+    for (qsizetype i = 0; i < submissions.size(); ++i)
+        rows += row(submissions.at(i), int(i));
+    const QString content = QStringLiteral(R"(
+<h2>Οι δηλώσεις μου</h2>
+<p class="owner">%1</p>
+<table class="filters"><tr>
+  <td>Σύνολο υποβολών:&nbsp;<b>%2</b></td>
+  <td><a href="/sgsisapps/plcs/protected/displayConsole.htm">&laquo; Επιστροφή</a></td>
+</tr></table>
+<table id="submissionList" class="displaySubmissionDetails" width="100%">
+  <thead>
+    <tr>
+      <th>Αριθμός Καταχώρησης</th>
+      <th>Ημερομηνία Υποβολής</th>
+      <th style="white-space: pre">Στοιχεία   1ου μισθωτή</th>
+      <th>Στάδιο Υποβολής</th>
+      <th>Είδος Δήλωσης</th>
+      <th>Ενέργειες</th>
+    </tr>
+  </thead>
+  <tbody>%3
+  </tbody>
+</table>
+)")
+                                .arg(ownerLine, QString::number(submissions.size()), rows);
+    return PageHtml::page(QStringLiteral("Οι δηλώσεις μου"), userLine, content);
+}
