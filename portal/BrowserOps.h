@@ -33,6 +33,9 @@ struct PageElement {
     std::shared_ptr<BrowserObject> object;
     int node = -1;
     explicit operator bool() const { return object != nullptr && node >= 0; }
+    bool operator==(const PageElement& other) const {
+        return object == other.object && node == other.node;
+    }
 };
 
 struct ElementCollection {

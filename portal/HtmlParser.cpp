@@ -1,9 +1,27 @@
 #include "portal/HtmlParser.h"
 
+#include <QRegularExpression>
 #include <gumbo.h>
 #include <memory>
 
 namespace {
+// The parser puts the text that ends a form after the form instead of inside it. A
+// comment just before every form end tag makes it place the text first; the comment
+// is dropped again when the tree is built.
+const QString kFormEndMark = QStringLiteral("lethora:form-end");
+
+QString markFormEnds(const QString& html) {
+    static const QRegularExpression formEnd(QStringLiteral("</form"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    QString marked = html;
+    marked.replace(formEnd, QStringLiteral("<!--") + kFormEndMark + QStringLiteral("--></form"));
+    return marked;
+}
+
+bool isFormEndMark(const GumboNode* node) {
+    return node->type == GUMBO_NODE_COMMENT && kFormEndMark == QLatin1String(node->v.text.text);
+}
+
 struct GumboOutputDeleter {
     const GumboOptions* options;
     void operator()(GumboOutput* output) const { gumbo_destroy_output(options, output); }
@@ -44,6 +62,7 @@ int convert(DomTree& tree, const GumboNode* source) {
     case GUMBO_NODE_WHITESPACE:
         node.kind = DomNode::Kind::Text;
         node.name = QString::fromUtf8(source->v.text.text);
+        node.name.remove(QStringLiteral("<!--") + kFormEndMark + QStringLiteral("-->"));
         break;
     }
     const int index = tree.add(node);
@@ -57,8 +76,11 @@ int convert(DomTree& tree, const GumboNode* source) {
         const GumboVector& children = node.kind == DomNode::Kind::Document
                                           ? source->v.document.children
                                           : source->v.element.children;
-        for (unsigned i = 0; i < children.length; ++i)
-            tree.appendChild(index, convert(tree, static_cast<const GumboNode*>(children.data[i])));
+        for (unsigned i = 0; i < children.length; ++i) {
+            const auto* child = static_cast<const GumboNode*>(children.data[i]);
+            if (!isFormEndMark(child))
+                tree.appendChild(index, convert(tree, child));
+        }
     }
     return index;
 }
@@ -104,7 +126,7 @@ OutputPtr parse(const GumboOptions& options, const QByteArray& utf8) {
 } // namespace
 
 int HtmlParser::parseDocument(DomTree& tree, const QString& html) {
-    const QByteArray utf8 = html.toUtf8();
+    const QByteArray utf8 = markFormEnds(html).toUtf8();
     const OutputPtr output = parse(kGumboDefaultOptions, utf8);
     const int document = convert(tree, output->document);
     setInitialValues(tree, document);
@@ -118,7 +140,7 @@ QList<int> HtmlParser::parseFragment(DomTree& tree, const QString& html, const Q
     if (options.fragment_context == GUMBO_TAG_UNKNOWN)
         options.fragment_context = GUMBO_TAG_DIV;
     options.fragment_namespace = GUMBO_NAMESPACE_HTML;
-    const QByteArray utf8 = html.toUtf8();
+    const QByteArray utf8 = markFormEnds(html).toUtf8();
     const OutputPtr output = parse(options, utf8);
     // The fragment's nodes are the children of the parser's root element.
     const int holder = convert(tree, output->root);
