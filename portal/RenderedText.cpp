@@ -3,7 +3,7 @@
 #include <QSet>
 
 namespace {
-enum class Display { None, Inline, Block, Paragraph, Row, Cell, TablePart, Atomic, LineBreak };
+enum class Display { None, Inline, InlineBlock, Block, Paragraph, Row, Cell, TablePart, Atomic, LineBreak };
 
 QString styleOf(const DomTree& tree, int node) {
     QString style = tree.attribute(node, QStringLiteral("style")).toLower();
@@ -62,9 +62,10 @@ Display displayOf(const DomTree& tree, int node) {
         return Display::LineBreak;
     if (blocks.contains(tag))
         return Display::Block;
-    if (tableParts.contains(tag) || tag == QLatin1String("select") ||
-        tag == QLatin1String("button"))
+    if (tableParts.contains(tag))
         return Display::TablePart;
+    if (tag == QLatin1String("select") || tag == QLatin1String("button"))
+        return Display::InlineBlock;
     if (atomic.contains(tag))
         return Display::Atomic;
     return Display::Inline;
@@ -179,14 +180,24 @@ void RenderedText::layOut(int node, bool preserve) {
         return;
     case Display::Inline:
         break;
+    case Display::InlineBlock:
+        // Stands in the line like a picture, with lines of its own inside.
+        if (m_withheldSpace >= 0)
+            emitText(node, QString());
+        lineBoundary();
+        break;
     default:
         lineBoundary();
     }
     const bool keep = preserve || (n.kind == DomNode::Kind::Element && preservesBlanks(m_tree, node));
     for (const int child : n.children)
         layOut(child, keep);
-    if (display != Display::Inline)
+    if (display == Display::InlineBlock) {
+        m_withheldSpace = -1;
+        m_atLineStart = false;
+    } else if (display != Display::Inline) {
         lineBoundary();
+    }
 }
 
 void RenderedText::collect(int node, QList<Item>& items) const {

@@ -26,7 +26,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
-#include <memory>
 
 namespace {
 struct Options {
@@ -105,33 +104,27 @@ int main(int argc, char** argv) {
         owners << *owner;
     }
 
-    // The platform needs its addresses, so the server listens first and asks it later.
-    std::unique_ptr<FakePlatform> platform;
-    std::unique_ptr<MakerServices> services;
-    struct Deferred : PageSource {
-        PageSource* target = nullptr;
-        PageAnswer answer(const PageRequest& request) override { return target->answer(request); }
-    } deferred;
-    HttpPageServer server(deferred);
+    // The platform needs the server's address, so the server listens first.
+    HttpPageServer server;
     if (server.listenLocally(options.port) == 0) {
         std::fprintf(stderr, "fake-platform-server: cannot listen on 127.0.0.1:%u\n", options.port);
         return 1;
     }
-    platform = std::make_unique<FakePlatform>(owners, server.base(), server.base() + QStringLiteral("/sso"));
-    services = std::make_unique<MakerServices>(*platform, server.base());
-    deferred.target = services.get();
+    FakePlatform platform(owners, server.base(), server.base() + QStringLiteral("/sso"));
+    MakerServices services(platform, server.base());
+    server.setSource(&services);
 
     if (!options.configure.isEmpty()) {
         WorkFolder::setRoot(QDir(options.configure).absolutePath());
-        Settings::setFolderValue(QStringLiteral("LeaseAppBaseAddress"), platform->leaseAppBase());
-        Settings::setFolderValue(QStringLiteral("SignOnBaseAddress"), platform->signOnBase());
-        for (const auto& [key, value] : services->settings())
+        Settings::setFolderValue(QStringLiteral("LeaseAppBaseAddress"), platform.leaseAppBase());
+        Settings::setFolderValue(QStringLiteral("SignOnBaseAddress"), platform.signOnBase());
+        for (const auto& [key, value] : services.settings())
             Settings::setFolderValue(key, value);
         std::printf("settings written to %s\n",
                     WorkFolder::path(QStringLiteral("settings.ini")).toLocal8Bit().constData());
     }
     std::printf("fake platform at %s (sign-on at %s)\n", server.base().toLocal8Bit().constData(),
-                platform->signOnPage().toLocal8Bit().constData());
+                platform.signOnPage().toLocal8Bit().constData());
     for (const FakeOwner& owner : owners)
         std::printf("owner %s: %lld declarations, account %s / %s%s\n",
                     owner.data.ownerAfm.toLocal8Bit().constData(),

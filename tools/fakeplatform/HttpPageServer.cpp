@@ -39,13 +39,15 @@ QByteArray reasonOf(int status) {
         return "See Other";
     case 404:
         return "Not Found";
+    case 503:
+        return "Service Unavailable";
     default:
         return "Status";
     }
 }
 } // namespace
 
-HttpPageServer::HttpPageServer(PageSource& source) : m_source(source) {}
+HttpPageServer::HttpPageServer(PageSource* source) : m_source(source) {}
 
 quint16 HttpPageServer::listenLocally(quint16 port) {
     m_port = listen(QHostAddress::LocalHost, port);
@@ -64,7 +66,10 @@ bool HttpPageServer::handleRequest(const QHttpServerRequest& request, QTcpSocket
     page.cookies = cookiesOf(request);
     if (page.method == QLatin1String("POST"))
         page.fields = formFields(request.body());
-    const PageAnswer answer = m_source.answer(page);
+    PageAnswer answer;
+    answer.status = 503;
+    if (m_source)
+        answer = m_source->answer(page);
 
     QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + ' ' + reasonOf(answer.status) +
                       "\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n";

@@ -9,7 +9,10 @@
 
 class HttpPageServer : public QAbstractHttpServer {
 public:
-    explicit HttpPageServer(PageSource& source);
+    // The source may be given after listening (a platform needs the server's address);
+    // until then requests are answered "503".
+    explicit HttpPageServer(PageSource* source = nullptr);
+    void setSource(PageSource* source) { m_source = source; }
     // Listens on 127.0.0.1 (port 0: any free one); gives the port, 0 on failure.
     quint16 listenLocally(quint16 port = 0);
     // The base address of the server, e.g. "http://127.0.0.1:8123".
@@ -20,6 +23,6 @@ protected:
     void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
 
 private:
-    PageSource& m_source;
+    PageSource* m_source;
     quint16 m_port = 0;
 };
