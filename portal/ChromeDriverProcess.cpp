@@ -16,9 +16,8 @@ namespace {
 const int kReadyTimeoutMs = 15000;
 const int kStopGraceMs = 2000;
 
-const QString kInstallHint =
-    QStringLiteral("Εγκαταστήστε τα πακέτα chromium και chromium-driver "
-                   "(sudo apt-get install chromium chromium-driver).");
+const QString kInstallHint = QStringLiteral("Εγκαταστήστε τα πακέτα chromium και chromium-driver "
+                                            "(sudo apt-get install chromium chromium-driver).");
 
 quint16 freeLoopbackPort() {
     QTcpServer probe;
@@ -45,12 +44,13 @@ QString BrowserPaths::chromium() {
 
 void BrowserPaths::requireBoth() {
     if (!QFileInfo(chromium()).isExecutable())
-        throw AppError(QStringLiteral("Δεν βρέθηκε ο φυλλομετρητής Chromium (%1). ").arg(chromium()) +
-                       kInstallHint);
-    if (!QFileInfo(chromeDriver()).isExecutable())
         throw AppError(
-            QStringLiteral("Δεν βρέθηκε ο οδηγός του Chromium, chromedriver (%1). ").arg(chromeDriver()) +
+            QStringLiteral("Δεν βρέθηκε ο φυλλομετρητής Chromium (%1). ").arg(chromium()) +
             kInstallHint);
+    if (!QFileInfo(chromeDriver()).isExecutable())
+        throw AppError(QStringLiteral("Δεν βρέθηκε ο οδηγός του Chromium, chromedriver (%1). ")
+                           .arg(chromeDriver()) +
+                       kInstallHint);
 }
 
 ChromeDriverProcess::~ChromeDriverProcess() {
@@ -85,7 +85,10 @@ void ChromeDriverProcess::start() {
     waited.start();
     while (waited.elapsed() < kReadyTimeoutMs && isRunning()) {
         try {
-            if (client.get(QStringLiteral("/status"), 1000).toObject().value(QStringLiteral("ready")).toBool())
+            if (client.get(QStringLiteral("/status"), 1000)
+                    .toObject()
+                    .value(QStringLiteral("ready"))
+                    .toBool())
                 return;
         } catch (const AppError&) {
         }

@@ -65,35 +65,42 @@ std::pair<DomTree*, int> DomBrowser::resolve(const PageElement& element) {
     return {tree, element.node};
 }
 
-DomDocument& DomBrowser::resolve(const PageDocument& document) {
+DomDocument& DomBrowser::documentOf(const PageDocument& document) {
     auto* found = dynamic_cast<DomDocument*>(document.object.get());
     if (!found)
         throw AppError(QStringLiteral("Η σελίδα δεν έχει έγγραφο."));
+    if (!found->tree)
+        load(*found);
     return *found;
 }
 
+void DomBrowser::load(DomDocument&) {
+    throw AppError(QStringLiteral("Η σελίδα δεν έχει έγγραφο."));
+}
+
 PageElement DomBrowser::GetBody(const PageDocument& document) {
-    DomDocument& doc = resolve(document);
+    DomDocument& doc = documentOf(document);
     return {doc.tree, doc.tree->body(doc.root)};
 }
 
 ElementCollection DomBrowser::GetAllElements(const PageDocument& document) {
-    DomDocument& doc = resolve(document);
+    DomDocument& doc = documentOf(document);
     return makeCollection(doc.tree, DomCollection::Query::Descendants, doc.root);
 }
 
 QList<PageDocument> DomBrowser::GetFrames(const PageDocument& document) {
-    DomDocument& doc = resolve(document);
+    DomDocument& doc = documentOf(document);
     QList<PageDocument> frames;
     for (const int frame : doc.tree->frames(doc.root)) {
         const int root = doc.tree->nodes.at(frame).frameLink;
-        frames.append(root < 0 ? PageDocument{} : PageDocument{std::make_shared<DomDocument>(doc.tree, root)});
+        frames.append(root < 0 ? PageDocument{}
+                               : PageDocument{std::make_shared<DomDocument>(doc.tree, root)});
     }
     return frames;
 }
 
 PageElement DomBrowser::GetElementById(const PageDocument& document, const QString& id) {
-    DomDocument& doc = resolve(document);
+    DomDocument& doc = documentOf(document);
     const int node = doc.tree->elementById(doc.root, id);
     return node < 0 ? PageElement{} : PageElement{doc.tree, node};
 }
@@ -111,9 +118,10 @@ int DomBrowser::Count(const ElementCollection& collection) {
 PageElement DomBrowser::Item(const ElementCollection& collection, int index) {
     DomCollection& items = collectionOf(collection);
     if (index < 0 || index >= items.items().size())
-        throw AppError(QStringLiteral("Η συλλογή των %1 στοιχείων της σελίδας δεν έχει στοιχείο %2.")
-                           .arg(items.items().size())
-                           .arg(index));
+        throw AppError(
+            QStringLiteral("Η συλλογή των %1 στοιχείων της σελίδας δεν έχει στοιχείο %2.")
+                .arg(items.items().size())
+                .arg(index));
     return {items.tree, items.items().at(index)};
 }
 

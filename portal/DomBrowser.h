@@ -12,6 +12,7 @@ class DomDocument : public BrowserObject {
 public:
     DomDocument(std::shared_ptr<DomTree> documentTree, int documentRoot)
         : tree(std::move(documentTree)), root(documentRoot) {}
+    // None until the document is first read, when its provider reads pages lazily.
     std::shared_ptr<DomTree> tree;
     int root;
 };
@@ -38,9 +39,12 @@ public:
 
     // The tree and node behind a handle; raises AppError for none.
     static std::pair<DomTree*, int> resolve(const PageElement& element);
-    static DomDocument& resolve(const PageDocument& document);
 
 protected:
+    // The document behind a handle, read if it was not yet; raises AppError for none.
+    DomDocument& documentOf(const PageDocument& document);
+    // Reads a document whose tree is still none.
+    virtual void load(DomDocument& document);
     // The element's rendered text.
-    virtual QString renderedText(const DomTree& tree, int node) = 0;
+    virtual QString renderedText(DomTree& tree, int node) = 0;
 };

@@ -5,12 +5,12 @@
 namespace {
 bool isVoidElement(const QString& tag) {
     static const QSet<QString> voids = {
-        QStringLiteral("area"),  QStringLiteral("base"),   QStringLiteral("basefont"),
-        QStringLiteral("bgsound"), QStringLiteral("br"),   QStringLiteral("col"),
-        QStringLiteral("embed"), QStringLiteral("frame"),  QStringLiteral("hr"),
-        QStringLiteral("img"),   QStringLiteral("input"),  QStringLiteral("keygen"),
-        QStringLiteral("link"),  QStringLiteral("meta"),   QStringLiteral("param"),
-        QStringLiteral("source"), QStringLiteral("track"), QStringLiteral("wbr")};
+        QStringLiteral("area"),    QStringLiteral("base"),  QStringLiteral("basefont"),
+        QStringLiteral("bgsound"), QStringLiteral("br"),    QStringLiteral("col"),
+        QStringLiteral("embed"),   QStringLiteral("frame"), QStringLiteral("hr"),
+        QStringLiteral("img"),     QStringLiteral("input"), QStringLiteral("keygen"),
+        QStringLiteral("link"),    QStringLiteral("meta"),  QStringLiteral("param"),
+        QStringLiteral("source"),  QStringLiteral("track"), QStringLiteral("wbr")};
     return voids.contains(tag);
 }
 

@@ -28,6 +28,8 @@ struct DomNode {
     int frameLink = -1;
     // The rendered text as the browser gave it; only when the tree has browser texts.
     QString renderedText;
+    // A long rendered text that the browser gives when it is asked for.
+    bool renderedTextDeferred = false;
 };
 
 class DomTree : public BrowserObject {

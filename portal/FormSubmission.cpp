@@ -107,8 +107,8 @@ FormSubmission FormSubmissions::build(const DomTree& tree, int form, int submitt
     const QString action = tree.attribute(form, QStringLiteral("action"));
     QUrl url = action.isEmpty() ? pageUrl : pageUrl.resolved(QUrl(action.trimmed()));
     url.setFragment(QString());
-    if (tree.attribute(form, QStringLiteral("method")).compare(QLatin1String("post"),
-                                                                 Qt::CaseInsensitive) == 0) {
+    if (tree.attribute(form, QStringLiteral("method"))
+            .compare(QLatin1String("post"), Qt::CaseInsensitive) == 0) {
         submission.request.method = QStringLiteral("POST");
         submission.request.fields = fields;
     } else {

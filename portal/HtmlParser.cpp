@@ -98,7 +98,8 @@ void setInitialValues(DomTree& tree, int root) {
         DomNode& n = tree.nodes[node];
         if (n.name == QLatin1String("input")) {
             const QString type = tree.attribute(node, QStringLiteral("type")).toLower();
-            const bool checkable = type == QLatin1String("checkbox") || type == QLatin1String("radio");
+            const bool checkable =
+                type == QLatin1String("checkbox") || type == QLatin1String("radio");
             n.value = checkable && !tree.hasAttribute(node, QStringLiteral("value"))
                           ? QStringLiteral("on")
                           : tree.attribute(node, QStringLiteral("value"));
@@ -133,7 +134,8 @@ int HtmlParser::parseDocument(DomTree& tree, const QString& html) {
     return document;
 }
 
-QList<int> HtmlParser::parseFragment(DomTree& tree, const QString& html, const QString& contextTag) {
+QList<int> HtmlParser::parseFragment(DomTree& tree, const QString& html,
+                                     const QString& contextTag) {
     GumboOptions options = kGumboDefaultOptions;
     const QByteArray context = contextTag.toUtf8();
     options.fragment_context = gumbo_tag_enum(context.constData());

@@ -8,6 +8,7 @@
 #include "portal/DomTree.h"
 
 #include <QJsonArray>
+#include <QJsonObject>
 #include <QString>
 #include <memory>
 
@@ -20,23 +21,29 @@ public:
 };
 
 namespace PageSnapshots {
+// The script that tells whether the window has a document: {"ready": state, "url": ...}.
+QString readinessScript();
 // The script that serialises the document; it answers JSON text: {"ready": state} while
-// the page is still loading, else also "mark", "url" and "nodes".
+// the page is still loading, else also "mark", "url", "nodes" and "strings".
 QString snapshotScript();
-// Appends serialised nodes to the tree; gives the nodes without a parent among them.
-QList<int> appendNodes(DomTree& tree, const QJsonArray& nodes);
+// Appends serialised nodes ("nodes" and "strings") to the tree; gives the nodes without a
+// parent among them.
+QList<int> appendNodes(DomTree& tree, const QJsonObject& serialised);
 // The element's path for the write scripts.
 QJsonArray pathOf(const DomTree& tree, int node);
 
 // The write scripts. Each takes the path and the page mark first and answers JSON text
 // with "status": "ok", "changed" (the window shows another document), "gone" (no
 // element at the path) or a refusal of its own.
-// Replaces the element by the HTML (third argument); also answers the new nodes.
+// Replaces the element by the HTML (third argument); also answers the new nodes
+// ("nodes" and "strings").
 QString setOuterHtmlScript();
 // Sets a control's value (third argument) and tells the page it was typed; refuses with
 // "not input".
 QString setValueScript();
 QString clickScript();
+// Reads the rendered text of the element (a long one the snapshot did not carry).
+QString textScript();
 // Submits with the form's first submit button; refuses with "not form".
 QString submitScript();
 } // namespace PageSnapshots

@@ -118,13 +118,13 @@ bool LoginToPortal(PortalSession& session, const QString& userName, const QStrin
     targetReached = false;
     start = appClock().nowMs();
     do {
-        WindowPass::run(session, [&](const BrowserWindow&, const QString& address,
-                                     const PageDocument&) {
-            if (!showsTarget(address, primaryTarget, secondaryTarget))
-                return false;
-            targetReached = true;
-            return true;
-        });
+        WindowPass::run(session,
+                        [&](const BrowserWindow&, const QString& address, const PageDocument&) {
+                            if (!showsTarget(address, primaryTarget, secondaryTarget))
+                                return false;
+                            targetReached = true;
+                            return true;
+                        });
     } while (!targetReached && WindowPass::elapsedSeconds(start) <= kLoginPhaseSeconds);
     return targetReached;
 }

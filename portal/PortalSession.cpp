@@ -32,13 +32,13 @@ qint64 WindowPass::elapsedSeconds(qint64 startMs) {
 
 WindowHandle FindPortalWindow(PortalSession& session, const QString& address) {
     BrowserWindow found;
-    WindowPass::run(session, [&](const BrowserWindow& window, const QString& shown,
-                                 const PageDocument&) {
-        if (!shown.contains(address))
-            return false;
-        found = window;
-        return true;
-    });
+    WindowPass::run(session,
+                    [&](const BrowserWindow& window, const QString& shown, const PageDocument&) {
+                        if (!shown.contains(address))
+                            return false;
+                        found = window;
+                        return true;
+                    });
     return found ? browserOps().GetWindowHandle(found) : 0;
 }
 
@@ -46,13 +46,13 @@ PageDocument WaitForPortalPage(PortalSession& session, const QString& address) {
     PageDocument found;
     const qint64 start = appClock().nowMs();
     do {
-        WindowPass::run(session, [&](const BrowserWindow&, const QString& shown,
-                                     const PageDocument& document) {
-            if (!shown.contains(address))
-                return false;
-            found = document;
-            return true;
-        });
+        WindowPass::run(
+            session, [&](const BrowserWindow&, const QString& shown, const PageDocument& document) {
+                if (!shown.contains(address))
+                    return false;
+                found = document;
+                return true;
+            });
     } while (!found && WindowPass::elapsedSeconds(start) <= kPageWaitSeconds);
     return found;
 }

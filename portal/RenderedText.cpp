@@ -3,7 +3,18 @@
 #include <QSet>
 
 namespace {
-enum class Display { None, Inline, InlineBlock, Block, Paragraph, Row, Cell, TablePart, Atomic, LineBreak };
+enum class Display {
+    None,
+    Inline,
+    InlineBlock,
+    Block,
+    Paragraph,
+    Row,
+    Cell,
+    TablePart,
+    Atomic,
+    LineBreak
+};
 
 QString styleOf(const DomTree& tree, int node) {
     QString style = tree.attribute(node, QStringLiteral("style")).toLower();
@@ -13,35 +24,35 @@ QString styleOf(const DomTree& tree, int node) {
 
 Display displayOf(const DomTree& tree, int node) {
     static const QSet<QString> hidden = {
-        QStringLiteral("head"),     QStringLiteral("script"),   QStringLiteral("style"),
-        QStringLiteral("title"),    QStringLiteral("meta"),     QStringLiteral("link"),
-        QStringLiteral("base"),     QStringLiteral("template"), QStringLiteral("noscript"),
-        QStringLiteral("area"),     QStringLiteral("datalist"), QStringLiteral("param"),
-        QStringLiteral("noembed"),  QStringLiteral("noframes"), QStringLiteral("rp")};
+        QStringLiteral("head"),    QStringLiteral("script"),   QStringLiteral("style"),
+        QStringLiteral("title"),   QStringLiteral("meta"),     QStringLiteral("link"),
+        QStringLiteral("base"),    QStringLiteral("template"), QStringLiteral("noscript"),
+        QStringLiteral("area"),    QStringLiteral("datalist"), QStringLiteral("param"),
+        QStringLiteral("noembed"), QStringLiteral("noframes"), QStringLiteral("rp")};
     static const QSet<QString> blocks = {
-        QStringLiteral("html"),       QStringLiteral("body"),     QStringLiteral("address"),
-        QStringLiteral("article"),    QStringLiteral("aside"),    QStringLiteral("blockquote"),
-        QStringLiteral("center"),     QStringLiteral("dd"),       QStringLiteral("details"),
-        QStringLiteral("dir"),        QStringLiteral("div"),      QStringLiteral("dl"),
-        QStringLiteral("dt"),         QStringLiteral("fieldset"), QStringLiteral("figcaption"),
-        QStringLiteral("figure"),     QStringLiteral("footer"),   QStringLiteral("form"),
-        QStringLiteral("frameset"),   QStringLiteral("h1"),       QStringLiteral("h2"),
-        QStringLiteral("h3"),         QStringLiteral("h4"),       QStringLiteral("h5"),
-        QStringLiteral("h6"),         QStringLiteral("header"),   QStringLiteral("hgroup"),
-        QStringLiteral("hr"),         QStringLiteral("legend"),   QStringLiteral("li"),
-        QStringLiteral("listing"),    QStringLiteral("main"),     QStringLiteral("menu"),
-        QStringLiteral("nav"),        QStringLiteral("ol"),       QStringLiteral("optgroup"),
-        QStringLiteral("option"),     QStringLiteral("pre"),      QStringLiteral("plaintext"),
-        QStringLiteral("search"),     QStringLiteral("section"),  QStringLiteral("summary"),
-        QStringLiteral("table"),      QStringLiteral("caption"),  QStringLiteral("ul"),
+        QStringLiteral("html"),     QStringLiteral("body"),     QStringLiteral("address"),
+        QStringLiteral("article"),  QStringLiteral("aside"),    QStringLiteral("blockquote"),
+        QStringLiteral("center"),   QStringLiteral("dd"),       QStringLiteral("details"),
+        QStringLiteral("dir"),      QStringLiteral("div"),      QStringLiteral("dl"),
+        QStringLiteral("dt"),       QStringLiteral("fieldset"), QStringLiteral("figcaption"),
+        QStringLiteral("figure"),   QStringLiteral("footer"),   QStringLiteral("form"),
+        QStringLiteral("frameset"), QStringLiteral("h1"),       QStringLiteral("h2"),
+        QStringLiteral("h3"),       QStringLiteral("h4"),       QStringLiteral("h5"),
+        QStringLiteral("h6"),       QStringLiteral("header"),   QStringLiteral("hgroup"),
+        QStringLiteral("hr"),       QStringLiteral("legend"),   QStringLiteral("li"),
+        QStringLiteral("listing"),  QStringLiteral("main"),     QStringLiteral("menu"),
+        QStringLiteral("nav"),      QStringLiteral("ol"),       QStringLiteral("optgroup"),
+        QStringLiteral("option"),   QStringLiteral("pre"),      QStringLiteral("plaintext"),
+        QStringLiteral("search"),   QStringLiteral("section"),  QStringLiteral("summary"),
+        QStringLiteral("table"),    QStringLiteral("caption"),  QStringLiteral("ul"),
         QStringLiteral("xmp")};
     static const QSet<QString> tableParts = {QStringLiteral("thead"), QStringLiteral("tbody"),
                                              QStringLiteral("tfoot"), QStringLiteral("colgroup"),
                                              QStringLiteral("col")};
     static const QSet<QString> atomic = {
-        QStringLiteral("img"),    QStringLiteral("input"),  QStringLiteral("textarea"),
-        QStringLiteral("iframe"), QStringLiteral("embed"),  QStringLiteral("object"),
-        QStringLiteral("video"),  QStringLiteral("audio"),  QStringLiteral("canvas"),
+        QStringLiteral("img"),    QStringLiteral("input"),    QStringLiteral("textarea"),
+        QStringLiteral("iframe"), QStringLiteral("embed"),    QStringLiteral("object"),
+        QStringLiteral("video"),  QStringLiteral("audio"),    QStringLiteral("canvas"),
         QStringLiteral("meter"),  QStringLiteral("progress"), QStringLiteral("frame")};
 
     const QString& tag = tree.nodes.at(node).name;
@@ -49,8 +60,8 @@ Display displayOf(const DomTree& tree, int node) {
         styleOf(tree, node).contains(QLatin1String("display:none")))
         return Display::None;
     if (tag == QLatin1String("input") &&
-        tree.attribute(node, QStringLiteral("type")).compare(QLatin1String("hidden"),
-                                                              Qt::CaseInsensitive) == 0)
+        tree.attribute(node, QStringLiteral("type"))
+                .compare(QLatin1String("hidden"), Qt::CaseInsensitive) == 0)
         return Display::None;
     if (tag == QLatin1String("p"))
         return Display::Paragraph;
@@ -165,8 +176,8 @@ void RenderedText::layOut(int node, bool preserve) {
     }
     if (n.kind != DomNode::Kind::Element && n.kind != DomNode::Kind::Document)
         return;
-    const Display display = n.kind == DomNode::Kind::Document ? Display::Block
-                                                                : displayOf(m_tree, node);
+    const Display display =
+        n.kind == DomNode::Kind::Document ? Display::Block : displayOf(m_tree, node);
     switch (display) {
     case Display::None:
         return;
@@ -189,7 +200,8 @@ void RenderedText::layOut(int node, bool preserve) {
     default:
         lineBoundary();
     }
-    const bool keep = preserve || (n.kind == DomNode::Kind::Element && preservesBlanks(m_tree, node));
+    const bool keep =
+        preserve || (n.kind == DomNode::Kind::Element && preservesBlanks(m_tree, node));
     for (const int child : n.children)
         layOut(child, keep);
     if (display == Display::InlineBlock) {
@@ -220,8 +232,7 @@ void RenderedText::collect(int node, QList<Item>& items) const {
         collect(child, items);
     if (display == Display::LineBreak)
         items.append({QStringLiteral("\n")});
-    if (display == Display::Cell &&
-        hasNextSibling(node, m_tree.cells(n.parent)))
+    if (display == Display::Cell && hasNextSibling(node, m_tree.cells(n.parent)))
         items.append({QStringLiteral("\t")});
     if (display == Display::Row) {
         const int table = enclosingTable(m_tree, node);

@@ -91,7 +91,7 @@ void ScriptedBrowser::settle() {
         if (window->open && window->pending && now >= window->loadAt) {
             PageRequest request = *window->pending;
             window->pending.reset();
-            load(*window, request);
+            commitLoad(*window, request);
         }
     }
 }
@@ -122,7 +122,7 @@ PageAnswer ScriptedBrowser::fetch(const std::shared_ptr<Profile>& profile, PageR
     }
 }
 
-void ScriptedBrowser::load(Window& window, PageRequest request) {
+void ScriptedBrowser::commitLoad(Window& window, PageRequest request) {
     const PageAnswer answer = fetch(window.profile, request);
     auto page = std::make_shared<Page>();
     page->window = window.shared_from_this();
@@ -279,8 +279,9 @@ void ScriptedBrowser::Click(const PageElement& element) {
         if (page->isTag(link, QStringLiteral("a")) &&
             page->hasAttribute(link, QStringLiteral("href"))) {
             PageRequest request;
-            request.url = page->addresses.value(page->documentOf(link))
-                              .resolved(QUrl(page->attribute(link, QStringLiteral("href")).trimmed()));
+            request.url =
+                page->addresses.value(page->documentOf(link))
+                    .resolved(QUrl(page->attribute(link, QStringLiteral("href")).trimmed()));
             follow(*page, request, page->attribute(link, QStringLiteral("target")));
             return;
         }
@@ -295,8 +296,8 @@ void ScriptedBrowser::Submit(const PageElement& form) {
 }
 
 void ScriptedBrowser::submitForm(Page& page, int form, int submitter) {
-    const FormSubmission submission = FormSubmissions::build(
-        page, form, submitter, page.addresses.value(page.documentOf(form)));
+    const FormSubmission submission =
+        FormSubmissions::build(page, form, submitter, page.addresses.value(page.documentOf(form)));
     follow(page, submission.request, submission.target);
 }
 
@@ -329,7 +330,7 @@ BrowserWindow ScriptedBrowser::openWindowByHand(const BrowserWindow& sameBrowser
     return {window};
 }
 
-QString ScriptedBrowser::renderedText(const DomTree& tree, int node) {
+QString ScriptedBrowser::renderedText(DomTree& tree, int node) {
     const auto* page = dynamic_cast<const Page*>(&tree);
     if (!page)
         return tree.textContent(node);

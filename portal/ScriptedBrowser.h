@@ -56,7 +56,7 @@ public:
     void setLoadDelayMs(int ms) { m_loadDelayMs = ms; }
 
 protected:
-    QString renderedText(const DomTree& tree, int node) override;
+    QString renderedText(DomTree& tree, int node) override;
 
 private:
     struct Profile;
@@ -69,7 +69,7 @@ private:
     // Commits loads and closes that are due.
     void settle();
     void startLoad(Window& window, PageRequest request);
-    void load(Window& window, PageRequest request);
+    void commitLoad(Window& window, PageRequest request);
     PageAnswer fetch(const std::shared_ptr<Profile>& profile, PageRequest& request);
     void loadFrames(Page& page, int document, const std::shared_ptr<Profile>& profile, int depth);
     std::pair<Page*, int> livePage(const PageElement& element, const char* write);

@@ -1,43 +1,22 @@
 #include "portal/WebDriverBrowser.h"
 #include "common/Settings.h"
-#include "portal/PageSnapshot.h"
+#include "portal/WebDriverState.h"
 
 #include <QDir>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QRect>
-#include <QTemporaryDir>
 #include <unistd.h>
 
-struct WebDriverBrowser::Session {
-    QString id;
-    std::unique_ptr<QTemporaryDir> profile;
-    QString current; // the window the session's commands act on
-    bool alive = true;
-};
-
-struct WebDriverBrowser::Window : BrowserObject {
-    std::shared_ptr<Session> session;
-    QString handle;
-    WindowHandle id = 0;
-    bool open = true;
-    bool hidden = false;
-    QRect bounds;
-};
+using namespace WebDriverState;
 
 namespace {
 const int kSessionTimeoutMs = 60000;
 const int kEndTimeoutMs = 10000;
 
-AppError windowGone() {
-    return AppError(QStringLiteral("Το παράθυρο του φυλλομετρητή έχει κλείσει."));
-}
-
 bool headless() {
     return Settings::folderValue(QStringLiteral("BrowserHeadless"), QStringLiteral("0")) ==
                QLatin1String("1") ||
            qgetenv("LETHORA_HEADLESS_BROWSER") == "1" ||
-           (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+           (qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
 }
 
 QJsonObject capabilities(const QString& profileFolder) {
@@ -62,24 +41,9 @@ QJsonObject capabilities(const QString& profileFolder) {
                             {QStringLiteral("pageLoadStrategy"), QStringLiteral("none")},
                             {QStringLiteral("unhandledPromptBehavior"), QStringLiteral("accept")},
                             {QStringLiteral("goog:chromeOptions"), chrome}};
-    return {{QStringLiteral("capabilities"),
-             QJsonObject{{QStringLiteral("alwaysMatch"), match}}}};
+    return {{QStringLiteral("capabilities"), QJsonObject{{QStringLiteral("alwaysMatch"), match}}}};
 }
 
-// A fresh window shows no address of its own.
-bool isBlank(const QString& address) {
-    return address.isEmpty() || address == QLatin1String("about:blank") ||
-           address == QLatin1String("data:,");
-}
-
-bool meansWindowGone(const WebDriverError& error) {
-    return error.error == QLatin1String("no such window") ||
-           error.error == QLatin1String("invalid session id");
-}
-
-QJsonObject parseAnswer(const QJsonValue& value) {
-    return QJsonDocument::fromJson(value.toString().toUtf8()).object();
-}
 } // namespace
 
 WebDriverBrowser::WebDriverBrowser() = default;
@@ -162,11 +126,13 @@ bool WebDriverBrowser::switchTo(Window& window, bool force) {
     return true;
 }
 
-QJsonValue WebDriverBrowser::execute(Window& window, const QString& script, const QJsonArray& args) {
+QJsonValue WebDriverBrowser::execute(Window& window, const QString& script,
+                                     const QJsonArray& args) {
     if (!switchTo(window))
         throw windowGone();
-    return m_client.post(sessionPath(*window.session, QStringLiteral("/execute/sync")),
-                         QJsonObject{{QStringLiteral("script"), script}, {QStringLiteral("args"), args}});
+    return m_client.post(
+        sessionPath(*window.session, QStringLiteral("/execute/sync")),
+        QJsonObject{{QStringLiteral("script"), script}, {QStringLiteral("args"), args}});
 }
 
 QList<BrowserWindow> WebDriverBrowser::ListBrowserWindows() {
@@ -175,7 +141,8 @@ QList<BrowserWindow> WebDriverBrowser::ListBrowserWindows() {
             continue;
         QJsonArray handles;
         try {
-            handles = m_client.get(sessionPath(*session, QStringLiteral("/window/handles"))).toArray();
+            handles =
+                m_client.get(sessionPath(*session, QStringLiteral("/window/handles"))).toArray();
         } catch (const WebDriverError&) {
             endSession(*session); // the operator closed that browser
             continue;
@@ -189,7 +156,8 @@ QList<BrowserWindow> WebDriverBrowser::ListBrowserWindows() {
         for (const QString& handle : listed) {
             bool known = false;
             for (const auto& window : m_windows)
-                known = known || (window->session == session && window->open && window->handle == handle);
+                known = known ||
+                        (window->session == session && window->open && window->handle == handle);
             if (known)
                 continue;
             auto window = std::make_shared<Window>();
@@ -211,7 +179,8 @@ QString WebDriverBrowser::GetLocationUrl(const BrowserWindow& window) {
     if (!switchTo(w))
         return QString();
     try {
-        const QString address = m_client.get(sessionPath(*w.session, QStringLiteral("/url"))).toString();
+        const QString address =
+            m_client.get(sessionPath(*w.session, QStringLiteral("/url"))).toString();
         return isBlank(address) ? QString() : address;
     } catch (const WebDriverError& error) {
         if (!meansWindowGone(error))
@@ -219,35 +188,6 @@ QString WebDriverBrowser::GetLocationUrl(const BrowserWindow& window) {
         forget(w);
         return QString();
     }
-}
-
-PageDocument WebDriverBrowser::GetDocument(const BrowserWindow& window) {
-    Window& w = windowOf(window);
-    if (!switchTo(w))
-        return {};
-    QJsonObject answer;
-    try {
-        answer = parseAnswer(execute(w, PageSnapshots::snapshotScript(), {}));
-    } catch (const WebDriverError& error) {
-        // A page between two documents has none for the moment.
-        if (meansWindowGone(error))
-            forget(w);
-        else if (error.error == QLatin1String("no answer"))
-            throw;
-        return {};
-    }
-    if (answer.value(QStringLiteral("ready")).toString() == QLatin1String("loading") ||
-        isBlank(answer.value(QStringLiteral("url")).toString()))
-        return {};
-    auto snapshot = std::make_shared<PageSnapshot>();
-    snapshot->hasBrowserTexts = true;
-    snapshot->window = window.object;
-    snapshot->pageMark = answer.value(QStringLiteral("mark")).toString();
-    const QList<int> roots =
-        PageSnapshots::appendNodes(*snapshot, answer.value(QStringLiteral("nodes")).toArray());
-    if (roots.isEmpty())
-        return {};
-    return {std::make_shared<DomDocument>(snapshot, roots.first())};
 }
 
 WindowHandle WebDriverBrowser::GetWindowHandle(const BrowserWindow& window) {
@@ -280,11 +220,13 @@ BrowserWindow WebDriverBrowser::OpenBrowser() {
                                                        QStringLiteral("/lethora-browser-XXXXXX"));
     try {
         const QJsonObject created =
-            m_client.post(QStringLiteral("/session"), capabilities(session->profile->path()),
-                          kSessionTimeoutMs)
+            m_client
+                .post(QStringLiteral("/session"), capabilities(session->profile->path()),
+                      kSessionTimeoutMs)
                 .toObject();
         session->id = created.value(QStringLiteral("sessionId")).toString();
-        session->current = m_client.get(sessionPath(*session, QStringLiteral("/window"))).toString();
+        session->current =
+            m_client.get(sessionPath(*session, QStringLiteral("/window"))).toString();
     } catch (const WebDriverError& error) {
         throw AppError(QStringLiteral("Δεν άνοιξε ο φυλλομετρητής Chromium. ") + error.text());
     }
@@ -320,7 +262,8 @@ void WebDriverBrowser::SetBrowserVisible(const BrowserWindow& window, bool visib
         return;
     if (!visible) {
         try {
-            m_client.post(sessionPath(*w.session, QStringLiteral("/window/minimize")), QJsonObject());
+            m_client.post(sessionPath(*w.session, QStringLiteral("/window/minimize")),
+                          QJsonObject());
         } catch (const WebDriverError&) {
             // A browser without a desktop has no minimised state; it stays as it is.
         }
@@ -361,7 +304,8 @@ void WebDriverBrowser::RequestWindowClose(WindowHandle handle) {
     try {
         int others = 0;
         for (const auto& candidate : m_windows)
-            others += candidate->open && candidate->session == window->session && candidate.get() != window;
+            others += candidate->open && candidate->session == window->session &&
+                      candidate.get() != window;
         if (others == 0) {
             endSession(*window->session);
         } else if (switchTo(*window)) {
@@ -370,59 +314,4 @@ void WebDriverBrowser::RequestWindowClose(WindowHandle handle) {
         }
     } catch (const WebDriverError&) {
     }
-}
-
-QJsonObject WebDriverBrowser::write(const PageElement& element, const QString& script,
-                                    const QJsonValue& argument) {
-    const auto [tree, node] = resolve(element);
-    auto* snapshot = dynamic_cast<PageSnapshot*>(tree);
-    const std::shared_ptr<BrowserObject> owner = snapshot ? snapshot->window.lock() : nullptr;
-    auto* window = dynamic_cast<Window*>(owner.get());
-    if (!window || !window->open)
-        throw windowGone();
-    if (!tree->isConnected(node))
-        return {{QStringLiteral("status"), QStringLiteral("detached")}};
-    const QJsonArray args = {PageSnapshots::pathOf(*tree, node), snapshot->pageMark, argument};
-    const QJsonObject answer = parseAnswer(execute(*window, script, args));
-    const QString status = answer.value(QStringLiteral("status")).toString();
-    if (status == QLatin1String("changed"))
-        throw AppError(QStringLiteral("Η σελίδα του στοιχείου δεν εμφανίζεται πια στο παράθυρο."));
-    if (status == QLatin1String("gone"))
-        throw AppError(QStringLiteral("Το στοιχείο δεν υπάρχει πια στη σελίδα."));
-    return answer;
-}
-
-void WebDriverBrowser::SetOuterHtml(const PageElement& element, const QString& html) {
-    const QJsonObject answer = write(element, PageSnapshots::setOuterHtmlScript(), html);
-    const QString status = answer.value(QStringLiteral("status")).toString();
-    if (status == QLatin1String("no parent"))
-        throw AppError(QStringLiteral("Το στοιχείο της σελίδας δεν μπορεί να αντικατασταθεί."));
-    if (status != QLatin1String("ok"))
-        return;
-    const auto [tree, node] = resolve(element);
-    tree->replace(node, PageSnapshots::appendNodes(*tree, answer.value(QStringLiteral("nodes")).toArray()));
-}
-
-void WebDriverBrowser::SetInputValue(const PageElement& element, const QString& text) {
-    const QJsonObject answer = write(element, PageSnapshots::setValueScript(), text);
-    const QString status = answer.value(QStringLiteral("status")).toString();
-    if (status == QLatin1String("not input"))
-        throw AppError(QStringLiteral("Το στοιχείο της σελίδας δεν είναι πεδίο εισαγωγής."));
-    const auto [tree, node] = resolve(element);
-    if (status == QLatin1String("ok"))
-        tree->nodes[node].value = answer.value(QStringLiteral("value")).toString();
-}
-
-void WebDriverBrowser::Click(const PageElement& element) {
-    write(element, PageSnapshots::clickScript());
-}
-
-void WebDriverBrowser::Submit(const PageElement& form) {
-    if (write(form, PageSnapshots::submitScript()).value(QStringLiteral("status")).toString() ==
-        QLatin1String("not form"))
-        throw AppError(QStringLiteral("Το στοιχείο της σελίδας δεν είναι φόρμα."));
-}
-
-QString WebDriverBrowser::renderedText(const DomTree& tree, int node) {
-    return tree.hasBrowserTexts ? tree.nodes.at(node).renderedText : tree.textContent(node);
 }

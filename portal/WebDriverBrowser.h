@@ -2,8 +2,9 @@
 // The real browser: Debian's Chromium driven through chromedriver with the W3C WebDriver
 // protocol. Each opened browser is a WebDriver session with a fresh profile of its own;
 // every window of those sessions is listed, including windows the operator opened in
-// them. A page is read as one snapshot (see PageSnapshot); writes act on the live page
-// and are carried into the snapshot.
+// them. GetDocument only asks whether the window has a document; the page is read as one
+// snapshot (see PageSnapshot) when the document is first used. Writes act on the live
+// page and are carried into the snapshot.
 //
 // Chromium runs headless when the setting "BrowserHeadless" is "1", when the environment
 // variable LETHORA_HEADLESS_BROWSER is "1", or when there is no display.
@@ -44,11 +45,13 @@ public:
     void shutDown();
 
 protected:
-    QString renderedText(const DomTree& tree, int node) override;
+    QString renderedText(DomTree& tree, int node) override;
+    void load(DomDocument& document) override;
 
 private:
     struct Session;
     struct Window;
+    struct PendingDocument;
 
     Window& windowOf(const BrowserWindow& window) const;
     Window* findOpen(WindowHandle handle) const;

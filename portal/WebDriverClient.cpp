@@ -14,8 +14,9 @@ QJsonValue WebDriverClient::get(const QString& path, int timeoutMs) {
 }
 
 QJsonValue WebDriverClient::post(const QString& path, const QJsonValue& body, int timeoutMs) {
-    const QByteArray json = body.isObject() ? QJsonDocument(body.toObject()).toJson(QJsonDocument::Compact)
-                                            : QByteArray("{}");
+    const QByteArray json = body.isObject()
+                                ? QJsonDocument(body.toObject()).toJson(QJsonDocument::Compact)
+                                : QByteArray("{}");
     return send("POST", path, json, timeoutMs);
 }
 
@@ -41,7 +42,8 @@ QJsonValue WebDriverClient::send(const QByteArray& verb, const QString& path,
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     const QByteArray answer = reply->readAll();
-    const QJsonValue value = QJsonDocument::fromJson(answer).object().value(QStringLiteral("value"));
+    const QJsonValue value =
+        QJsonDocument::fromJson(answer).object().value(QStringLiteral("value"));
     const QString error = value.toObject().value(QStringLiteral("error")).toString();
     if (!error.isEmpty())
         throw WebDriverError(error, QStringLiteral("Ο φυλλομετρητής απάντησε με σφάλμα (%1): %2")

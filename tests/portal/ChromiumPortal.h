@@ -40,7 +40,8 @@ public:
 
     // Waits up to 10 s until the window shows an address holding the text and has its
     // document; gives the document, none when the time ran out.
-    static PageDocument waitFor(BrowserOps& b, const BrowserWindow& window, const QString& address) {
+    static PageDocument waitFor(BrowserOps& b, const BrowserWindow& window,
+                                const QString& address) {
         QElapsedTimer waited;
         waited.start();
         while (waited.elapsed() < 10000) {
@@ -53,7 +54,8 @@ public:
     }
 
     // A window of the browser signed in as the user, showing the page.
-    static BrowserWindow signIn(BrowserOps& b, const QString& page, const QString& user = QStringLiteral("owner"),
+    static BrowserWindow signIn(BrowserOps& b, const QString& page,
+                                const QString& user = QStringLiteral("owner"),
                                 const QString& password = QStringLiteral("secret")) {
         const BrowserWindow window = b.OpenBrowser();
         b.NavigateTo(window, PortalAddresses::consolePage());

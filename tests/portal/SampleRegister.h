@@ -30,14 +30,16 @@ inline QVariantMap declaration(qlonglong number, int lessors, int lessees,
         r.insert(numbered("EkmPososto", k), QStringLiteral("%1,00").arg(100 / lessors));
         r.insert(numbered("EkmIdiotita", k), QStringLiteral("Πλήρης Κυριότητα"));
         r.insert(numbered("EkmDateApodoxis", k), QStringLiteral("0%1/03/2024").arg(k));
-        r.insert(numbered("EkmCheckApodoxis", k), k % 2 ? QStringLiteral("ΝΑΙ") : QStringLiteral("ΟΧΙ"));
+        r.insert(numbered("EkmCheckApodoxis", k),
+                 k % 2 ? QStringLiteral("ΝΑΙ") : QStringLiteral("ΟΧΙ"));
     }
     for (int k = 1; k <= lessees; ++k) {
         r.insert(numbered("MistAA", k), QString::number(k));
         r.insert(numbered("MistAFM", k), QStringLiteral("20000000%1").arg(k));
         r.insert(numbered("MistName", k), QStringLiteral("ΜΙΣΘΩΤΗΣ <%1>").arg(k));
         r.insert(numbered("MistDateApodoxis", k), QStringLiteral("1%1/03/2024").arg(k));
-        r.insert(numbered("MistCheckApodoxis", k), k == 1 ? QStringLiteral("ΝΑΙ") : QStringLiteral("ΟΧΙ"));
+        r.insert(numbered("MistCheckApodoxis", k),
+                 k == 1 ? QStringLiteral("ΝΑΙ") : QStringLiteral("ΟΧΙ"));
     }
     r.insert(QStringLiteral("EidosTarvenis"), QStringLiteral("Επαγγελματική Μίσθωση"));
     r.insert(QStringLiteral("SimfonitikoDate"), QStringLiteral("01/02/2024"));
@@ -73,7 +75,8 @@ inline QVariantMap property(qlonglong number, int aa) {
     p.insert(QStringLiteral("Thesi"), QStringLiteral("ΣΥΝΤΑΓΜΑ"));
     p.insert(QStringLiteral("Nomos"), QStringLiteral("ΑΤΤΙΚΗΣ"));
     p.insert(QStringLiteral("Orofos"), QStringLiteral("2"));
-    p.insert(QStringLiteral("MerikiMistosi"), aa == 1 ? QStringLiteral("ΝΑΙ") : QStringLiteral("ΟΧΙ"));
+    p.insert(QStringLiteral("MerikiMistosi"),
+             aa == 1 ? QStringLiteral("ΝΑΙ") : QStringLiteral("ΟΧΙ"));
     p.insert(QStringLiteral("EpifKX"), QStringLiteral("8") + n);
     p.insert(QStringLiteral("EpifBX"), QStringLiteral("1") + n);
     p.insert(QStringLiteral("EpifOiko"), QString());
@@ -118,13 +121,16 @@ inline RegisterDataSet shared(const QString& afm = kOwnerAfm) {
     set.declarations << declaration(1001, 2, 2)
                      << declaration(1010, 1, 1, QStringLiteral("Προσωρινά Αποθηκευμένο"))
                      << declaration(1020, 1, 1);
-    set.properties << property(1001, 1) << property(1001, 2) << property(1010, 1) << property(1020, 1);
-    set.amendments << amendment(1001, 1002, QStringLiteral("Τροποποιητική"), QStringLiteral("31/12/2027"))
+    set.properties << property(1001, 1) << property(1001, 2) << property(1010, 1)
+                   << property(1020, 1);
+    set.amendments << amendment(1001, 1002, QStringLiteral("Τροποποιητική"),
+                                QStringLiteral("31/12/2027"))
                    << amendment(1001, 1003, QStringLiteral("Λύση"), QStringLiteral("30/06/2025"));
     return set;
 }
 
-inline FakeOwner owner(const RegisterDataSet& data = shared(), const QString& user = QStringLiteral("owner"),
+inline FakeOwner owner(const RegisterDataSet& data = shared(),
+                       const QString& user = QStringLiteral("owner"),
                        const QString& password = QStringLiteral("secret")) {
     FakeOwner o;
     o.data = data;

@@ -39,9 +39,8 @@ struct ScriptedPortal {
         const PageDocument signOn = browser.GetDocument(window);
         browser.SetInputValue(browser.GetElementById(signOn, QStringLiteral("username")), user);
         browser.SetInputValue(browser.GetElementById(signOn, QStringLiteral("password")), password);
-        browser.Submit(browser.Item(browser.GetElementsByTagName(browser.GetBody(signOn),
-                                                                 QStringLiteral("form")),
-                                    0));
+        browser.Submit(browser.Item(
+            browser.GetElementsByTagName(browser.GetBody(signOn), QStringLiteral("form")), 0));
         settle();
         if (page != PortalAddresses::consolePage()) {
             browser.NavigateTo(window, page);

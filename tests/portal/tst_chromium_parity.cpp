@@ -7,6 +7,7 @@
 #include "portal/ScriptedBrowser.h"
 #include "tests/portal/ChromiumPortal.h"
 #include "tests/support/TestMain.h"
+#include "tools/registergen/RegisterGenerator.h"
 
 namespace {
 // What the portal logic can see of one element.
@@ -54,14 +55,16 @@ QString differences(const QList<QStringList>& chromium, const QList<QStringList>
 // Opens the declaration's form of the action in the list window itself.
 PageDocument openInPlace(BrowserOps& b, const BrowserWindow& window, const QString& number,
                          DeclarationAction action) {
-    const PageDocument list = ChromiumPortal::waitFor(b, window, PortalAddresses::submissionDetailsPage());
+    const PageDocument list =
+        ChromiumPortal::waitFor(b, window, PortalAddresses::submissionDetailsPage());
     const ElementCollection forms = b.GetElementsByTagName(b.GetBody(list), QStringLiteral("FORM"));
     for (int i = 0; i < b.Count(forms); ++i) {
         const QString html = b.GetOuterHtml(b.Item(forms, i));
         if (!isActionForm(html, number, action))
             continue;
         if (html.contains(QStringLiteral(" target=\"_blank\"")))
-            b.SetOuterHtml(b.Item(forms, i), QString(html).remove(QStringLiteral(" target=\"_blank\"")));
+            b.SetOuterHtml(b.Item(forms, i),
+                           QString(html).remove(QStringLiteral(" target=\"_blank\"")));
         b.Submit(b.Item(forms, i));
         break;
     }
@@ -91,7 +94,8 @@ BrowserWindow signedIn(BrowserOps& b, BrowserWindow& owner, const QString& page)
 
 PageOpener declarationPage(const QString& number, DeclarationAction action) {
     return [=](BrowserOps& b, BrowserWindow& owner) {
-        return openInPlace(b, signedIn(b, owner, PortalAddresses::submissionDetailsPage()), number, action);
+        return openInPlace(b, signedIn(b, owner, PortalAddresses::submissionDetailsPage()), number,
+                           action);
     };
 }
 } // namespace
@@ -104,7 +108,8 @@ class TestChromiumParity : public QObject {
     BrowserWindow chromiumOwner;
 
     void compare(const PageOpener& open) {
-        const QList<QStringList> chromium = pageView(*portal->browser, open(*portal->browser, chromiumOwner));
+        const QList<QStringList> chromium =
+            pageView(*portal->browser, open(*portal->browser, chromiumOwner));
 
         SimulatedClock clock;
         setClock(&clock);
@@ -122,7 +127,12 @@ private slots:
         FakeOwner owner = SampleRegister::owner();
         owner.representativeUserName = QStringLiteral("logistis");
         owner.representativePassword = QStringLiteral("pass2");
-        portal = std::make_unique<ChromiumPortal>(QList<FakeOwner>{owner});
+        // A generated register brings the variety of real texts: notes of several lines,
+        // names with marks, empty fields.
+        const FakeOwner generated =
+            SampleRegister::owner(generateRegister(SampleRegister::kOtherAfm, 12, 5),
+                                  QStringLiteral("gen"), QStringLiteral("gen"));
+        portal = std::make_unique<ChromiumPortal>(QList<FakeOwner>{owner, generated});
     }
     void cleanupTestCase() { portal.reset(); }
 
@@ -141,22 +151,67 @@ private slots:
     }
     void roleChoicePage() {
         compare([](BrowserOps& b, BrowserWindow&) {
-            return b.GetDocument(ChromiumPortal::signIn(b, PortalAddresses::consolePage(), QStringLiteral("logistis"),
+            return b.GetDocument(ChromiumPortal::signIn(b, PortalAddresses::consolePage(),
+                                                        QStringLiteral("logistis"),
                                                         QStringLiteral("pass2")));
         });
     }
     void submissionList() {
         compare([](BrowserOps& b, BrowserWindow& owner) {
-            const BrowserWindow window = signedIn(b, owner, PortalAddresses::submissionDetailsPage());
+            const BrowserWindow window =
+                signedIn(b, owner, PortalAddresses::submissionDetailsPage());
             return ChromiumPortal::waitFor(b, window, PortalAddresses::submissionDetailsPage());
         });
     }
-    void submittedDeclaration() { compare(declarationPage(QStringLiteral("1001"), DeclarationAction::ViewOrEdit)); }
+    void submittedDeclaration() {
+        compare(declarationPage(QStringLiteral("1001"), DeclarationAction::ViewOrEdit));
+    }
     void temporarilySavedDeclaration() {
         compare(declarationPage(QStringLiteral("1010"), DeclarationAction::ViewOrEdit));
     }
-    void termination() { compare(declarationPage(QStringLiteral("1003"), DeclarationAction::ViewOrEdit)); }
-    void amendingDeclaration() { compare(declarationPage(QStringLiteral("1020"), DeclarationAction::Amend)); }
+    void termination() {
+        compare(declarationPage(QStringLiteral("1003"), DeclarationAction::ViewOrEdit));
+    }
+    void amendingDeclaration() {
+        compare(declarationPage(QStringLiteral("1020"), DeclarationAction::Amend));
+    }
+    void generatedRegister() {
+        const RegisterDataSet& data = portal->platform->owners().at(1).data;
+        QString busiest;
+        qsizetype most = -1;
+        for (const QVariantMap& declaration : data.declarations) {
+            const QString number = declaration.value(QStringLiteral("DilCode")).toString();
+            qsizetype properties = 0;
+            for (const QVariantMap& property : data.properties)
+                properties += property.value(QStringLiteral("DilCode")).toString() == number;
+            if (properties > most &&
+                declaration.value(QStringLiteral("StadioYpovolis")).toString() !=
+                    QStringLiteral("Προσωρινά Αποθηκευμένο")) {
+                most = properties;
+                busiest = number;
+            }
+        }
+        PageOpener open = [&](BrowserOps& b, BrowserWindow&) {
+            const BrowserWindow window =
+                ChromiumPortal::signIn(b, PortalAddresses::submissionDetailsPage(),
+                                       QStringLiteral("gen"), QStringLiteral("gen"));
+            return openInPlace(b, window, busiest, DeclarationAction::ViewOrEdit);
+        };
+        compare(open);
+    }
+    void longTextsOfAPageThatHasGoneAreWorkedOut() {
+        // The snapshot leaves out long texts and asks the page for them; once the window
+        // shows another page they are worked out from the snapshot instead.
+        compare([](BrowserOps& b, BrowserWindow& owner) {
+            const PageDocument details =
+                openInPlace(b, signedIn(b, owner, PortalAddresses::submissionDetailsPage()),
+                            QStringLiteral("1001"), DeclarationAction::ViewOrEdit);
+            b.GetBody(details);
+            b.NavigateTo(owner, PortalAddresses::consolePage());
+            ChromiumPortal::waitFor(b, owner, PortalAddresses::consolePage());
+            return details;
+        });
+    }
     void printPage() { compare(declarationPage(QStringLiteral("1020"), DeclarationAction::Print)); }
 };
 

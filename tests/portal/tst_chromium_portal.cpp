@@ -28,7 +28,8 @@ private slots:
 
     void connectSignsInAndGoesFromTheConsoleToTheList() {
         sbConnectAADEClick(portal->session, owner(), {});
-        QVERIFY2(portal->messages.shown.isEmpty(), qPrintable(portal->messages.shown.join(QLatin1Char('|'))));
+        QVERIFY2(portal->messages.shown.isEmpty(),
+                 qPrintable(portal->messages.shown.join(QLatin1Char('|'))));
         QVERIFY(portal->session.SessionBrowser == portal->session.OwnBrowser);
         QVERIFY(ChromiumPortal::waitFor(*portal->browser, portal->session.OwnBrowser,
                                         PortalAddresses::submissionDetailsPage()));
@@ -47,7 +48,8 @@ private slots:
     }
 
     void viewingOpensTheDeclarationInANewWindow() {
-        RunDeclarationAction(portal->session, DeclarationAction::ViewOrEdit, QStringLiteral("1001"), kFinal);
+        RunDeclarationAction(portal->session, DeclarationAction::ViewOrEdit, QStringLiteral("1001"),
+                             kFinal);
         QVERIFY(portal->messages.shown.isEmpty());
         PageDocument details = WaitForPortalPage(portal->session, PortalAddresses::flowPage());
         QVERIFY(details);
@@ -63,10 +65,11 @@ private slots:
     }
 
     void amendingSubmitsInTheSameWindow() {
-        RunDeclarationAction(portal->session, DeclarationAction::Amend, QStringLiteral("1020"), kFinal);
+        RunDeclarationAction(portal->session, DeclarationAction::Amend, QStringLiteral("1020"),
+                             kFinal);
         QVERIFY(portal->messages.shown.isEmpty());
-        const PageDocument amend = ChromiumPortal::waitFor(*portal->browser, portal->session.OwnBrowser,
-                                                           PortalAddresses::flowPage());
+        const PageDocument amend = ChromiumPortal::waitFor(
+            *portal->browser, portal->session.OwnBrowser, PortalAddresses::flowPage());
         QVERIFY(amend);
         QVERIFY(portal->browser->GetOuterText(portal->browser->GetBody(amend))
                     .contains(QStringLiteral("ΤΡΟΠΟΠΟΙΗΤΙΚΗ ΔΗΛΩΣΗ ΤΗΣ 1020")));
@@ -86,25 +89,30 @@ private slots:
                        QStringLiteral("<p><a id=\"mine\" target=\"_blank\" href=\"") +
                            PortalAddresses::consolePage() + QStringLiteral("\">κονσόλα</a></p>"));
         b.Click(b.GetElementById(list, QStringLiteral("mine")));
-        QVERIFY(portal->browser->GetOuterText(b.GetElementById(list, QStringLiteral("mine"))) == QStringLiteral("κονσόλα"));
+        QVERIFY(portal->browser->GetOuterText(b.GetElementById(list, QStringLiteral("mine"))) ==
+                QStringLiteral("κονσόλα"));
         QElapsedTimer waited;
         waited.start();
-        while (FindPortalWindow(portal->session, PortalAddresses::consolePage()) == 0 && waited.elapsed() < 10000)
+        while (FindPortalWindow(portal->session, PortalAddresses::consolePage()) == 0 &&
+               waited.elapsed() < 10000)
             PumpWait(20);
         QCOMPARE(b.ListBrowserWindows().size(), 2);
         QVERIFY(portal->session.SessionBrowser == b.ListBrowserWindows().last());
     }
 
     void aMissingBrowserIsToldInGreek() {
-        Settings::setFolderValue(QStringLiteral("ChromiumPath"), portal->folder.path(QStringLiteral("no-chromium")));
+        Settings::setFolderValue(QStringLiteral("ChromiumPath"),
+                                 portal->folder.path(QStringLiteral("no-chromium")));
         WebDriverBrowser missing;
         setBrowserOps(&missing);
         PortalSession session;
         QVERIFY(!runGuarded([&] { sbConnectAADEClick(session, owner(), {}); }));
         setBrowserOps(portal->browser.get());
-        Settings::setFolderValue(QStringLiteral("ChromiumPath"), QStringLiteral("/usr/lib/chromium/chromium"));
+        Settings::setFolderValue(QStringLiteral("ChromiumPath"),
+                                 QStringLiteral("/usr/lib/chromium/chromium"));
         QCOMPARE(portal->messages.errors.size(), 1);
-        QVERIFY(portal->messages.errors.first().startsWith(QStringLiteral("Δεν βρέθηκε ο φυλλομετρητής Chromium")));
+        QVERIFY(portal->messages.errors.first().startsWith(
+            QStringLiteral("Δεν βρέθηκε ο φυλλομετρητής Chromium")));
         QVERIFY(portal->messages.errors.first().contains(QStringLiteral("chromium-driver")));
     }
 };

@@ -37,9 +37,12 @@ private slots:
     void emptyCredentialsAreRefused() {
         ScriptedPortal portal;
         int cleared = 0;
-        sbConnectAADEClick(portal.session, inputs(QStringLiteral("owner"), QString()), [&] { ++cleared; });
-        sbConnectAADEClick(portal.session, inputs(QString(), QStringLiteral("secret")), [&] { ++cleared; });
-        QCOMPARE(portal.messages.shown, QStringList({PortalTexts::kNoCredentials, PortalTexts::kNoCredentials}));
+        sbConnectAADEClick(portal.session, inputs(QStringLiteral("owner"), QString()),
+                           [&] { ++cleared; });
+        sbConnectAADEClick(portal.session, inputs(QString(), QStringLiteral("secret")),
+                           [&] { ++cleared; });
+        QCOMPARE(portal.messages.shown,
+                 QStringList({PortalTexts::kNoCredentials, PortalTexts::kNoCredentials}));
         QCOMPARE(cleared, 0);
         QVERIFY(portal.browser.ListBrowserWindows().isEmpty());
     }
@@ -47,7 +50,9 @@ private slots:
     void theOwnerIsSignedInAndTakenToTheList() {
         ScriptedPortal portal;
         int cleared = 0;
-        sbConnectAADEClick(portal.session, inputs(QStringLiteral("owner"), QStringLiteral("secret")), [&] { ++cleared; });
+        sbConnectAADEClick(portal.session,
+                           inputs(QStringLiteral("owner"), QStringLiteral("secret")),
+                           [&] { ++cleared; });
         QCOMPARE(cleared, 1);
         QVERIFY(portal.messages.shown.isEmpty());
         const WindowHandle handle = portal.browser.GetWindowHandle(portal.session.OwnBrowser);
@@ -58,14 +63,17 @@ private slots:
         QVERIFY(portal.session.SessionBrowser == portal.session.OwnBrowser);
         QCOMPARE(portal.browser.writes().last(), QStringLiteral("Click"));
         portal.settle();
-        QVERIFY(portal.browser.GetLocationUrl(portal.session.OwnBrowser).contains(PortalAddresses::submissionDetailsPage()));
+        QVERIFY(portal.browser.GetLocationUrl(portal.session.OwnBrowser)
+                    .contains(PortalAddresses::submissionDetailsPage()));
     }
 
     void aSecondConnectClosesTheFirstSessionWindow() {
         ScriptedPortal portal;
-        sbConnectAADEClick(portal.session, inputs(QStringLiteral("owner"), QStringLiteral("secret")), {});
+        sbConnectAADEClick(portal.session,
+                           inputs(QStringLiteral("owner"), QStringLiteral("secret")), {});
         const BrowserWindow first = portal.session.SessionBrowser;
-        sbConnectAADEClick(portal.session, inputs(QStringLiteral("owner"), QStringLiteral("secret")), {});
+        sbConnectAADEClick(portal.session,
+                           inputs(QStringLiteral("owner"), QStringLiteral("secret")), {});
         QVERIFY(!portal.browser.state(portal.browser.GetWindowHandle(first)).open);
         QVERIFY(!(portal.session.OwnBrowser == first));
         QCOMPARE(portal.browser.ListBrowserWindows().size(), 1);
@@ -74,16 +82,19 @@ private slots:
 
     void aSessionWindowClosedMeanwhileIsPassedOver() {
         ScriptedPortal portal;
-        sbConnectAADEClick(portal.session, inputs(QStringLiteral("owner"), QStringLiteral("secret")), {});
+        sbConnectAADEClick(portal.session,
+                           inputs(QStringLiteral("owner"), QStringLiteral("secret")), {});
         portal.browser.QuitBrowser(portal.session.SessionBrowser);
-        sbConnectAADEClick(portal.session, inputs(QStringLiteral("owner"), QStringLiteral("secret")), {});
+        sbConnectAADEClick(portal.session,
+                           inputs(QStringLiteral("owner"), QStringLiteral("secret")), {});
         QVERIFY(portal.messages.shown.isEmpty());
         QCOMPARE(portal.browser.ListBrowserWindows().size(), 1);
     }
 
     void anAuthorisedUserIsAskedToPickTheRole() {
         ScriptedPortal portal({ownerWithRepresentative()});
-        sbConnectAADEClick(portal.session, inputs(QStringLiteral("logistis"), QStringLiteral("pass2"), true), {});
+        sbConnectAADEClick(portal.session,
+                           inputs(QStringLiteral("logistis"), QStringLiteral("pass2"), true), {});
         QCOMPARE(portal.messages.shown, QStringList({PortalTexts::kChooseRole}));
         QVERIFY(PortalTexts::kChooseRole.endsWith(QStringLiteral("κουμπί \"επιλογή\" ")));
         QVERIFY(PortalTexts::kChooseRole.contains(QStringLiteral("ρόλου \n\rΠαρακαλώ")));
@@ -91,13 +102,15 @@ private slots:
         QCOMPARE(portal.browser.writes().count(QStringLiteral("Click")), 1);
         // With the box left unchecked the role page has no "yearShow": the same message.
         portal.messages.clear();
-        sbConnectAADEClick(portal.session, inputs(QStringLiteral("logistis"), QStringLiteral("pass2"), false), {});
+        sbConnectAADEClick(portal.session,
+                           inputs(QStringLiteral("logistis"), QStringLiteral("pass2"), false), {});
         QCOMPARE(portal.messages.shown, QStringList({PortalTexts::kChooseRole}));
     }
 
     void failedSignOnEndsWithTheRoleMessage() {
         ScriptedPortal portal;
-        sbConnectAADEClick(portal.session, inputs(QStringLiteral("owner"), QStringLiteral("wrong")), {});
+        sbConnectAADEClick(portal.session, inputs(QStringLiteral("owner"), QStringLiteral("wrong")),
+                           {});
         QCOMPARE(portal.messages.shown, QStringList({PortalTexts::kChooseRole}));
     }
 
@@ -106,9 +119,10 @@ private slots:
         RecordingMessages messages;
         SimulatedClock clock;
         StaticPages pages;
-        pages.pages.insert(PortalAddresses::consolePage(),
-                           QStringLiteral("<body><form><select name=\"yearShow\"></select>"
-                                          "<input type=\"submit\" name=\"button2\"></form></body>"));
+        pages.pages.insert(
+            PortalAddresses::consolePage(),
+            QStringLiteral("<body><form><select name=\"yearShow\"></select>"
+                           "<input type=\"submit\" name=\"button2\"></form></body>"));
         ScriptedBrowser browser(pages);
         setClock(&clock);
         setBrowserOps(&browser);

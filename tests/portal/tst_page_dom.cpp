@@ -39,7 +39,8 @@ class TestPageDom : public QObject {
     Q_OBJECT
 private slots:
     void renderedTextCollapsesBlanksAndDecodesEntities() {
-        Page page(QStringLiteral("<body><div id=\"d\">\n  a  &amp;\n b <span> c </span> d&nbsp; e\n</div></body>"));
+        Page page(QStringLiteral(
+            "<body><div id=\"d\">\n  a  &amp;\n b <span> c </span> d&nbsp; e\n</div></body>"));
         QCOMPARE(page.text(QStringLiteral("d")), QStringLiteral("a & b c d\u00a0 e"));
     }
 
@@ -74,18 +75,23 @@ private slots:
             "<input name=transId type=hidden value=\"12\"><input type=checkbox checked>"
             "<img src=\"a.png\" alt=\"&quot;q&quot;\"><br/>x &lt; y &amp; z&nbsp;</form></body>"));
         QCOMPARE(page.html(QStringLiteral("f")),
-                 QStringLiteral("<form id=\"f\" action=\"/x?a=1&amp;b=2\" method=\"post\">"
-                                "<input name=\"transId\" type=\"hidden\" value=\"12\">"
-                                "<input type=\"checkbox\" checked=\"\">"
-                                "<img src=\"a.png\" alt=\"&quot;q&quot;\"><br>x &lt; y &amp; z&nbsp;</form>"));
-        QCOMPARE(page.browser.GetInnerHtml(page.byId(QStringLiteral("f"))).left(6), QStringLiteral("<input"));
+                 QStringLiteral(
+                     "<form id=\"f\" action=\"/x?a=1&amp;b=2\" method=\"post\">"
+                     "<input name=\"transId\" type=\"hidden\" value=\"12\">"
+                     "<input type=\"checkbox\" checked=\"\">"
+                     "<img src=\"a.png\" alt=\"&quot;q&quot;\"><br>x &lt; y &amp; z&nbsp;</form>"));
+        QCOMPARE(page.browser.GetInnerHtml(page.byId(QStringLiteral("f"))).left(6),
+                 QStringLiteral("<input"));
     }
 
     void attributesIgnoreTheNameCase() {
-        Page page(QStringLiteral("<body><input id=\"i\" TYPE=\"SUBMIT\" Name=\"btn_login\" class=\"a b\"></body>"));
+        Page page(QStringLiteral(
+            "<body><input id=\"i\" TYPE=\"SUBMIT\" Name=\"btn_login\" class=\"a b\"></body>"));
         const PageElement input = page.byId(QStringLiteral("i"));
-        QCOMPARE(page.browser.GetAttribute(input, QStringLiteral("Type")), QStringLiteral("SUBMIT"));
-        QCOMPARE(page.browser.GetAttribute(input, QStringLiteral("NAME")), QStringLiteral("btn_login"));
+        QCOMPARE(page.browser.GetAttribute(input, QStringLiteral("Type")),
+                 QStringLiteral("SUBMIT"));
+        QCOMPARE(page.browser.GetAttribute(input, QStringLiteral("NAME")),
+                 QStringLiteral("btn_login"));
         QCOMPARE(page.browser.GetAttribute(input, QStringLiteral("missing")), QString());
         QCOMPARE(page.browser.GetClassName(input), QStringLiteral("a b"));
         QCOMPARE(page.browser.GetId(page.browser.GetBody(page.document)), QString());
@@ -104,14 +110,16 @@ private slots:
         QCOMPARE(b.GetOuterText(b.Item(rows, 2)), QStringLiteral("foot"));
         QCOMPARE(b.Count(b.GetCells(b.Item(rows, 1))), 2);
         QVERIFY_THROWS_EXCEPTION(AppError, b.Item(rows, 3));
-        const ElementCollection tables = b.GetElementsByTagName(b.GetBody(page.document), QStringLiteral("TABLE"));
+        const ElementCollection tables =
+            b.GetElementsByTagName(b.GetBody(page.document), QStringLiteral("TABLE"));
         QCOMPARE(b.Count(tables), 2);
     }
 
     void inputValuesStartFromTheMarkupAndFollowWrites() {
         Page page(QStringLiteral(
             "<body><input id=\"t\" value=\"typed\"><textarea id=\"a\">area</textarea>"
-            "<select id=\"s\"><option value=\"1\">one</option><option selected=\"selected\">two</option></select>"
+            "<select id=\"s\"><option value=\"1\">one</option><option "
+            "selected=\"selected\">two</option></select>"
             "<div id=\"d\">x</div></body>"));
         BrowserOps& b = page.browser;
         QCOMPARE(b.GetInputValue(page.byId(QStringLiteral("t"))), QStringLiteral("typed"));
@@ -119,24 +127,30 @@ private slots:
         QCOMPARE(b.GetInputValue(page.byId(QStringLiteral("s"))), QStringLiteral("two"));
         b.SetInputValue(page.byId(QStringLiteral("t")), QStringLiteral("νέο"));
         QCOMPARE(b.GetInputValue(page.byId(QStringLiteral("t"))), QStringLiteral("νέο"));
-        QVERIFY_THROWS_EXCEPTION(AppError, b.SetInputValue(page.byId(QStringLiteral("d")), QStringLiteral("x")));
+        QVERIFY_THROWS_EXCEPTION(
+            AppError, b.SetInputValue(page.byId(QStringLiteral("d")), QStringLiteral("x")));
     }
 
     void collectionsFollowAReplacedElement() {
-        Page page(QStringLiteral("<body><div><form id=\"f1\" action=\"a\"></form><form id=\"f2\"></form></div></body>"));
+        Page page(QStringLiteral(
+            "<body><div><form id=\"f1\" action=\"a\"></form><form id=\"f2\"></form></div></body>"));
         BrowserOps& b = page.browser;
-        const ElementCollection forms = b.GetElementsByTagName(b.GetBody(page.document), QStringLiteral("FORM"));
+        const ElementCollection forms =
+            b.GetElementsByTagName(b.GetBody(page.document), QStringLiteral("FORM"));
         const PageElement old = b.Item(forms, 0);
-        b.SetOuterHtml(old, QStringLiteral("<form id=\"f1\" target=\"_blank\" action=\"a\"></form>"));
+        b.SetOuterHtml(old,
+                       QStringLiteral("<form id=\"f1\" target=\"_blank\" action=\"a\"></form>"));
         QCOMPARE(b.Count(forms), 2);
-        QCOMPARE(b.GetAttribute(b.Item(forms, 0), QStringLiteral("target")), QStringLiteral("_blank"));
+        QCOMPARE(b.GetAttribute(b.Item(forms, 0), QStringLiteral("target")),
+                 QStringLiteral("_blank"));
         QCOMPARE(b.GetAttribute(old, QStringLiteral("target")), QString());
         QCOMPARE(b.GetAttribute(b.Item(forms, 1), QStringLiteral("id")), QStringLiteral("f2"));
     }
 
     void framesOfTheSameSiteAreDocumentsOfTheirOwn() {
-        Page page(QStringLiteral("<frameset><frame src=\"/top.htm\"><frame src=\"https://other.gr/x.htm\">"
-                                 "<frame></frameset>"));
+        Page page(QStringLiteral(
+            "<frameset><frame src=\"/top.htm\"><frame src=\"https://other.gr/x.htm\">"
+            "<frame></frameset>"));
         page.pages.pages.insert(QStringLiteral("https://example.gr/top.htm"),
                                 QStringLiteral("<body><b id=\"in\">μέσα</b></body>"));
         page.browser.NavigateTo(page.window, kPage);
@@ -144,7 +158,8 @@ private slots:
         page.document = page.browser.GetDocument(page.window);
         const QList<PageDocument> frames = page.browser.GetFrames(page.document);
         QCOMPARE(frames.size(), 3);
-        QCOMPARE(page.browser.GetOuterText(page.browser.GetElementById(frames.at(0), QStringLiteral("in"))),
+        QCOMPARE(page.browser.GetOuterText(
+                     page.browser.GetElementById(frames.at(0), QStringLiteral("in"))),
                  QStringLiteral("μέσα"));
         QVERIFY(!frames.at(1));
         QVERIFY(frames.at(2));

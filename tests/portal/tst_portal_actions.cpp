@@ -23,7 +23,8 @@ struct FixedList {
     explicit FixedList(const QString& forms) : browser(pages) {
         setClock(&clock);
         setBrowserOps(&browser);
-        pages.pages.insert(PortalAddresses::submissionDetailsPage(), QStringLiteral("<body>") + forms + QStringLiteral("</body>"));
+        pages.pages.insert(PortalAddresses::submissionDetailsPage(),
+                           QStringLiteral("<body>") + forms + QStringLiteral("</body>"));
         window = browser.OpenBrowser();
         browser.NavigateTo(window, PortalAddresses::submissionDetailsPage());
         clock.advance(1000);
@@ -52,8 +53,9 @@ struct FixedList {
 };
 
 QString form(const QString& number, const QString& picture, const QString& target = QString()) {
-    return QStringLiteral("<form %1action=\"/act\" method=\"post\"><input name=\"transId\" type=\"hidden\" "
-                          "value=\"%2\"><input type=\"image\" src=\"%3\"></form>")
+    return QStringLiteral(
+               "<form %1action=\"/act\" method=\"post\"><input name=\"transId\" type=\"hidden\" "
+               "value=\"%2\"><input type=\"image\" src=\"%3\"></form>")
         .arg(target, number, picture);
 }
 } // namespace
@@ -66,13 +68,20 @@ private slots:
         portal.signedInWindow(PortalAddresses::submissionDetailsPage());
         WaitCounts wait;
         const qint64 start = portal.clock.nowMs();
-        RunDeclarationAction(portal.session, DeclarationAction::Print, QStringLiteral("1010"), kTemporary, wait.hooks());
-        RunDeclarationAction(portal.session, DeclarationAction::Amend, QStringLiteral("1010"), kTemporary, wait.hooks());
-        RunDeclarationAction(portal.session, DeclarationAction::Terminate, QStringLiteral("1010"), kTemporary, wait.hooks());
-        QCOMPARE(portal.messages.shown,
-                 QStringList({QStringLiteral("Δεν υπάρχει δυνατότητα εκτύπωσης ΠΡΟΣΩΡΙΝΑ ΑΠΟΘΗΚΕΥΜΕΝΗΣ δήλωσης."),
-                              QStringLiteral("Δεν υπάρχει δυνατότητα δημιουργίας τροποποιητικής δήλωσης σε ΠΡΟΣΩΡΙΝΑ ΑΠΟΘΗΚΕΥΜΕΝΗ δήλωση."),
-                              QStringLiteral("Δεν υπάρχει δυνατότητα λύσης σε ΠΡΟΣΩΡΙΝΑ ΑΠΟΘΗΚΕΥΜΕΝΗ δήλωση.")}));
+        RunDeclarationAction(portal.session, DeclarationAction::Print, QStringLiteral("1010"),
+                             kTemporary, wait.hooks());
+        RunDeclarationAction(portal.session, DeclarationAction::Amend, QStringLiteral("1010"),
+                             kTemporary, wait.hooks());
+        RunDeclarationAction(portal.session, DeclarationAction::Terminate, QStringLiteral("1010"),
+                             kTemporary, wait.hooks());
+        QCOMPARE(
+            portal.messages.shown,
+            QStringList({QStringLiteral(
+                             "Δεν υπάρχει δυνατότητα εκτύπωσης ΠΡΟΣΩΡΙΝΑ ΑΠΟΘΗΚΕΥΜΕΝΗΣ δήλωσης."),
+                         QStringLiteral("Δεν υπάρχει δυνατότητα δημιουργίας τροποποιητικής δήλωσης "
+                                        "σε ΠΡΟΣΩΡΙΝΑ ΑΠΟΘΗΚΕΥΜΕΝΗ δήλωση."),
+                         QStringLiteral(
+                             "Δεν υπάρχει δυνατότητα λύσης σε ΠΡΟΣΩΡΙΝΑ ΑΠΟΘΗΚΕΥΜΕΝΗ δήλωση.")}));
         QCOMPARE(portal.clock.nowMs(), start); // no window pass ran
         QVERIFY(!portal.session.SessionBrowser);
         QCOMPARE(wait.shown, 0);
@@ -83,7 +92,8 @@ private slots:
         ScriptedPortal portal;
         const BrowserWindow list = portal.signedInWindow(PortalAddresses::submissionDetailsPage());
         WaitCounts wait;
-        RunDeclarationAction(portal.session, DeclarationAction::ViewOrEdit, QStringLiteral("1010"), kTemporary, wait.hooks());
+        RunDeclarationAction(portal.session, DeclarationAction::ViewOrEdit, QStringLiteral("1010"),
+                             kTemporary, wait.hooks());
         portal.settle();
         QVERIFY(portal.messages.shown.isEmpty());
         QCOMPARE(portal.platform.actionsSubmitted(), QStringList({QStringLiteral("edit 1010")}));
@@ -96,12 +106,15 @@ private slots:
     void viewingOpensTheDeclarationInANewWindow() {
         ScriptedPortal portal;
         const BrowserWindow list = portal.signedInWindow(PortalAddresses::submissionDetailsPage());
-        RunDeclarationAction(portal.session, DeclarationAction::ViewOrEdit, QStringLiteral("1020"), kFinal);
+        RunDeclarationAction(portal.session, DeclarationAction::ViewOrEdit, QStringLiteral("1020"),
+                             kFinal);
         portal.settle();
         const QList<BrowserWindow> windows = portal.browser.ListBrowserWindows();
         QCOMPARE(windows.size(), 2);
-        QVERIFY(portal.browser.GetLocationUrl(list).contains(PortalAddresses::submissionDetailsPage()));
-        QVERIFY(portal.browser.GetLocationUrl(windows.last()).contains(PortalAddresses::flowPage()));
+        QVERIFY(
+            portal.browser.GetLocationUrl(list).contains(PortalAddresses::submissionDetailsPage()));
+        QVERIFY(
+            portal.browser.GetLocationUrl(windows.last()).contains(PortalAddresses::flowPage()));
         QCOMPARE(portal.platform.actionsSubmitted(), QStringList({QStringLiteral("view 1020")}));
         QCOMPARE(portal.browser.writes().mid(portal.browser.writes().size() - 2),
                  QStringList({QStringLiteral("SetOuterHtml"), QStringLiteral("Submit")}));
@@ -110,48 +123,61 @@ private slots:
     void amendAndTerminateSubmitInTheSameWindow() {
         ScriptedPortal portal;
         const BrowserWindow list = portal.signedInWindow(PortalAddresses::submissionDetailsPage());
-        RunDeclarationAction(portal.session, DeclarationAction::Amend, QStringLiteral("1020"), kFinal);
+        RunDeclarationAction(portal.session, DeclarationAction::Amend, QStringLiteral("1020"),
+                             kFinal);
         portal.settle();
         QCOMPARE(portal.browser.ListBrowserWindows().size(), 1);
         QVERIFY(portal.browser.GetLocationUrl(list).contains(PortalAddresses::flowPage()));
         portal.browser.NavigateTo(list, PortalAddresses::submissionDetailsPage());
         portal.settle();
-        RunDeclarationAction(portal.session, DeclarationAction::Terminate, QStringLiteral("1020"), kFinal);
+        RunDeclarationAction(portal.session, DeclarationAction::Terminate, QStringLiteral("1020"),
+                             kFinal);
         portal.settle();
-        RunDeclarationAction(portal.session, DeclarationAction::Print, QStringLiteral("1020"), kFinal);
+        RunDeclarationAction(portal.session, DeclarationAction::Print, QStringLiteral("1020"),
+                             kFinal);
         portal.settle();
         QCOMPARE(portal.platform.actionsSubmitted(),
                  QStringList({QStringLiteral("amend 1020"), QStringLiteral("terminate 1020")}));
         // The terminate page has no submission list, so print found no window.
         QCOMPARE(portal.messages.shown,
-                 QStringList({QStringLiteral("Για να κάνετε εκτύπωση της δήλωσης πρέπει πρώτα να συνδεθείτε στην πλατφόρμα μισθωμάτων της ΑΑΔΕ")}));
+                 QStringList({QStringLiteral("Για να κάνετε εκτύπωση της δήλωσης πρέπει πρώτα να "
+                                             "συνδεθείτε στην πλατφόρμα μισθωμάτων της ΑΑΔΕ")}));
     }
 
     void noFormOfTheActionIsNotAllowedForAmendAndTerminateOnly() {
         ScriptedPortal portal;
         portal.signedInWindow(PortalAddresses::submissionDetailsPage());
         // 1001 has been amended: it keeps its view and print forms only.
-        RunDeclarationAction(portal.session, DeclarationAction::Amend, QStringLiteral("1001"), kFinal);
-        RunDeclarationAction(portal.session, DeclarationAction::Terminate, QStringLiteral("1001"), kFinal);
+        RunDeclarationAction(portal.session, DeclarationAction::Amend, QStringLiteral("1001"),
+                             kFinal);
+        RunDeclarationAction(portal.session, DeclarationAction::Terminate, QStringLiteral("1001"),
+                             kFinal);
         RunDeclarationAction(portal.session, DeclarationAction::Print, QString(), kFinal);
         RunDeclarationAction(portal.session, DeclarationAction::Amend, QString(), kFinal);
-        RunDeclarationAction(portal.session, DeclarationAction::ViewOrEdit, QStringLiteral("1001"), kFinal);
-        RunDeclarationAction(portal.session, DeclarationAction::Print, QStringLiteral("1001"), kFinal);
+        RunDeclarationAction(portal.session, DeclarationAction::ViewOrEdit, QStringLiteral("1001"),
+                             kFinal);
+        RunDeclarationAction(portal.session, DeclarationAction::Print, QStringLiteral("1001"),
+                             kFinal);
         portal.settle();
-        QCOMPARE(portal.messages.shown,
-                 QStringList({QStringLiteral("Δεν επιτρέπεται η δημιουργία τροποποιητικής δήλωσης."),
-                              QStringLiteral("Δεν επιτρέπεται η λύση του συμφωνητικού μίσθωσης."),
-                              QStringLiteral("Δεν επιτρέπεται η δημιουργία τροποποιητικής δήλωσης.")}));
+        QCOMPARE(
+            portal.messages.shown,
+            QStringList({QStringLiteral("Δεν επιτρέπεται η δημιουργία τροποποιητικής δήλωσης."),
+                         QStringLiteral("Δεν επιτρέπεται η λύση του συμφωνητικού μίσθωσης."),
+                         QStringLiteral("Δεν επιτρέπεται η δημιουργία τροποποιητικής δήλωσης.")}));
         // Print and view found their forms; nothing matched an empty number.
-        QCOMPARE(portal.platform.actionsSubmitted(), QStringList({QStringLiteral("view 1001"), QStringLiteral("print 1001")}));
+        QCOMPARE(portal.platform.actionsSubmitted(),
+                 QStringList({QStringLiteral("view 1001"), QStringLiteral("print 1001")}));
     }
 
     void withoutASignedInWindowNothingIsShownButTheMessage() {
         ScriptedPortal portal;
         WaitCounts wait;
-        RunDeclarationAction(portal.session, DeclarationAction::Terminate, QStringLiteral("1020"), kFinal, wait.hooks());
+        RunDeclarationAction(portal.session, DeclarationAction::Terminate, QStringLiteral("1020"),
+                             kFinal, wait.hooks());
         QCOMPARE(portal.messages.shown,
-                 QStringList({QStringLiteral("Για να κάνετε λύση ενός συμφωνητικού μίσθωσης θα πρέπει πρώτα να συνδεθείτε στην πλατφόρμα μισθωμάτων της ΑΑΔΕ")}));
+                 QStringList(
+                     {QStringLiteral("Για να κάνετε λύση ενός συμφωνητικού μίσθωσης θα πρέπει "
+                                     "πρώτα να συνδεθείτε στην πλατφόρμα μισθωμάτων της ΑΑΔΕ")}));
         QCOMPARE(wait.shown, 0);
     }
 
@@ -161,13 +187,17 @@ private slots:
         const qint64 start = portal.clock.nowMs();
         // The window closes after the window search and before the wait for the page.
         portal.clock.setOnWait([&, list](qint64 now) {
-            if (now - start == 200 && portal.browser.state(portal.browser.GetWindowHandle(list)).open)
+            if (now - start == 200 &&
+                portal.browser.state(portal.browser.GetWindowHandle(list)).open)
                 portal.browser.QuitBrowser(list);
         });
-        RunDeclarationAction(portal.session, DeclarationAction::Terminate, QStringLiteral("1020"), kFinal);
+        RunDeclarationAction(portal.session, DeclarationAction::Terminate, QStringLiteral("1020"),
+                             kFinal);
         portal.clock.setOnWait({});
-        QCOMPARE(portal.messages.shown,
-                 QStringList({QStringLiteral("Για να κάνετε λύση συμφωνητικού μίσθωσης πρέπει πρώτα να συνδεθείτε στην πλατφόρμα μισθωμάτων της ΑΑΔΕ")}));
+        QCOMPARE(
+            portal.messages.shown,
+            QStringList({QStringLiteral("Για να κάνετε λύση συμφωνητικού μίσθωσης πρέπει πρώτα να "
+                                        "συνδεθείτε στην πλατφόρμα μισθωμάτων της ΑΑΔΕ")}));
     }
 
     void aFailureWhileTheFormIsSubmittedIsTheActionsProblem() {
@@ -179,8 +209,11 @@ private slots:
             ++wait.shown;
             portal.browser.QuitBrowser(list);
         };
-        RunDeclarationAction(portal.session, DeclarationAction::ViewOrEdit, QStringLiteral("1020"), kFinal, hooks);
-        QCOMPARE(portal.messages.shown, QStringList({QStringLiteral("Παρουσιάστηκε κάποιο πρόβλημα με την προβολή της δήλωσης.")}));
+        RunDeclarationAction(portal.session, DeclarationAction::ViewOrEdit, QStringLiteral("1020"),
+                             kFinal, hooks);
+        QCOMPARE(portal.messages.shown,
+                 QStringList({QStringLiteral(
+                     "Παρουσιάστηκε κάποιο πρόβλημα με την προβολή της δήλωσης.")}));
         QCOMPARE(wait.hidden, 1);
     }
 
@@ -189,30 +222,42 @@ private slots:
                        form(QStringLiteral("12345"), QStringLiteral("edit_add.png")) +
                        form(QStringLiteral("1234"), QStringLiteral("edit_add.png")) +
                        form(QStringLiteral("1234"), QStringLiteral("edit_add.png")));
-        RunDeclarationAction(page.session, DeclarationAction::Amend, QStringLiteral("1234"), kFinal);
+        RunDeclarationAction(page.session, DeclarationAction::Amend, QStringLiteral("1234"),
+                             kFinal);
         QCOMPARE(page.submitted(), QStringLiteral("1234"));
         QCOMPARE(page.browser.writes(), QStringList({QStringLiteral("Submit")}));
         QVERIFY(page.messages.shown.isEmpty());
     }
 
     void aViewFormWithItsTargetAlreadySetIsSubmittedUnchanged() {
-        FixedList page(form(QStringLiteral("77"), QStringLiteral("viewmag.png"), QStringLiteral("target=\"_blank\" ")));
-        RunDeclarationAction(page.session, DeclarationAction::ViewOrEdit, QStringLiteral("77"), kFinal);
+        FixedList page(form(QStringLiteral("77"), QStringLiteral("viewmag.png"),
+                            QStringLiteral("target=\"_blank\" ")));
+        RunDeclarationAction(page.session, DeclarationAction::ViewOrEdit, QStringLiteral("77"),
+                             kFinal);
         QCOMPARE(page.submitted(), QStringLiteral("77"));
         QCOMPARE(page.browser.writes(), QStringList({QStringLiteral("Submit")}));
         QCOMPARE(page.browser.ListBrowserWindows().size(), 2);
     }
 
     void theActionFormRule() {
-        QVERIFY(isActionForm(QStringLiteral("value=\"1234\" viewmag.png"), QStringLiteral("1234"), DeclarationAction::ViewOrEdit));
-        QVERIFY(isActionForm(QStringLiteral("1234\">edit.png"), QStringLiteral("1234"), DeclarationAction::ViewOrEdit));
-        QVERIFY(!isActionForm(QStringLiteral("12345 viewmag.png"), QStringLiteral("1234"), DeclarationAction::ViewOrEdit));
-        QVERIFY(!isActionForm(QStringLiteral("1234 pdf.png"), QStringLiteral("1234"), DeclarationAction::ViewOrEdit));
-        QVERIFY(isActionForm(QStringLiteral("91234 1234 pdf.png"), QStringLiteral("1234"), DeclarationAction::Print));
-        QVERIFY(!isActionForm(QStringLiteral("1234 edit.png"), QStringLiteral("1234"), DeclarationAction::Amend));
-        QVERIFY(isActionForm(QStringLiteral("1234 edit_add.png"), QStringLiteral("1234"), DeclarationAction::Amend));
-        QVERIFY(isActionForm(QStringLiteral("(1234) termination.png"), QStringLiteral("1234"), DeclarationAction::Terminate));
-        QVERIFY(!isActionForm(QStringLiteral("termination.png"), QString(), DeclarationAction::Terminate));
+        QVERIFY(isActionForm(QStringLiteral("value=\"1234\" viewmag.png"), QStringLiteral("1234"),
+                             DeclarationAction::ViewOrEdit));
+        QVERIFY(isActionForm(QStringLiteral("1234\">edit.png"), QStringLiteral("1234"),
+                             DeclarationAction::ViewOrEdit));
+        QVERIFY(!isActionForm(QStringLiteral("12345 viewmag.png"), QStringLiteral("1234"),
+                              DeclarationAction::ViewOrEdit));
+        QVERIFY(!isActionForm(QStringLiteral("1234 pdf.png"), QStringLiteral("1234"),
+                              DeclarationAction::ViewOrEdit));
+        QVERIFY(isActionForm(QStringLiteral("91234 1234 pdf.png"), QStringLiteral("1234"),
+                             DeclarationAction::Print));
+        QVERIFY(!isActionForm(QStringLiteral("1234 edit.png"), QStringLiteral("1234"),
+                              DeclarationAction::Amend));
+        QVERIFY(isActionForm(QStringLiteral("1234 edit_add.png"), QStringLiteral("1234"),
+                             DeclarationAction::Amend));
+        QVERIFY(isActionForm(QStringLiteral("(1234) termination.png"), QStringLiteral("1234"),
+                             DeclarationAction::Terminate));
+        QVERIFY(!isActionForm(QStringLiteral("termination.png"), QString(),
+                              DeclarationAction::Terminate));
     }
 };
 

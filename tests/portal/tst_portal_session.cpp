@@ -48,12 +48,14 @@ private slots:
         const BrowserWindow second = portal.show(QStringLiteral("https://a.gr/x.htm?2"), kNamed);
         const BrowserWindow other = portal.show(QStringLiteral("https://a.gr/y.htm"), kNamed);
         const BrowserWindow blank = portal.browser.OpenBrowser();
-        QCOMPARE(FindPortalWindow(portal.session, QStringLiteral("x.htm")), portal.browser.GetWindowHandle(second));
+        QCOMPARE(FindPortalWindow(portal.session, QStringLiteral("x.htm")),
+                 portal.browser.GetWindowHandle(second));
         QVERIFY(portal.session.SessionBrowser == second);
         // Without a match the session is left on the last window visited.
         QCOMPARE(FindPortalWindow(portal.session, QStringLiteral("z.htm")), WindowHandle(0));
         QVERIFY(portal.session.SessionBrowser == blank);
-        QCOMPARE(FindPortalWindow(portal.session, QStringLiteral("y.htm")), portal.browser.GetWindowHandle(other));
+        QCOMPARE(FindPortalWindow(portal.session, QStringLiteral("y.htm")),
+                 portal.browser.GetWindowHandle(other));
         Q_UNUSED(first);
     }
 
@@ -91,24 +93,31 @@ private slots:
     void findElementByNameSearchesFramesOnlyWhenThereAreTwo() {
         StaticPortal portal;
         portal.pages.pages.insert(QStringLiteral("https://a.gr/named.htm"), kNamed);
-        portal.pages.pages.insert(QStringLiteral("https://a.gr/plain.htm"), QStringLiteral("<body><p>x</p></body>"));
+        portal.pages.pages.insert(QStringLiteral("https://a.gr/plain.htm"),
+                                  QStringLiteral("<body><p>x</p></body>"));
         BrowserOps& b = portal.browser;
 
-        const BrowserWindow one = portal.show(QStringLiteral("https://a.gr/one.htm"),
-            QStringLiteral("<body><p NAME=\"yearShow\">top</p><iframe src=\"/named.htm\"></iframe></body>"));
+        const BrowserWindow one = portal.show(
+            QStringLiteral("https://a.gr/one.htm"),
+            QStringLiteral(
+                "<body><p NAME=\"yearShow\">top</p><iframe src=\"/named.htm\"></iframe></body>"));
         const PageElement found = FindElementByName(b.GetDocument(one), QStringLiteral("yearShow"));
         QCOMPARE(b.GetOuterText(found), QStringLiteral("top"));
 
-        const BrowserWindow onlyInFrame = portal.show(QStringLiteral("https://a.gr/frame.htm"),
-            QStringLiteral("<frameset><frame src=\"/named.htm\"></frameset>"));
+        const BrowserWindow onlyInFrame =
+            portal.show(QStringLiteral("https://a.gr/frame.htm"),
+                        QStringLiteral("<frameset><frame src=\"/named.htm\"></frameset>"));
         QVERIFY(!FindElementByName(b.GetDocument(onlyInFrame), QStringLiteral("yearShow")));
 
-        const BrowserWindow two = portal.show(QStringLiteral("https://a.gr/two.htm"),
-            QStringLiteral("<frameset><frame src=\"/plain.htm\"><frame src=\"/named.htm\"></frameset>"));
+        const BrowserWindow two = portal.show(
+            QStringLiteral("https://a.gr/two.htm"),
+            QStringLiteral(
+                "<frameset><frame src=\"/plain.htm\"><frame src=\"/named.htm\"></frameset>"));
         QVERIFY(FindElementByName(b.GetDocument(two), QStringLiteral("yearShow")));
         QVERIFY(!FindElementByName(b.GetDocument(two), QStringLiteral("YEARSHOW")));
 
-        const BrowserWindow topOfTwo = portal.show(QStringLiteral("https://a.gr/top.htm"),
+        const BrowserWindow topOfTwo = portal.show(
+            QStringLiteral("https://a.gr/top.htm"),
             QStringLiteral("<body><p name=\"yearShow\"></p><iframe src=\"/plain.htm\"></iframe>"
                            "<iframe src=\"/plain.htm\"></iframe></body>"));
         QVERIFY(!FindElementByName(b.GetDocument(topOfTwo), QStringLiteral("yearShow")));
@@ -120,7 +129,8 @@ private slots:
         const int writes = int(portal.browser.writes().size());
         const qint64 start = portal.clock.nowMs();
         QVERIFY(LoginToPortal(portal.session, QStringLiteral("owner"), QStringLiteral("secret"),
-                              PortalAddresses::consolePage(), PortalAddresses::kAgentTaxpayerListPage));
+                              PortalAddresses::consolePage(),
+                              PortalAddresses::kAgentTaxpayerListPage));
         QCOMPARE(portal.clock.nowMs() - start, 100);
         QCOMPARE(portal.browser.writes().size(), writes);
         QVERIFY(portal.session.SessionBrowser == console);
@@ -128,9 +138,11 @@ private slots:
 
     void theSecondaryTargetIsEnough() {
         StaticPortal portal;
-        portal.show(QStringLiteral("https://www1.aade.gr/sgsisapps/displayAgentTaxpayerList.htm"), kNamed);
+        portal.show(QStringLiteral("https://www1.aade.gr/sgsisapps/displayAgentTaxpayerList.htm"),
+                    kNamed);
         QVERIFY(LoginToPortal(portal.session, QStringLiteral("u"), QStringLiteral("p"),
-                              PortalAddresses::consolePage(), PortalAddresses::kAgentTaxpayerListPage));
+                              PortalAddresses::consolePage(),
+                              PortalAddresses::kAgentTaxpayerListPage));
         QVERIFY(!LoginToPortal(portal.session, QStringLiteral("u"), QStringLiteral("p"),
                                PortalAddresses::consolePage(), QString()));
     }
@@ -140,21 +152,23 @@ private slots:
         const BrowserWindow window = portal.browser.OpenBrowser();
         portal.browser.NavigateTo(window, PortalAddresses::consolePage());
         QVERIFY(LoginToPortal(portal.session, QStringLiteral("owner"), QStringLiteral("secret"),
-                              PortalAddresses::consolePage(), PortalAddresses::kAgentTaxpayerListPage));
+                              PortalAddresses::consolePage(),
+                              PortalAddresses::kAgentTaxpayerListPage));
         QCOMPARE(portal.browser.GetLocationUrl(window), PortalAddresses::consolePage());
         QVERIFY(portal.session.SessionBrowser == window);
-        QCOMPARE(portal.browser.writes(), QStringList({QStringLiteral("SetInputValue username"),
-                                                       QStringLiteral("SetInputValue password"),
-                                                       QStringLiteral("Click")}));
+        QCOMPARE(portal.browser.writes(),
+                 QStringList({QStringLiteral("SetInputValue username"),
+                              QStringLiteral("SetInputValue password"), QStringLiteral("Click")}));
     }
 
     void aLoginButtonThatIsNotBtnLoginIsNotClicked() {
         StaticPortal portal;
-        portal.show(QStringLiteral("https://login.gsis.gr/oauth2server/login.jsp"),
-                    QStringLiteral("<body><form action=\"/x\" method=\"post\"><input id=\"username\">"
-                                   "<input id=\"password\" type=\"password\">"
-                                   "<input type=\"submit\" name=\"login\" value=\"Είσοδος\">"
-                                   "<input type=\"Submit\" name=\"btn_login\"></form></body>"));
+        portal.show(
+            QStringLiteral("https://login.gsis.gr/oauth2server/login.jsp"),
+            QStringLiteral("<body><form action=\"/x\" method=\"post\"><input id=\"username\">"
+                           "<input id=\"password\" type=\"password\">"
+                           "<input type=\"submit\" name=\"login\" value=\"Είσοδος\">"
+                           "<input type=\"Submit\" name=\"btn_login\"></form></body>"));
         const qint64 start = portal.clock.nowMs();
         QVERIFY(!LoginToPortal(portal.session, QStringLiteral("u"), QStringLiteral("p"),
                                PortalAddresses::consolePage(), QString()));
@@ -169,7 +183,8 @@ private slots:
         portal.browser.NavigateTo(window, PortalAddresses::consolePage());
         const qint64 start = portal.clock.nowMs();
         QVERIFY(!LoginToPortal(portal.session, QStringLiteral("owner"), QStringLiteral("wrong"),
-                               PortalAddresses::consolePage(), PortalAddresses::kAgentTaxpayerListPage));
+                               PortalAddresses::consolePage(),
+                               PortalAddresses::kAgentTaxpayerListPage));
         // Phase 1 finds the form on its second pass (the page loads in 200 ms), phase 2
         // gives up once 21 seconds have passed.
         QCOMPARE(portal.clock.nowMs() - start, 200 + 21000);

@@ -20,10 +20,12 @@ public:
         if (request.url.path() == QLatin1String("/go")) {
             answer.status = 302;
             answer.location = QUrl(QStringLiteral("/seen"));
-            answer.setCookies.insert(QStringLiteral("id"), QStringLiteral("v") + QString::number(++visits));
+            answer.setCookies.insert(QStringLiteral("id"),
+                                     QStringLiteral("v") + QString::number(++visits));
             return answer;
         }
-        answer.html = QStringLiteral("<body><p id=\"c\">%1</p></body>").arg(request.cookies.value(QStringLiteral("id")));
+        answer.html = QStringLiteral("<body><p id=\"c\">%1</p></body>")
+                          .arg(request.cookies.value(QStringLiteral("id")));
         return answer;
     }
     int visits = 0;
@@ -43,7 +45,8 @@ struct Browser {
     }
     PageElement form(const BrowserWindow& window, int index) {
         const PageDocument document = browser.GetDocument(window);
-        return browser.Item(browser.GetElementsByTagName(browser.GetBody(document), QStringLiteral("form")), index);
+        return browser.Item(
+            browser.GetElementsByTagName(browser.GetBody(document), QStringLiteral("form")), index);
     }
 
     SimulatedClock clock;
@@ -92,12 +95,16 @@ private slots:
         b.browser.NavigateTo(second, kSite + QStringLiteral("/go"));
         b.wait(500);
         QCOMPARE(b.browser.GetLocationUrl(first), kSite + QStringLiteral("/seen"));
-        QCOMPARE(b.browser.GetOuterText(b.element(first, QStringLiteral("c"))), QStringLiteral("v1"));
-        QCOMPARE(b.browser.GetOuterText(b.element(second, QStringLiteral("c"))), QStringLiteral("v2"));
+        QCOMPARE(b.browser.GetOuterText(b.element(first, QStringLiteral("c"))),
+                 QStringLiteral("v1"));
+        QCOMPARE(b.browser.GetOuterText(b.element(second, QStringLiteral("c"))),
+                 QStringLiteral("v2"));
         // A window opened by hand in the first browser shares its cookies.
-        const BrowserWindow byHand = b.browser.openWindowByHand(first, kSite + QStringLiteral("/seen"));
+        const BrowserWindow byHand =
+            b.browser.openWindowByHand(first, kSite + QStringLiteral("/seen"));
         b.wait(500);
-        QCOMPARE(b.browser.GetOuterText(b.element(byHand, QStringLiteral("c"))), QStringLiteral("v1"));
+        QCOMPARE(b.browser.GetOuterText(b.element(byHand, QStringLiteral("c"))),
+                 QStringLiteral("v1"));
         QCOMPARE(b.browser.ListBrowserWindows().size(), 3);
     }
 
@@ -114,9 +121,12 @@ private slots:
         QCOMPARE(sent.method, QStringLiteral("POST"));
         QCOMPARE(sent.url.toString(), kSite + QStringLiteral("/submit"));
         const QList<QPair<QString, QString>> expected = {
-            {QStringLiteral("transId"), QStringLiteral("42")}, {QStringLiteral("typed"), QStringLiteral("a b")},
-            {QStringLiteral("on"), QStringLiteral("on")},      {QStringLiteral("choice"), QStringLiteral("2")},
-            {QStringLiteral("btn_view.x"), QStringLiteral("0")}, {QStringLiteral("btn_view.y"), QStringLiteral("0")}};
+            {QStringLiteral("transId"), QStringLiteral("42")},
+            {QStringLiteral("typed"), QStringLiteral("a b")},
+            {QStringLiteral("on"), QStringLiteral("on")},
+            {QStringLiteral("choice"), QStringLiteral("2")},
+            {QStringLiteral("btn_view.x"), QStringLiteral("0")},
+            {QStringLiteral("btn_view.y"), QStringLiteral("0")}};
         QCOMPARE(sent.fields, expected);
         QCOMPARE(b.browser.ListBrowserWindows().size(), 1);
     }
@@ -131,7 +141,8 @@ private slots:
         const PageDocument document = b.browser.GetDocument(window);
         const ElementCollection all = b.browser.GetAllElements(document);
         for (int i = 0; i < b.browser.Count(all); ++i)
-            if (b.browser.GetAttribute(b.browser.Item(all, i), QStringLiteral("name")) == QLatin1String("second"))
+            if (b.browser.GetAttribute(b.browser.Item(all, i), QStringLiteral("name")) ==
+                QLatin1String("second"))
                 b.browser.Click(b.browser.Item(all, i));
         b.wait(500);
         QCOMPARE(pages.received.last().fields.last(),
@@ -214,7 +225,8 @@ private slots:
         b.wait(500);
         QVERIFY_THROWS_EXCEPTION(AppError, b.browser.Submit(form));
         QCOMPARE(b.browser.GetAttribute(form, QStringLiteral("id")), QStringLiteral("post"));
-        QVERIFY_THROWS_EXCEPTION(AppError, b.browser.Submit(b.element(window, QStringLiteral("link"))));
+        QVERIFY_THROWS_EXCEPTION(AppError,
+                                 b.browser.Submit(b.element(window, QStringLiteral("link"))));
     }
 };
 

@@ -3,7 +3,8 @@
 // served on one port: the sign-on host under "/sso". The maker's services are served
 // under "/maker".
 //
-//   fake-platform-server [--port N] [--owner AFM,DECLARATIONS,SEED,USER,PASSWORD[,REPUSER,REPPASSWORD]]...
+//   fake-platform-server [--port N] [--owner
+//   AFM,DECLARATIONS,SEED,USER,PASSWORD[,REPUSER,REPPASSWORD]]...
 //                        [--configure WORKING_FOLDER]
 //
 // Each --owner puts one owner's synthetic register on the platform with the owner's
@@ -35,10 +36,9 @@ struct Options {
 };
 
 int usage() {
-    std::fprintf(stderr,
-                 "usage: fake-platform-server [--port N] "
-                 "[--owner AFM,DECLARATIONS,SEED,USER,PASSWORD[,REPUSER,REPPASSWORD]]... "
-                 "[--configure WORKING_FOLDER]\n");
+    std::fprintf(stderr, "usage: fake-platform-server [--port N] "
+                         "[--owner AFM,DECLARATIONS,SEED,USER,PASSWORD[,REPUSER,REPPASSWORD]]... "
+                         "[--configure WORKING_FOLDER]\n");
     return 2;
 }
 
@@ -98,7 +98,8 @@ int main(int argc, char** argv) {
     for (const QString& spec : options.owners) {
         const auto owner = ownerFrom(spec);
         if (!owner) {
-            std::fprintf(stderr, "fake-platform-server: bad owner \"%s\"\n", spec.toLocal8Bit().constData());
+            std::fprintf(stderr, "fake-platform-server: bad owner \"%s\"\n",
+                         spec.toLocal8Bit().constData());
             return usage();
         }
         owners << *owner;
@@ -129,7 +130,8 @@ int main(int argc, char** argv) {
         std::printf("owner %s: %lld declarations, account %s / %s%s\n",
                     owner.data.ownerAfm.toLocal8Bit().constData(),
                     qlonglong(owner.data.declarations.size()),
-                    owner.userName.toLocal8Bit().constData(), owner.password.toLocal8Bit().constData(),
+                    owner.userName.toLocal8Bit().constData(),
+                    owner.password.toLocal8Bit().constData(),
                     owner.representativeUserName.isEmpty()
                         ? ""
                         : QStringLiteral(", authorised user %1 / %2")

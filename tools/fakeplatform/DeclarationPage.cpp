@@ -30,7 +30,8 @@ QString lesseeValue(const PlatformSubmission& submission, const char* field, int
     const QString value = shown(submission, numbered(field, k));
     if (!submission.isTemporarilySaved() || index != 0)
         return value;
-    return QStringLiteral("<input type=\"text\" id=\"%1\" name=\"leaseholders[0].%2\" value=\"%3\">")
+    return QStringLiteral(
+               "<input type=\"text\" id=\"%1\" name=\"leaseholders[0].%2\" value=\"%3\">")
         .arg(QString::fromLatin1(inputId), QString::fromLatin1(field),
              submission.values.value(numbered(field, k)).toString().toHtmlEscaped());
 }
@@ -40,18 +41,19 @@ QString acceptanceTable(const PlatformSubmission& submission, const QString& tit
                         const char* checkField) {
     QString rows;
     for (const int k : partiesOf(submission, sequenceField))
-        rows += QStringLiteral(R"(
+        rows +=
+            QStringLiteral(R"(
   <tr>
     <td>%1</td>
     <td>%2</td>
     <td>%3</td>
     <td>%4</td>
   </tr>)")
-                    .arg(shown(submission, numbered(sequenceField, k)),
-                         shown(submission, numbered(nameField, k)),
-                         shown(submission, numbered(dateField, k)),
-                         PageHtml::checkBox(numbered(checkField, k),
-                                            isYes(submission.values.value(numbered(checkField, k)))));
+                .arg(shown(submission, numbered(sequenceField, k)),
+                     shown(submission, numbered(nameField, k)),
+                     shown(submission, numbered(dateField, k)),
+                     PageHtml::checkBox(numbered(checkField, k),
+                                        isYes(submission.values.value(numbered(checkField, k)))));
     return QStringLiteral(R"(
 <table class="displaySubmissionDetails" width="100%">
   <tr><td colspan="4" class="sectionTitle">%1</td></tr>
@@ -73,7 +75,8 @@ QString DeclarationPage::lessors(const PlatformSubmission& submission) {
     <td>%5</td>
     <td><a href="#" title="Στοιχεία επικοινωνίας">&#9993;</a></td>
   </tr>)")
-                    .arg(shown(submission, numbered("EkmAA", k)), shown(submission, numbered("EkmAFM", k)),
+                    .arg(shown(submission, numbered("EkmAA", k)),
+                         shown(submission, numbered("EkmAFM", k)),
                          shown(submission, numbered("EkmName", k)),
                          shown(submission, numbered("EkmPososto", k)),
                          shown(submission, numbered("EkmIdiotita", k)));
@@ -115,8 +118,9 @@ QString DeclarationPage::lessees(const PlatformSubmission& submission) {
                            lesseeValue(submission, "MistAFM", k, int(index), "leaseholderAfm0"),
                            lesseeValue(submission, "MistName", k, int(index), "leaseholderName0"),
                            shown(submission, numbered("MistDateApodoxis", k)),
-                           PageHtml::checkBox(QStringLiteral("accepted") + QString::number(index),
-                                              isYes(submission.values.value(numbered("MistCheckApodoxis", k)))));
+                           PageHtml::checkBox(
+                               QStringLiteral("accepted") + QString::number(index),
+                               isYes(submission.values.value(numbered("MistCheckApodoxis", k)))));
     }
     return QStringLiteral("\n<h3>ΣΤΟΙΧΕΙΑ ΜΙΣΘΩΤΩΝ</h3>") + tables;
 }
@@ -140,12 +144,12 @@ QString DeclarationPage::notes(const PlatformSubmission& submission) {
 }
 
 QString DeclarationPage::page(const PlatformSubmission& submission, const QString& userLine) {
-    const QString kind = submission.isTemporarilySaved()
-                             ? QStringLiteral("Προσωρινά Αποθηκευμένη")
+    const QString kind = submission.isTemporarilySaved() ? QStringLiteral("Προσωρινά Αποθηκευμένη")
                          : submission.amends.isEmpty()
                              ? submission.kind
                              : submission.kind + QStringLiteral(" της ") + submission.amends;
-    const QString content = QStringLiteral(R"(
+    const QString content =
+        QStringLiteral(R"(
 <table class="layout" width="100%" cellspacing="0">
  <tr>
   <td class="sidebar" valign="top">
@@ -168,11 +172,9 @@ QString DeclarationPage::page(const PlatformSubmission& submission, const QStrin
  </tr>
 </table>
 )")
-                                .arg(submission.number, PageHtml::text(kind),
-                                     shown(submission, QStringLiteral("DateDisplay")),
-                                     PageHtml::text(submission.stage), lessors(submission),
-                                     lessees(submission), leaseTerms(submission),
-                                     properties(submission), acceptances(submission),
-                                     notes(submission));
+            .arg(submission.number, PageHtml::text(kind),
+                 shown(submission, QStringLiteral("DateDisplay")), PageHtml::text(submission.stage),
+                 lessors(submission), lessees(submission), leaseTerms(submission),
+                 properties(submission), acceptances(submission), notes(submission));
     return PageHtml::page(QStringLiteral("Προβολή δήλωσης"), userLine, content);
 }

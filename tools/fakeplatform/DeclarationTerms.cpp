@@ -2,14 +2,14 @@
 #include "tools/fakeplatform/PageHtml.h"
 
 namespace {
-const QStringList kLeaseKinds = {QStringLiteral("Μίσθωση Κατοικίας"),
-                                 QStringLiteral("Φοιτητική Κατοικία"),
-                                 QStringLiteral("Επαγγελματική Μίσθωση"),
-                                 QStringLiteral("Αγροτική Μίσθωση")};
+const QStringList kLeaseKinds = {
+    QStringLiteral("Μίσθωση Κατοικίας"), QStringLiteral("Φοιτητική Κατοικία"),
+    QStringLiteral("Επαγγελματική Μίσθωση"), QStringLiteral("Αγροτική Μίσθωση")};
 
 // The lease-term marks: the row's wording and the field it shows.
 const QList<QPair<QString, QString>> kMarks = {
-    {QStringLiteral("Βραχυχρόνια μίσθωση του άρθρου 111 του ν. 4446/2016"), QStringLiteral("DilCheck1")},
+    {QStringLiteral("Βραχυχρόνια μίσθωση του άρθρου 111 του ν. 4446/2016"),
+     QStringLiteral("DilCheck1")},
     {QStringLiteral("Το μισθωμα καταβάλλεται σε είδος"), QStringLiteral("DilCheck2")},
     {QStringLiteral("Δωρεάν παραχώρηση της χρήσης του ακινήτου"), QStringLiteral("DilCheck3")},
     {QStringLiteral("Ο μισθωτής είναι Ν.Π.Δ.Δ. ή Ν.Π.Ι.Δ."), QStringLiteral("DilCheck4")},
@@ -30,11 +30,13 @@ QString leaseKindChoice(const QString& chosen) {
         kinds.append(chosen);
     QString options;
     for (qsizetype i = 0; i < kinds.size(); ++i)
-        options += QStringLiteral("<option value=\"%1\"%2>%3</option>")
-                       .arg(QString::number(i + 1),
-                            kinds.at(i) == chosen ? QStringLiteral(" selected=\"selected\"") : QString(),
-                            kinds.at(i).toHtmlEscaped());
-    return QStringLiteral("<select class=\"selectmultiple\" name=\"leaseType\" disabled=\"disabled\">") +
+        options +=
+            QStringLiteral("<option value=\"%1\"%2>%3</option>")
+                .arg(QString::number(i + 1),
+                     kinds.at(i) == chosen ? QStringLiteral(" selected=\"selected\"") : QString(),
+                     kinds.at(i).toHtmlEscaped());
+    return QStringLiteral(
+               "<select class=\"selectmultiple\" name=\"leaseType\" disabled=\"disabled\">") +
            options + QStringLiteral("</select>");
 }
 
@@ -54,8 +56,11 @@ QString termsRow(const PlatformSubmission& submission) {
     <td>%4</td>
     <td>%5</td>
   </tr>)")
-            .arg(kind, input(QStringLiteral("leasingSignatureDate"), v.value(QStringLiteral("SimfonitikoDate")), false),
-                 input(QStringLiteral("leasingStartDate"), v.value(QStringLiteral("MistosiApoDate")), false),
+            .arg(kind,
+                 input(QStringLiteral("leasingSignatureDate"),
+                       v.value(QStringLiteral("SimfonitikoDate")), false),
+                 input(QStringLiteral("leasingStartDate"),
+                       v.value(QStringLiteral("MistosiApoDate")), false),
                  input(QStringLiteral("leasingEndDate"), end, false),
                  input(QStringLiteral("monthlyRent"),
                        PageHtml::amount(v.value(QStringLiteral("TotalMistoma"))), false));
@@ -78,7 +83,8 @@ QString terminationRow(const PlatformSubmission& submission) {
     const QVariant date = submission.values.value(QStringLiteral("MistosiEosDate"));
     return QStringLiteral("\n  <tr><td>Ημερομηνία Λύσης</td><td>%1</td></tr>")
         .arg(submission.isTemporarilySaved()
-                 ? QStringLiteral("<input type=\"text\" id=\"terminationDate\" name=\"terminationDate\" value=\"") +
+                 ? QStringLiteral("<input type=\"text\" id=\"terminationDate\" "
+                                  "name=\"terminationDate\" value=\"") +
                        attribute(date) + QStringLiteral("\">")
                  : PageHtml::text(date));
 }
@@ -95,13 +101,14 @@ QString propertyValue(const PlatformSubmission& submission, const QVariantMap& p
 QString certificate(const PlatformSubmission& submission, const QVariantMap& property, int index) {
     static const char* const fields[] = {"CertNum",      "CertDate",   "CertAMEPith",
                                          "CertAFMEPith", "CertAsfNum", "Certkatataxi"};
-    static const char* const inputs[] = {"certReferenceNumber", "certIssueDate", nullptr,
-                                         nullptr, "certSecurityNumber", nullptr};
+    static const char* const inputs[] = {"certReferenceNumber", "certIssueDate", nullptr, nullptr,
+                                         "certSecurityNumber",  nullptr};
     QString cells;
     bool any = false;
     for (int i = 0; i < 6; ++i) {
         any = any || !property.value(QString::fromLatin1(fields[i])).toString().isEmpty();
-        cells += QStringLiteral("<td>") + propertyValue(submission, property, fields[i], inputs[i], index) +
+        cells += QStringLiteral("<td>") +
+                 propertyValue(submission, property, fields[i], inputs[i], index) +
                  QStringLiteral("</td>");
     }
     if (!any)
@@ -121,10 +128,12 @@ QString property(const PlatformSubmission& submission, const QVariantMap& p, int
     };
     auto check = [&](const char* field) {
         return PageHtml::checkBox(QString::fromLatin1(field) + QString::number(index),
-                                  p.value(QString::fromLatin1(field)).toString() == QStringLiteral("ΝΑΙ"));
+                                  p.value(QString::fromLatin1(field)).toString() ==
+                                      QStringLiteral("ΝΑΙ"));
     };
     const QString cert = certificate(submission, p, index);
-    const QString table = QStringLiteral(R"(
+    const QString table =
+        QStringLiteral(R"(
 <table id="propertyTable%1" class="displaySubmissionDetails" width="100%">
   <tr><td colspan="6" class="sectionTitle">ΣΤΟΙΧΕΙΑ ΑΚΙΝΗΤΟΥ %2</td></tr>
   <tr class="displaySubmissionDetails0"><th>Α/Α</th><th>Είδος Ακινήτου</th><th>Α.Τ.Α.Κ.</th><th>Οδός</th><th>Αριθμός</th><th>Τ.Κ.</th></tr>
@@ -136,21 +145,18 @@ QString property(const PlatformSubmission& submission, const QVariantMap& p, int
   <tr class="displaySubmissionDetails0"><th></th><th>Μηνιαίο Μίσθωμα Ακινήτου (€)</th><th>Ηλεκτροδότηση</th><th>Αριθμός Παροχής</th></tr>
   <tr class="displaySubmissionDetails1"><td></td><td>%18</td><td>%19</td><td>%20</td></tr>%21
 </table>)")
-                              .arg(QString::number(index), QString::number(index + 1),
-                                   cell("Eidos"), cell("ATAK", "atak"), cell("Odos", "street"),
-                                   cell("Num", "streetNo"), cell("ZipCode", "zip"), cell("Descr"),
-                                   cell("KAEK", "kaek"), cell("Dimos", "area"),
-                                   cell("Thesi", "areaName"), cell("Nomos", "district"),
-                                   cell("Orofos", "floor"), check("MerikiMistosi"),
-                                   cell("EpifKX", "mainSurfaceArea"),
-                                   cell("EpifBX", "auxSurfaceArea"),
-                                   cell("EpifOiko", "plotSurfaceArea"),
-                                   PageHtml::amount(p.value(QStringLiteral("MonthlyMist"))),
-                                   check("ExistsDEH"), cell("DEH"),
-                                   cert.isEmpty() ? QString()
-                                                  : QStringLiteral("\n  <tr><td colspan=\"6\" "
-                                                                   "class=\"sectionTitle\">ΕΝΕΡΓΕΙΑΚΟ "
-                                                                   "ΠΙΣΤΟΠΟΙΗΤΙΚΟ</td></tr>"));
+            .arg(QString::number(index), QString::number(index + 1), cell("Eidos"),
+                 cell("ATAK", "atak"), cell("Odos", "street"), cell("Num", "streetNo"),
+                 cell("ZipCode", "zip"), cell("Descr"), cell("KAEK", "kaek"), cell("Dimos", "area"),
+                 cell("Thesi", "areaName"), cell("Nomos", "district"), cell("Orofos", "floor"),
+                 check("MerikiMistosi"), cell("EpifKX", "mainSurfaceArea"),
+                 cell("EpifBX", "auxSurfaceArea"), cell("EpifOiko", "plotSurfaceArea"),
+                 PageHtml::amount(p.value(QStringLiteral("MonthlyMist"))), check("ExistsDEH"),
+                 cell("DEH"),
+                 cert.isEmpty() ? QString()
+                                : QStringLiteral("\n  <tr><td colspan=\"6\" "
+                                                 "class=\"sectionTitle\">ΕΝΕΡΓΕΙΑΚΟ "
+                                                 "ΠΙΣΤΟΠΟΙΗΤΙΚΟ</td></tr>"));
     return table + cert;
 }
 } // namespace
@@ -160,8 +166,8 @@ QString DeclarationPage::leaseTerms(const PlatformSubmission& submission) {
     QString marks;
     for (const auto& [wording, field] : kMarks)
         marks += QStringLiteral("\n  <tr><td colspan=\"4\">%1</td><td>%2</td></tr>")
-                     .arg(wording, PageHtml::checkBox(field.toLower(),
-                                                       v.value(field).toString() == QStringLiteral("ΝΑΙ")));
+                     .arg(wording, PageHtml::checkBox(field.toLower(), v.value(field).toString() ==
+                                                                           QStringLiteral("ΝΑΙ")));
     return QStringLiteral(R"(
 <table id="contractDetails" class="displaySubmissionDetails" width="100%">
   <tr><td colspan="5" class="sectionTitle">ΟΡΟΙ ΜΙΣΘΩΣΗΣ</td></tr>

@@ -33,7 +33,8 @@ PageAnswer redirect(const QString& address) {
 
 PageAnswer notFound() {
     return html(ActionPages::notice(QStringLiteral("Η σελίδα δεν βρέθηκε"),
-                                    QStringLiteral("Η σελίδα που ζητήσατε δεν υπάρχει."), QString()),
+                                    QStringLiteral("Η σελίδα που ζητήσατε δεν υπάρχει."),
+                                    QString()),
                 404);
 }
 
@@ -42,7 +43,9 @@ QString field(const PageRequest& request, const QString& name) {
     for (const auto& [key, value] : request.fields)
         if (key == name)
             return value;
-    return QUrlQuery(request.url).queryItemValue(name, QUrl::FullyDecoded).replace(QLatin1Char('+'), QLatin1Char(' '));
+    return QUrlQuery(request.url)
+        .queryItemValue(name, QUrl::FullyDecoded)
+        .replace(QLatin1Char('+'), QLatin1Char(' '));
 }
 
 // The rest of the address after the base, when the address is under it.
@@ -115,8 +118,8 @@ PageAnswer FakePlatform::signOnAnswer(const PageRequest& request, const QString&
     const QString ticket = QStringLiteral("ST-") + randomToken();
     m_tickets.insert(ticket, *account);
     const bool returnsHome = returnTo.startsWith(m_leaseAppBase + QLatin1Char('/'));
-    return redirect(withTicket(returnsHome ? returnTo : protectedAddress(QStringLiteral("displayConsole.htm")),
-                               ticket));
+    return redirect(withTicket(
+        returnsHome ? returnTo : protectedAddress(QStringLiteral("displayConsole.htm")), ticket));
 }
 
 PageAnswer FakePlatform::leaseAppAnswer(const PageRequest& request, const QString& path) {
@@ -146,12 +149,15 @@ PageAnswer FakePlatform::leaseAppAnswer(const PageRequest& request, const QStrin
 }
 
 QString FakePlatform::userLine(const Session& session) const {
-    const QString user = QStringLiteral("Χρήστης:&nbsp;<b>%1</b>").arg(session.account.userName.toHtmlEscaped());
+    const QString user =
+        QStringLiteral("Χρήστης:&nbsp;<b>%1</b>").arg(session.account.userName.toHtmlEscaped());
     if (session.actingOwner < 0)
         return user;
     const QString afm = m_owners.at(session.actingOwner).data.ownerAfm;
     if (session.account.representative)
-        return user + QStringLiteral(" &middot; <span class=\"actor\">για λογαριασμό του Α.Φ.Μ.: %1</span>").arg(afm);
+        return user + QStringLiteral(
+                          " &middot; <span class=\"actor\">για λογαριασμό του Α.Φ.Μ.: %1</span>")
+                          .arg(afm);
     return user + QStringLiteral(" &middot; <span class=\"actor\">Α.Φ.Μ.: %1</span>").arg(afm);
 }
 
@@ -173,15 +179,17 @@ PageAnswer FakePlatform::protectedPage(const PageRequest& request, Session& sess
     if (page == QLatin1String("displayConsole.htm"))
         return html(SignOnPages::console(userLine(session)));
     if (page == QLatin1String("displaySubmissionDetails.htm"))
-        return html(SubmissionListPage::page(
-            m_submissions.at(session.actingOwner), userLine(session),
-            QStringLiteral("Δηλώσεις του εκμισθωτή με Α.Φ.Μ. %1").arg(m_owners.at(session.actingOwner).data.ownerAfm)));
+        return html(
+            SubmissionListPage::page(m_submissions.at(session.actingOwner), userLine(session),
+                                     QStringLiteral("Δηλώσεις του εκμισθωτή με Α.Φ.Μ. %1")
+                                         .arg(m_owners.at(session.actingOwner).data.ownerAfm)));
     if (page == QLatin1String("submissionAction.htm"))
         return actionAnswer(request, session);
     if (page == QLatin1String("gsis-flow.htm"))
         return flowAnswer(request, session);
     if (page == QLatin1String("printSubmission.htm")) {
-        const PlatformSubmission* submission = findSubmission(session, field(request, QStringLiteral("transId")));
+        const PlatformSubmission* submission =
+            findSubmission(session, field(request, QStringLiteral("transId")));
         if (submission && !submission->isTemporarilySaved())
             return html(ActionPages::print(*submission, userLine(session)));
     }
@@ -204,15 +212,17 @@ PageAnswer FakePlatform::actionAnswer(const PageRequest& request, Session& sessi
     const PlatformSubmission* submission = findSubmission(session, number);
     m_actionsSubmitted.append(action + QLatin1Char(' ') + number);
     const bool offered =
-        submission && (action == QLatin1String("edit") ? submission->isTemporarilySaved()
-                       : action == QLatin1String("view") || action == QLatin1String("print")
-                           ? !submission->isTemporarilySaved()
-                           : (action == QLatin1String("amend") || action == QLatin1String("terminate")) &&
-                                 submission->canBeAmended());
+        submission &&
+        (action == QLatin1String("edit") ? submission->isTemporarilySaved()
+         : action == QLatin1String("view") || action == QLatin1String("print")
+             ? !submission->isTemporarilySaved()
+             : (action == QLatin1String("amend") || action == QLatin1String("terminate")) &&
+                   submission->canBeAmended());
     if (!offered)
-        return html(ActionPages::notice(QStringLiteral("Μη επιτρεπτή ενέργεια"),
-                                        QStringLiteral("Η ενέργεια δεν επιτρέπεται για τη δήλωση ") + number,
-                                        userLine(session)));
+        return html(ActionPages::notice(
+            QStringLiteral("Μη επιτρεπτή ενέργεια"),
+            QStringLiteral("Η ενέργεια δεν επιτρέπεται για τη δήλωση ") + number,
+            userLine(session)));
     if (action == QLatin1String("print"))
         return redirect(protectedAddress(QStringLiteral("printSubmission.htm?transId=")) + number);
     const QString key = QStringLiteral("_c") + randomToken() + QStringLiteral("_k1");
@@ -225,9 +235,10 @@ PageAnswer FakePlatform::flowAnswer(const PageRequest& request, Session& session
     const PlatformSubmission* submission =
         flow == session.flows.cend() ? nullptr : findSubmission(session, flow->number);
     if (!submission)
-        return html(ActionPages::notice(QStringLiteral("Η διαδικασία έληξε"),
-                                        QStringLiteral("Η διαδικασία έληξε. Ξεκινήστε ξανά από τη λίστα των δηλώσεων."),
-                                        userLine(session)));
+        return html(ActionPages::notice(
+            QStringLiteral("Η διαδικασία έληξε"),
+            QStringLiteral("Η διαδικασία έληξε. Ξεκινήστε ξανά από τη λίστα των δηλώσεων."),
+            userLine(session)));
     if (flow->action == QLatin1String("amend"))
         return html(ActionPages::amend(*submission, userLine(session)));
     if (flow->action == QLatin1String("terminate"))

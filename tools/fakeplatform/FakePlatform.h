@@ -31,6 +31,7 @@ public:
 
     PageAnswer answer(const PageRequest& request) override;
 
+    const QList<FakeOwner>& owners() const { return m_owners; }
     QString leaseAppBase() const { return m_leaseAppBase; }
     QString signOnBase() const { return m_signOnBase; }
     // The sign-on page address.

@@ -24,7 +24,8 @@ QList<QPair<QString, QString>> formFields(const QByteArray& body) {
     QByteArray plain = body;
     plain.replace('+', ' ');
     QList<QPair<QString, QString>> fields;
-    for (const auto& [name, value] : QUrlQuery(QString::fromLatin1(plain)).queryItems(QUrl::FullyDecoded))
+    for (const auto& [name, value] :
+         QUrlQuery(QString::fromLatin1(plain)).queryItems(QUrl::FullyDecoded))
         fields.append({name, value});
     return fields;
 }
@@ -71,12 +72,14 @@ bool HttpPageServer::handleRequest(const QHttpServerRequest& request, QTcpSocket
     if (m_source)
         answer = m_source->answer(page);
 
-    QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + ' ' + reasonOf(answer.status) +
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + ' ' +
+                      reasonOf(answer.status) +
                       "\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n";
     if (!answer.location.isEmpty())
         head += "Location: " + page.url.resolved(answer.location).toEncoded() + "\r\n";
     for (auto it = answer.setCookies.cbegin(); it != answer.setCookies.cend(); ++it)
-        head += "Set-Cookie: " + it.key().toUtf8() + '=' + it.value().toUtf8() + "; Path=/; HttpOnly\r\n";
+        head += "Set-Cookie: " + it.key().toUtf8() + '=' + it.value().toUtf8() +
+                "; Path=/; HttpOnly\r\n";
     const QByteArray body = answer.html.toUtf8();
     head += "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n";
     socket->write(head + body);

@@ -39,17 +39,20 @@ QList<PlatformSubmission> platformSubmissions(const RegisterDataSet& data) {
         for (const QVariantMap& property : data.properties)
             if (field(property, "DilCode") == dilCode)
                 properties.append(property);
-        std::sort(properties.begin(), properties.end(), [](const QVariantMap& a, const QVariantMap& b) {
-            return a.value(QStringLiteral("AA")).toInt() < b.value(QStringLiteral("AA")).toInt();
-        });
+        std::sort(properties.begin(), properties.end(),
+                  [](const QVariantMap& a, const QVariantMap& b) {
+                      return a.value(QStringLiteral("AA")).toInt() <
+                             b.value(QStringLiteral("AA")).toInt();
+                  });
         QList<QVariantMap> amendments;
         for (const QVariantMap& amendment : data.amendments)
             if (field(amendment, "DilCode") == dilCode)
                 amendments.append(amendment);
-        std::sort(amendments.begin(), amendments.end(), [](const QVariantMap& a, const QVariantMap& b) {
-            return a.value(QStringLiteral("TropDilCode")).toLongLong() <
-                   b.value(QStringLiteral("TropDilCode")).toLongLong();
-        });
+        std::sort(amendments.begin(), amendments.end(),
+                  [](const QVariantMap& a, const QVariantMap& b) {
+                      return a.value(QStringLiteral("TropDilCode")).toLongLong() <
+                             b.value(QStringLiteral("TropDilCode")).toLongLong();
+                  });
 
         PlatformSubmission initial;
         initial.number = dilCode;
@@ -75,8 +78,9 @@ QList<PlatformSubmission> platformSubmissions(const RegisterDataSet& data) {
             before = next;
         }
     }
-    std::sort(list.begin(), list.end(), [](const PlatformSubmission& a, const PlatformSubmission& b) {
-        return a.number.toLongLong() < b.number.toLongLong();
-    });
+    std::sort(list.begin(), list.end(),
+              [](const PlatformSubmission& a, const PlatformSubmission& b) {
+                  return a.number.toLongLong() < b.number.toLongLong();
+              });
     return list;
 }

@@ -2,10 +2,10 @@
 #include "tools/fakeplatform/PageHtml.h"
 
 QString SignOnPages::signOn(const QString& action, const QString& returnTo, const QString& error) {
-    const QString errorLine =
-        error.isEmpty() ? QString()
-                        : QStringLiteral("<div class=\"error\" role=\"alert\">%1</div>\n")
-                              .arg(error.toHtmlEscaped());
+    const QString errorLine = error.isEmpty()
+                                  ? QString()
+                                  : QStringLiteral("<div class=\"error\" role=\"alert\">%1</div>\n")
+                                        .arg(error.toHtmlEscaped());
     const QString content = QStringLiteral(R"(
 <div class="loginBox">
   <h2>Σύνδεση &mdash; Διαπιστευτήρια TAXISnet</h2>
@@ -60,8 +60,9 @@ QString SignOnPages::console(const QString& userLine) {
 QString SignOnPages::roleChoice(const QString& userLine, const QStringList& representedAfms) {
     QString options;
     for (const QString& afm : representedAfms)
-        options += QStringLiteral("          <option value=\"%1\">Εκπρόσωπος &ndash; Α.Φ.Μ. %1</option>\n")
-                       .arg(afm.toHtmlEscaped());
+        options +=
+            QStringLiteral("          <option value=\"%1\">Εκπρόσωπος &ndash; Α.Φ.Μ. %1</option>\n")
+                .arg(afm.toHtmlEscaped());
     const QString content = QStringLiteral(R"(
 <h2>Επιλογή ρόλου</h2>
 <p>Ο λογαριασμός σας συνδέεται με περισσότερους από έναν ρόλους. Επιλέξτε ρόλο:</p>

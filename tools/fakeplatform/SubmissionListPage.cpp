@@ -37,7 +37,8 @@ QString actionsOf(const PlatformSubmission& submission) {
 QString numberCell(const PlatformSubmission& submission) {
     if (submission.amends.isEmpty())
         return submission.number;
-    return submission.number + QStringLiteral("<br>\n          <span class=\"amends\">(Τροποποιεί το Α/Α ") +
+    return submission.number +
+           QStringLiteral("<br>\n          <span class=\"amends\">(Τροποποιεί το Α/Α ") +
            submission.amends + QStringLiteral(")</span>");
 }
 
@@ -70,8 +71,8 @@ QString SubmissionListPage::actionForm(const QString& number, const QString& act
                           "<input type=\"hidden\" name=\"action\" value=\"%4\">"
                           "<input type=\"image\" name=\"btn_%4\" "
                           "src=\"/sgsisapps/plcs/images/%5\" title=\"%6\" alt=\"%6\"></form>")
-        .arg(kActionPath, look.newWindow ? QStringLiteral(" target=\"_blank\"") : QString(),
-             number, action, QString::fromLatin1(look.picture), QString::fromUtf8(look.title));
+        .arg(kActionPath, look.newWindow ? QStringLiteral(" target=\"_blank\"") : QString(), number,
+             action, QString::fromLatin1(look.picture), QString::fromUtf8(look.title));
 }
 
 QString SubmissionListPage::page(const QList<PlatformSubmission>& submissions,
