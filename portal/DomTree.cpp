@@ -86,15 +86,6 @@ bool DomTree::hasAttribute(int node, const QString& name) const {
     return false;
 }
 
-void DomTree::setAttribute(int node, const QString& name, const QString& value) {
-    for (auto& attribute : nodes[node].attributes)
-        if (attribute.first == name) {
-            attribute.second = value;
-            return;
-        }
-    nodes[node].attributes.append({name, value});
-}
-
 int DomTree::documentOf(int node) const {
     while (node >= 0 && nodes.at(node).kind != DomNode::Kind::Document)
         node = nodes.at(node).parent;
@@ -121,11 +112,6 @@ QList<int> DomTree::descendants(int root, const QString& tag) const {
             stack.append(*it);
     }
     return found;
-}
-
-int DomTree::firstDescendant(int root, const QString& tag) const {
-    const QList<int> found = descendants(root, tag);
-    return found.isEmpty() ? -1 : found.first();
 }
 
 int DomTree::body(int document) const {

@@ -46,7 +46,6 @@ public:
     bool isTag(int node, const QString& tag) const;
     QString attribute(int node, const QString& name) const;
     bool hasAttribute(int node, const QString& name) const;
-    void setAttribute(int node, const QString& name, const QString& value);
 
     // The document node that holds the node (its frame's document for frame content).
     int documentOf(int node) const;
@@ -54,7 +53,6 @@ public:
     bool isConnected(int node) const;
     // Element descendants in document order, not entering frames; tag "" for all.
     QList<int> descendants(int root, const QString& tag = QString()) const;
-    int firstDescendant(int root, const QString& tag) const;
     int body(int document) const;
     int elementById(int document, const QString& id) const;
     // Frame and iframe elements of the document, in document order.

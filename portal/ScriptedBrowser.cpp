@@ -38,6 +38,7 @@ public:
 namespace {
 const int kMaxRedirects = 10;
 const int kMaxFrameDepth = 3;
+const int kLoadDelayMs = 200;
 const int kCloseDelayMs = 50;
 
 bool isRedirect(int status) {
@@ -98,14 +99,13 @@ void ScriptedBrowser::settle() {
 
 void ScriptedBrowser::startLoad(Window& window, PageRequest request) {
     window.pending = std::move(request);
-    window.loadAt = appClock().nowMs() + m_loadDelayMs;
+    window.loadAt = appClock().nowMs() + kLoadDelayMs;
 }
 
 PageAnswer ScriptedBrowser::fetch(const std::shared_ptr<Profile>& profile, PageRequest& request) {
     for (int hop = 0;; ++hop) {
         const QString host = request.url.host();
         request.cookies = profile->cookies.value(host);
-        m_requests.append(request);
         const PageAnswer answer = m_source.answer(request);
         for (auto it = answer.setCookies.cbegin(); it != answer.setCookies.cend(); ++it)
             profile->cookies[host].insert(it.key(), it.value());
@@ -315,8 +315,7 @@ void ScriptedBrowser::follow(Page& page, const PageRequest& request, const QStri
 ScriptedBrowser::WindowState ScriptedBrowser::state(WindowHandle handle) const {
     for (const auto& window : m_windows)
         if (window->handle == handle)
-            return {window->open, window->visible, window->bounds,
-                    window->url.toString(QUrl::FullyEncoded)};
+            return {window->open, window->visible, window->bounds};
     return {};
 }
 

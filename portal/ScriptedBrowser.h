@@ -2,7 +2,7 @@
 // A browser inside the process for tests: its pages come from a PageSource (the fake
 // platform), are parsed into a DomTree and changed in place. Each opened browser is a
 // profile of its own with its own cookies; its windows are listed in the order they
-// were opened. Loading takes loadDelayMs on the application's clock, so a page appears
+// were opened. Loading takes 200 ms on the application's clock, so a page appears
 // only after the portal logic has waited for it; the same goes for a close request.
 
 #include "portal/DomBrowser.h"
@@ -41,7 +41,6 @@ public:
         bool open = false;
         bool visible = false;
         QRect bounds;
-        QString address;
     };
     WindowState state(WindowHandle handle) const;
     // A window that the operator opens by hand in the browser of another window.
@@ -51,9 +50,6 @@ public:
     // Every write to a page ("SetInputValue username", "Click", "Submit", "SetOuterHtml"),
     // in order.
     QStringList writes() const { return m_writes; }
-    // Every request sent to the page source, in order.
-    QList<PageRequest> requests() const { return m_requests; }
-    void setLoadDelayMs(int ms) { m_loadDelayMs = ms; }
 
 protected:
     QString renderedText(DomTree& tree, int node) override;
@@ -81,8 +77,6 @@ private:
     PageSource& m_source;
     QList<std::shared_ptr<Window>> m_windows;
     WindowHandle m_nextHandle = 1001;
-    int m_loadDelayMs = 200;
     QList<WindowHandle> m_broughtToFront;
     QStringList m_writes;
-    QList<PageRequest> m_requests;
 };

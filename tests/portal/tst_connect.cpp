@@ -1,6 +1,7 @@
 // The connect command of the login panel and the panel's credentials rules, on the
 // scripted browser and the fake platform.
 
+#include "common/ErrorReport.h"
 #include "portal/LoginCredentials.h"
 #include "portal/PortalLogin.h"
 #include "portal/PortalTexts.h"
@@ -105,6 +106,24 @@ private slots:
         sbConnectAADEClick(portal.session,
                            inputs(QStringLiteral("logistis"), QStringLiteral("pass2"), false), {});
         QCOMPARE(portal.messages.shown, QStringList({PortalTexts::kChooseRole}));
+    }
+
+    void aWindowClosedDuringTheConnectEndsWithTheRoleMessage() {
+        ScriptedPortal portal;
+        // The operator closes the new window while the command waits for the console.
+        portal.clock.setOnWait([&](qint64) {
+            if (portal.session.OwnBrowser &&
+                portal.browser.state(portal.browser.GetWindowHandle(portal.session.OwnBrowser))
+                    .open)
+                portal.browser.QuitBrowser(portal.session.OwnBrowser);
+        });
+        QVERIFY(runGuarded([&] {
+            sbConnectAADEClick(portal.session,
+                               inputs(QStringLiteral("owner"), QStringLiteral("secret")), {});
+        }));
+        portal.clock.setOnWait({});
+        QCOMPARE(portal.messages.shown, QStringList({PortalTexts::kChooseRole}));
+        QVERIFY(portal.messages.errors.isEmpty());
     }
 
     void failedSignOnEndsWithTheRoleMessage() {
