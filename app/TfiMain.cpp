@@ -22,6 +22,7 @@
 #include "operators/TfiUsers.h"
 #include "store/TdmTables.h"
 #include "updates/Updates.h"
+#include "workspace/ui/TfiMistomataTaxis.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -80,7 +81,8 @@ TfiMain::TfiMain(QWidget* parent) : QMainWindow(parent) {
     addCommand(QStringLiteral("acDeleteCompany"), QStringLiteral("Διαγραφή Εταιρείας"), {},
                &TfiMain::acDeleteCompanyExecute);
     addCommand(QStringLiteral("acTarvenis"),
-               QStringLiteral("Οργάνωση - Διαχείριση Συμφωνητικών Μίσθωσης"), {}, nullptr);
+               QStringLiteral("Οργάνωση - Διαχείριση Συμφωνητικών Μίσθωσης"), {},
+               &TfiMain::acTarvenisExecute);
     QAction* save = addCommand(QStringLiteral("acSave"), QStringLiteral("Αποθήκευση"),
                                QKeySequence(Qt::Key_F2), nullptr);
     connect(save, &QAction::triggered, this,
@@ -421,6 +423,10 @@ void TfiMain::acCompChangeExecute() {
     sub->showMaximized();
     editor->edBigName->setFocus();
     updateCommands();
+}
+
+void TfiMain::acTarvenisExecute() {
+    OpenDeclarationsWorkspace(this);
 }
 
 void TfiMain::acCompCloseExecute() {

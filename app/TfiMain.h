@@ -34,6 +34,7 @@ public:
     void acOpenCompanyExecute();
     void acDeleteCompanyExecute();
     void acCompChangeExecute();
+    void acTarvenisExecute();
     void acCompCloseExecute();
     void acDeleteTablesExecute();
     void acNewVerExecute();

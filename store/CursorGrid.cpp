@@ -25,7 +25,9 @@ int CursorModel::columnCount(const QModelIndex& parent) const {
 QVariant CursorModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || !m_cursor || !m_cursor->isOpen())
         return {};
-    return m_cursor->valueAt(index.row(), m_columns.at(index.column()).field).toString();
+    const GridColumn& column = m_columns.at(index.column());
+    const QVariant value = m_cursor->valueAt(index.row(), column.field);
+    return column.format ? column.format(value) : value.toString();
 }
 
 QVariant CursorModel::headerData(int section, Qt::Orientation orientation, int role) const {

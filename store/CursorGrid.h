@@ -6,12 +6,15 @@
 
 #include <QAbstractTableModel>
 #include <QPointer>
+#include <functional>
 
 class QTableView;
 
 struct GridColumn {
     QString field;
     QString heading;
+    // How the field's value is shown; its text as stored when not set.
+    std::function<QString(const QVariant&)> format = {};
 };
 
 class CursorModel : public QAbstractTableModel {

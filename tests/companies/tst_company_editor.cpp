@@ -47,7 +47,7 @@ private Q_SLOTS:
         CurrentOperator() = {QStringLiteral("admin"), QStringLiteral("x"), QStringLiteral("D")};
     }
     void cleanup() {
-        setDialogRunner({});
+        rejectUnexpectedDialogs();
         folder.reset();
     }
 

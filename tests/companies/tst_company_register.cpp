@@ -72,7 +72,7 @@ private Q_SLOTS:
         CurrentOperator() = {QStringLiteral("admin"), QStringLiteral("x"), QStringLiteral("D")};
     }
     void cleanup() {
-        setDialogRunner({});
+        rejectUnexpectedDialogs();
         CompanyLock::release(CurrentCompany().AFM);
         folder.reset();
     }

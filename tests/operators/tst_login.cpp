@@ -45,7 +45,7 @@ private Q_SLOTS:
         CurrentOperator() = {};
     }
     void cleanup() {
-        setDialogRunner({});
+        rejectUnexpectedDialogs();
         folder.reset();
     }
 

@@ -76,7 +76,7 @@ private Q_SLOTS:
         dmTables().EnsureSharedTables();
     }
     void cleanup() {
-        setDialogRunner({});
+        rejectUnexpectedDialogs();
         folder.reset();
     }
 

@@ -9,8 +9,8 @@
 
 class RecordingMessages : public MessageSeam {
 public:
-    RecordingMessages() { setMessages(this); }
-    ~RecordingMessages() override { setMessages(nullptr); }
+    RecordingMessages() : m_previous(&messages()) { setMessages(this); }
+    ~RecordingMessages() override { setMessages(m_previous); }
 
     void showMessage(const QString& text) override { shown << text; }
     void showError(const QString& text) override { errors << text; }
@@ -31,6 +31,7 @@ public:
     int unansweredQuestions = 0;
 
 private:
+    MessageSeam* m_previous;
     bool answer(const QString& text) {
         asked << text;
         if (answers.isEmpty()) {

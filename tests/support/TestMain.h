@@ -9,6 +9,40 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "common/DialogRunner.h"
+#include "common/Messages.h"
+
+// Answers every message and dialog that a test did not expect, so that nothing waits
+// for a person: the text is printed and the question answered No.
+class UnexpectedMessages : public MessageSeam {
+public:
+    void showMessage(const QString& text) override {
+        qWarning("unexpected message: %s", qPrintable(text));
+    }
+    void showError(const QString& text) override {
+        qWarning("unexpected error report: %s", qPrintable(text));
+    }
+    bool askYesNo(const QString& text) override {
+        qWarning("unexpected question: %s", qPrintable(text));
+        return false;
+    }
+    bool askOkCancel(const QString& text) override { return askYesNo(text); }
+};
+
+// Dialogs that no test answers are closed at once instead of waiting.
+inline void rejectUnexpectedDialogs() {
+    setDialogRunner([](QDialog& dialog) -> int {
+        qWarning("unexpected dialog: %s", qPrintable(dialog.objectName()));
+        return QDialog::Rejected;
+    });
+}
+
+inline void installTestSeams() {
+    static UnexpectedMessages unexpected;
+    setMessages(&unexpected);
+    rejectUnexpectedDialogs();
+}
+
 #define LETHORA_TEST_MAIN(TestClass)                                                               \
     int main(int argc, char** argv) {                                                              \
         qputenv("QT_QPA_PLATFORM", "offscreen");                                                   \

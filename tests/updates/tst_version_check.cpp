@@ -59,7 +59,7 @@ public:
             return notice->result();
         });
     }
-    ~NoticeRunner() { setDialogRunner({}); }
+    ~NoticeRunner() { rejectUnexpectedDialogs(); }
 
     bool tickTheBox = false;
     int notices = 0;

@@ -1,0 +1,276 @@
+// The declarations workspace window: details, paging, colours, deletions, list sizes,
+// filters and searches run from its controls, and the opening sequence.
+
+#include "common/DialogRunner.h"
+#include "companies/TMaskEditDate.h"
+#include "store/StoreQuery.h"
+#include "tests/support/RecordingMessages.h"
+#include "tests/support/TestMain.h"
+#include "tests/workspace/RegisterFixture.h"
+#include "workspace/RegisterFilter.h"
+#include "workspace/StoredCounts.h"
+#include "workspace/ui/DeclarationDetails.h"
+#include "workspace/ui/FilterPanel.h"
+#include "workspace/ui/PortalPanel.h"
+#include "workspace/ui/TfiDispMistSymb.h"
+#include "workspace/ui/TfiMistomataTaxis.h"
+#include "workspace/ui/TickPicture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTextEdit>
+
+using Fields = QVariantMap;
+
+class TestWorkspaceWindow : public QObject {
+    Q_OBJECT
+
+    // Opens the workspace through the main window's command and hands it to the test.
+    void withWorkspace(const std::function<void(TfiMistomataTaxis&)>& test) {
+        bool ran = false;
+        setDialogRunner([&](QDialog& d) -> int {
+            if (auto* workspace = qobject_cast<TfiMistomataTaxis*>(&d)) {
+                workspace->show();
+                QCoreApplication::processEvents();
+                test(*workspace);
+                ran = true;
+                return QDialog::Rejected;
+            }
+            return innerDialog ? innerDialog(d) : int(QDialog::Rejected);
+        });
+        OpenDeclarationsWorkspace(nullptr);
+        rejectUnexpectedDialogs();
+        innerDialog = nullptr;
+        QVERIFY(ran);
+        QVERIFY(!dmTables().tblMistDilMast.isOpen());
+    }
+
+    // Answers the dialogs that the workspace opens while a test drives it.
+    std::function<int(QDialog&)> innerDialog;
+
+    QList<qlonglong> listed() {
+        TableCursor& mast = dmTables().tblMistDilMast;
+        QList<qlonglong> codes;
+        for (int i = 0; i < mast.recordCount(); ++i)
+            codes << mast.valueAt(i, QStringLiteral("DilCode")).toLongLong();
+        return codes;
+    }
+
+    int rowsIn(const QString& table) {
+        StoreQuery q;
+        q.setSql(QStringLiteral("SELECT * from '") +
+                 TdmTables::companyTablePath(CurrentCompany().AFM, table) + QStringLiteral("'"));
+        q.open();
+        return q.recordCount();
+    }
+
+private Q_SLOTS:
+    void pagesThroughProperties() {
+        RegisterFixture r;
+        r.declaration(2, {{"MistName1", "ΕΝΑ ΑΚΙΝΗΤΟ"}});
+        r.property(2, 1, {{"ATAK", "111"}});
+        r.declaration(1);
+        for (int aa = 1; aa <= 3; ++aa)
+            r.property(1, aa,
+                       {{"ATAK", QString::number(aa * 100)},
+                        {"Descr", QStringLiteral("Περιγραφή %1").arg(aa)}});
+        withWorkspace([&](TfiMistomataTaxis& w) {
+            DeclarationDetails& d = *w.details;
+            QCOMPARE(d.gbAkinito->title(), QStringLiteral("Στοιχεία Ακινήτου ( 1 / 1 )"));
+            QVERIFY(d.btPriorProperty->isHidden() && d.btNextProperty->isHidden());
+            dmTables().tblMistDilMast.next(); // declaration 1 with three properties
+            QCOMPARE(d.gbAkinito->title(), QStringLiteral("Στοιχεία Ακινήτου ( 1 / 3 )"));
+            QVERIFY(d.btPriorProperty->isHidden() && !d.btNextProperty->isHidden());
+            d.nextProperty();
+            d.nextProperty();
+            QCOMPARE(d.gbAkinito->title(), QStringLiteral("Στοιχεία Ακινήτου ( 3 / 3 )"));
+            QVERIFY(!d.btPriorProperty->isHidden() && d.btNextProperty->isHidden());
+            QCOMPARE(d.edDescr->toolTip(), QStringLiteral("Περιγραφή 3"));
+            d.priorProperty();
+            d.priorProperty();
+            QCOMPARE(d.gbAkinito->title(), QStringLiteral("Στοιχεία Ακινήτου ( 1 / 3 )"));
+            QVERIFY(d.btPriorProperty->isHidden() && !d.btNextProperty->isHidden());
+        });
+    }
+
+    void colourOfTheCurrentAmendment() {
+        RegisterFixture r;
+        r.declaration(3);
+        r.amendment(3, 31, {{"EidosDilosis", "Τροποποιητική"}});
+        r.amendment(3, 32, {{"EidosDilosis", "Λύση"}, {"TotalMistoma", 1234.5}});
+        r.declaration(2);
+        r.amendment(2, 21, {{"EidosDilosis", "Τροποποιητική"}});
+        r.declaration(1);
+        withWorkspace([&](TfiMistomataTaxis& w) {
+            DeclarationDetails& d = *w.details;
+            QCOMPARE(d.currentAmendmentColour(),
+                     QColor(255, 0, 0)); // the newest of 3 is a termination
+            QCOMPARE(d.lbMistomaTrop->text(), QStringLiteral("1.234,50"));
+            dmTables().tblMistDilMast.next();
+            QCOMPARE(d.currentAmendmentColour(), QColor(255, 178, 43));
+            dmTables().tblMistDilMast.next();
+            QCOMPARE(d.currentAmendmentColour(), d.palette().color(QPalette::Button));
+            QVERIFY(d.lbApoTrop->text().isEmpty());
+        });
+    }
+
+    void onlyGreekCapitalYesTicks() {
+        RegisterFixture r;
+        r.declaration(1, {{"DilCheck1", "ΝΑΙ"},
+                          {"DilCheck2", "NAI"},
+                          {"DilCheck3", "ναι"},
+                          {"DilCheck5", "ΝΑΙ"}});
+        withWorkspace([&](TfiMistomataTaxis& w) {
+            const QList<TickPicture*>& ticks = w.details->imgDilChecks;
+            QVERIFY(ticks.at(0)->isTicked());
+            QVERIFY(!ticks.at(1)->isTicked()); // Latin capitals
+            QVERIFY(!ticks.at(2)->isTicked());
+            QVERIFY(!ticks.at(3)->isTicked());
+            QVERIFY(ticks.at(4)->isTicked());
+        });
+    }
+
+    void ctrlDeleteKeepsTheAmendingDeclarations() {
+        RegisterFixture r;
+        r.declaration(2);
+        r.amendment(2, 21);
+        r.amendment(2, 22);
+        r.property(2, 1);
+        r.property(2, 2);
+        r.declaration(1);
+        r.property(1, 1);
+        withWorkspace([&](TfiMistomataTaxis& w) {
+            QTest::keyClick(w.dbcMistomata, Qt::Key_Delete,
+                            Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(listed(), (QList<qlonglong>{2, 1}));
+            QTest::keyClick(w.dbcTrop, Qt::Key_Delete,
+                            Qt::ControlModifier); // the newest amendment, 22
+            QCOMPARE(dmTables().tblMistDilDet.recordCount(), 1);
+            QCOMPARE(dmTables().tblMistDilDet.text(QStringLiteral("TropDilCode")),
+                     QStringLiteral("21"));
+            QTest::keyClick(w.dbcMistomata, Qt::Key_Delete, Qt::ControlModifier);
+            QCOMPARE(listed(), QList<qlonglong>{1});
+        });
+        QCOMPARE(rowsIn(QStringLiteral("MistDilAkinita")), 1);
+        QCOMPARE(StoredDeclarations::CountSavedTropDils(), 1); // 21 stays, counted
+    }
+
+    void aTallerWindowShowsMoreRows() {
+        RegisterFixture r;
+        r.declaration(1);
+        withWorkspace([&](TfiMistomataTaxis& w) {
+            const int base = w.minimumSizeHint().height() + 100;
+            w.resize(1000, base);
+            QCoreApplication::processEvents();
+            const int declarations = w.declarationRowsShown();
+            const int amendments = w.amendmentRowsShown();
+            const int listHeight = w.dbcMistomata->viewport()->height();
+            w.resize(1000, base + 60);
+            QCoreApplication::processEvents();
+            const int grown = w.dbcMistomata->viewport()->height() - listHeight;
+            QCOMPARE(w.declarationRowsShown(), (listHeight + grown) / 30);
+            QVERIFY(w.declarationRowsShown() >= declarations + grown / 30);
+            QVERIFY(grown >= 60);
+            QVERIFY(w.amendmentRowsShown() >= amendments);
+        });
+    }
+
+    void filterAndSearchFromTheControls() {
+        RegisterFixture r;
+        r.declaration(4512, {{"MistName1", "ΟΙΚΟΝΟΜΟΥ"}});
+        r.declaration(1203, {{"MistName1", "ΠΑΠΑΣ"}});
+        r.declaration(1299, {{"MistName1", "ΟΙΚΟΝΟΜΟΥ"}});
+        RecordingMessages messages;
+        withWorkspace([&](TfiMistomataTaxis& w) {
+            FilterPanel& f = *w.filters;
+            f.edFilterArDil->setText(QStringLiteral("12"));
+            QTest::keyClick(f.edFilterArDil, Qt::Key_Return);
+            QCOMPARE(dmTables().tblMistDilMast.text(QStringLiteral("DilCode")),
+                     QStringLiteral("1299"));
+            QTest::keyClick(f.edFilterArDil, Qt::Key_Return);
+            QCOMPARE(dmTables().tblMistDilMast.text(QStringLiteral("DilCode")),
+                     QStringLiteral("1203"));
+
+            f.edFilterArDil->clear(); // a declaration number would filter the properties too
+            f.edFilterName->setText(QStringLiteral("ΟΙΚΟΝ"));
+            w.imFilterClick();
+            QCOMPARE(messages.errors, QStringList());
+            QVERIFY(w.pnArxeia->isVisible());
+            QCOMPARE(listed(), (QList<qlonglong>{4512, 1299}));
+            f.edFilterName->setText(QStringLiteral("ΚΑΝΕΙΣ"));
+            w.imFilterClick();
+            QCOMPARE(listed(), QList<qlonglong>{});
+            f.edFilterName->clear();
+            f.cbStadioDilosis->setCurrentIndex(1);
+            w.imFilterClick();
+            QCOMPARE(listed(), (QList<qlonglong>{4512, 1299, 1203}));
+
+            f.cbAnaprosarmozomena->setChecked(true);
+            w.imFilterClick();
+            QCOMPARE(messages.shown, QStringList{RegisterFilter::kAdjustableNeedsDates});
+        });
+    }
+
+    void aFailedFilterRunShowsTheDeclarationsAgain() {
+        RegisterFixture r;
+        r.declaration(1, {{"MistosiApoDate", "01/06/2025"}, {"MistosiEosDate", "31/02/2027"}});
+        RecordingMessages messages;
+        withWorkspace([&](TfiMistomataTaxis& w) {
+            w.filters->cbAnaprosarmozomena->setChecked(true);
+            w.filters->edFilterDateApo->setDateText(QStringLiteral("01/06/2026"));
+            w.filters->edFilterDateEos->setDateText(QStringLiteral("03/06/2026"));
+            w.imFilterClick();
+            QCOMPARE(messages.errors.size(), 1);
+            QVERIFY(messages.errors.first().contains(QStringLiteral("2027/02/31")));
+            QVERIFY(w.pnArxeia->isVisible());
+            QCOMPARE(listed(), QList<qlonglong>{1});
+        });
+    }
+
+    void openingClearsTheMarksAndFillsThePanels() {
+        RegisterFixture r;
+        r.declaration(1, {{"FilterField", 1}, {"Simiosis", "Πρώτη γραμμή\nΔεύτερη"}});
+        r.amendment(1, 11);
+        r.amendment(1, 12);
+        CurrentCompany().CompUserName = QStringLiteral("owner");
+        CurrentCompany().CompPassword = QStringLiteral("own-pass");
+        CurrentCompany().EkprUserName = QStringLiteral("agent");
+        CurrentCompany().EkprPassword = QStringLiteral("agent-pass");
+        withWorkspace([&](TfiMistomataTaxis& w) {
+            QCOMPARE(w.portal->lbSavedArxDils->text(), QStringLiteral("1"));
+            QCOMPARE(w.portal->lbSavedTropDils->text(), QStringLiteral("2"));
+            QCOMPARE(w.portal->lbTaxisArxDils->text(), QStringLiteral("?"));
+            QVERIFY(w.portal->pnInsertNewDils->isHidden());
+            QCOMPARE(w.sgSubmissionList.cell(1199, 0), QStringLiteral("1199"));
+            QVERIFY(w.portal->cbSetLoginWithEkpr->isChecked());
+            QCOMPARE(w.portal->edUserName->text(), QStringLiteral("agent"));
+            w.portal->edUserName->setText(QStringLiteral("typed"));
+            w.portal->cbSetLoginWithEkpr->click();
+            QCOMPARE(w.portal->edUserName->text(), QStringLiteral("owner"));
+            w.portal->cbSetLoginWithEkpr->click();
+            QCOMPARE(w.portal->edUserName->text(), QStringLiteral("agent"));
+            QCOMPARE(w.portal->edPassword->text(), QStringLiteral("agent-pass"));
+
+            QString notesShown;
+            innerDialog = [&](QDialog& d) -> int {
+                if (auto* viewer = qobject_cast<TfiDispMistSymb*>(&d))
+                    notesShown = viewer->reSymb->toPlainText();
+                return QDialog::Rejected;
+            };
+            w.btLoadClick();
+            QCOMPARE(notesShown, QStringLiteral("Πρώτη γραμμή\nΔεύτερη"));
+        });
+        StoreQuery q;
+        q.setSql(QStringLiteral("SELECT DilCode from '") + StoredDeclarations::mastPath() +
+                 QStringLiteral("' where FilterField = 1"));
+        q.open();
+        QCOMPARE(q.recordCount(), 0);
+    }
+};
+
+LETHORA_TEST_MAIN(TestWorkspaceWindow)
+#include "tst_workspace_window.moc"

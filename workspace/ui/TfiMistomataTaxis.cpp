@@ -1,0 +1,345 @@
+#include "workspace/ui/TfiMistomataTaxis.h"
+#include "common/AmountText.h"
+#include "common/DialogRunner.h"
+#include "common/ErrorReport.h"
+#include "common/Messages.h"
+#include "companies/CurrentCompany.h"
+#include "store/CursorGrid.h"
+#include "store/StoreQuery.h"
+#include "store/TableStore.h"
+#include "store/TdmTables.h"
+#include "workspace/RegisterFilter.h"
+#include "workspace/StoredCounts.h"
+#include "workspace/ui/DeclarationDetails.h"
+#include "workspace/ui/FilterPanel.h"
+#include "workspace/ui/PortalPanel.h"
+#include "workspace/ui/TfiDispMistSymb.h"
+#include "workspace/ui/TfiWait.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+const int kRowHeight = 30;
+
+QTableView* declarationGrid(QWidget* parent, const QString& name) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setAlternatingRowColors(false);
+    view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    return view;
+}
+
+// Rows a list of the given viewport height holds: at least 1, at most 100.
+int rowsFor(int height) {
+    return qBound(1, height / kRowHeight, 100);
+}
+
+TdmTables& dm() {
+    return dmTables();
+}
+} // namespace
+
+TfiMistomataTaxis::TfiMistomataTaxis(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("fiMistomataTaxis"));
+    setWindowTitle(
+        QStringLiteral("Οργάνωση - Διαχείρηση Συμφωνητικών Μίσθωσης Ακίνητης Περιουσίας"));
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
+    resize(1242, 900);
+
+    auto* title =
+        new QLabel(QStringLiteral("Πληροφοριακά Στοιχεία Μισθώσεων Ακίνητης Περιουσίας"), this);
+    title->setObjectName(QStringLiteral("lbTitle"));
+    QFont titleFont = title->font();
+    titleFont.setPointSize(titleFont.pointSize() + 5);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+    title->setStyleSheet(
+        QStringLiteral("background-color: rgb(31, 78, 121); color: white; padding: 6px;"));
+
+    filters = new FilterPanel(this);
+    portal = new PortalPanel(this);
+    auto* band = new QHBoxLayout;
+    band->addWidget(filters, 3);
+    band->addWidget(portal, 2);
+
+    pnArxeia = buildLists();
+
+    btReports = new QPushButton(QStringLiteral("Επεξεργασία προτύπων"), this);
+    btReports->setObjectName(QStringLiteral("btReports"));
+    btExportToExcel = new QPushButton(QStringLiteral("Εξαγωγή τρέχουσας εικόνας δεδομένων"), this);
+    btExportToExcel->setObjectName(QStringLiteral("btExportToExcel"));
+    btLoadProtypo = new QPushButton(QStringLiteral("Επιλογή προτύπου και εξαγωγή δεδομένων"), this);
+    btLoadProtypo->setObjectName(QStringLiteral("btLoadProtypo"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btReports);
+    buttons->addWidget(btExportToExcel);
+    buttons->addWidget(btLoadProtypo);
+    buttons->addStretch();
+    for (QPushButton* b : {btReports, btExportToExcel, btLoadProtypo})
+        b->setAutoDefault(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addLayout(band);
+    layout->addWidget(pnArxeia, 1);
+    layout->addLayout(buttons);
+
+    filters->onQuickSearch = [this](QuickSearchKind kind) { lbAnazitisiNowClick(kind); };
+    filters->onFilter = [this] { imFilterClick(); };
+    connect(portal->cbSetLoginWithEkpr, &QCheckBox::clicked, this, [this] { fillLoginPanel(); });
+    buildContextMenus();
+
+    fiWait = new TfiWait(this);
+    runGuarded([this] { sbgetSavedDilsClick(); });
+    portal->resetPlatformCounts();
+    FitGridRows();
+    sgSubmissionList.fillHeaderRow();
+
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TfiMistomataTaxis::~TfiMistomataTaxis() = default;
+
+QWidget* TfiMistomataTaxis::buildLists() {
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("pnArxeia"));
+    dbcMistomata = declarationGrid(area, QStringLiteral("dbcMistomata"));
+    bindGrid(dbcMistomata, &dm().tblMistDilMast,
+             {{QStringLiteral("DilCode"), QStringLiteral("Αρ. Αρχικής")},
+              {QStringLiteral("DateDisplay"), QStringLiteral("Ημ. Υποβολής")},
+              {QStringLiteral("MistName1"), QStringLiteral("1ος Μισθωτής")}});
+    dbcMistomata->setStyleSheet(
+        QStringLiteral("QTableView { selection-background-color: rgb(2, 143, 2); "
+                       "selection-color: white; }"));
+    dbcTrop = declarationGrid(area, QStringLiteral("dbcTrop"));
+    bindGrid(dbcTrop, &dm().tblMistDilDet,
+             {{QStringLiteral("TropDilCode"), QStringLiteral("Αρ. Τροποπ/κής")},
+              {QStringLiteral("DateDisplay"), QStringLiteral("Ημ. Υποβολής")},
+              {QStringLiteral("StadioYpovolis"), QStringLiteral("Στάδιο Υποβολής")},
+              {QStringLiteral("EidosDilosis"), QStringLiteral("Είδος Δήλωσης")},
+              {QStringLiteral("MistosiApoDate"), QStringLiteral("Ημ. Έναρξης")},
+              {QStringLiteral("MistosiEosDate"), QStringLiteral("Ημ. Λήξης")},
+              {QStringLiteral("TotalMistoma"), QStringLiteral("Μίσθωμα"), amountText}});
+    dbcMistomata->installEventFilter(this);
+    dbcTrop->installEventFilter(this);
+    // The lists are fitted whenever their panels change size, the window's resizing included.
+    for (QTableView* list : {dbcMistomata, dbcTrop}) {
+        list->viewport()->installEventFilter(this);
+        m_listViewports << list->viewport();
+        connect(list, &QObject::destroyed, this, [this] { m_listViewports.clear(); });
+    }
+
+    details = new DeclarationDetails(area);
+    connect(details, &DeclarationDetails::amendmentColourChanged, this,
+            &TfiMistomataTaxis::setAmendmentHighlight);
+    connect(details->btLoad, &QToolButton::clicked, this, [this] { btLoadClick(); });
+    connect(&dm().tblMistDilMast, &TableCursor::scrolled, details,
+            [this] { runGuarded([this] { details->declarationChanged(); }); });
+    connect(&dm().tblMistDilDet, &TableCursor::scrolled, details,
+            [this] { runGuarded([this] { details->amendmentChanged(); }); });
+    connect(&dm().tblMistDilAkinita, &TableCursor::scrolled, details,
+            [this] { runGuarded([this] { details->propertyChanged(); }); });
+    details->declarationChanged();
+    details->amendmentChanged();
+    details->propertyChanged();
+
+    auto* right = new QWidget(area);
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->addWidget(dbcTrop, 1);
+    rightLayout->addWidget(details, 2);
+    auto* split = new QSplitter(Qt::Horizontal, area);
+    split->addWidget(dbcMistomata);
+    split->addWidget(right);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 3);
+    auto* layout = new QHBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(split);
+    return area;
+}
+
+void TfiMistomataTaxis::buildContextMenus() {
+    auto menu = [this](const QString& name, const QString& printCaption) {
+        auto* m = new QMenu(this);
+        m->setObjectName(name);
+        m->addAction(QStringLiteral("Προβολή/Επεξεργασία Δήλωσης"))
+            ->setObjectName(QStringLiteral("miView"));
+        m->addAction(printCaption)->setObjectName(QStringLiteral("miPrintDil"));
+        m->addSeparator();
+        m->addAction(QStringLiteral("Δημιουργία Τροποποιητικής Δήλωσης"))
+            ->setObjectName(QStringLiteral("miAmend"));
+        m->addAction(QStringLiteral("Λύση Συμφωνητικού Μίσθωσης"))
+            ->setObjectName(QStringLiteral("miTerminate"));
+        m->addSeparator();
+        m->addAction(QStringLiteral("Ενημέρωση Στοιχείων Τρέχουσας Δήλωσης"))
+            ->setObjectName(QStringLiteral("miUpdate"));
+        return m;
+    };
+    pmArxikes = menu(QStringLiteral("pmArxikes"), QStringLiteral("Εκτύπωση Δήλωσης"));
+    pmTrops = menu(QStringLiteral("pmTrops"), QStringLiteral("Εκτύπωση Δηλωσης"));
+    connect(dbcMistomata, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        pmArxikes->popup(dbcMistomata->viewport()->mapToGlobal(at));
+    });
+    connect(dbcTrop, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { pmTrops->popup(dbcTrop->viewport()->mapToGlobal(at)); });
+}
+
+void TfiMistomataTaxis::setAmendmentHighlight(const QColor& colour) {
+    dbcTrop->setStyleSheet(
+        QStringLiteral("QTableView { selection-background-color: %1; selection-color: black; }")
+            .arg(colour.name()));
+}
+
+void TfiMistomataTaxis::sbgetSavedDilsClick() {
+    portal->sbgetSavedDils->hide();
+    savedArxDils = savedTropDils = 0;
+    const int initial = StoredDeclarations::CountSavedArxDils();
+    const int amending = StoredDeclarations::CountSavedTropDils();
+    portal->ggSavedDils->setValue(100);
+    savedArxDils = initial;
+    savedTropDils = amending;
+    portal->lbSavedArxDils->setText(QString::number(initial));
+    portal->lbSavedTropDils->setText(QString::number(amending));
+    if (dm().tblMistDilMast.isOpen() && dm().tblMistDilMast.state() == TableCursor::State::Browse)
+        dm().tblMistDilMast.first();
+}
+
+void TfiMistomataTaxis::FitGridRows() {
+    m_declarationRows = rowsFor(dbcMistomata->viewport()->height());
+    m_amendmentRows = rowsFor(dbcTrop->viewport()->height());
+    m_search.forget();
+}
+
+void TfiMistomataTaxis::fillLoginPanel() {
+    const CompanyRecord& company = CurrentCompany();
+    const bool representative = portal->cbSetLoginWithEkpr->isChecked();
+    portal->edUserName->setText(representative ? company.EkprUserName : company.CompUserName);
+    portal->edPassword->setText(representative ? company.EkprPassword : company.CompPassword);
+}
+
+void TfiMistomataTaxis::lbAnazitisiNowClick(QuickSearchKind kind) {
+    runGuarded([&] {
+        const std::optional<qlonglong> hit = m_search.search(kind, filters->quickSearchText(kind));
+        if (hit)
+            dm().tblMistDilMast.findKey({*hit});
+    });
+}
+
+void TfiMistomataTaxis::imFilterClick() {
+    const FilterCriteria criteria = filters->criteria();
+    if (!RegisterFilter::adjustableHasDates(criteria)) {
+        showMessage(RegisterFilter::kAdjustableNeedsDates);
+        return;
+    }
+    pnArxeia->hide();
+    runGuarded([&] {
+        TableCursor& mast = dm().tblMistDilMast;
+        mast.setFiltered(false);
+        mast.setFilter(QString());
+        FilterOutcome outcome;
+        try {
+            outcome = RegisterFilter::run(criteria);
+        } catch (...) {
+            mast.refresh();
+            throw;
+        }
+        if (outcome.filterOn()) {
+            mast.setFilter(QStringLiteral("FilterField = 1"));
+            mast.setFiltered(true);
+        } else {
+            mast.refresh();
+        }
+        mast.first();
+    });
+    pnArxeia->show();
+}
+
+void TfiMistomataTaxis::btLoadClick() {
+    TfiDispMistSymb viewer(dm().tblMistDilMast.isEmpty()
+                               ? QString()
+                               : dm().tblMistDilMast.text(QStringLiteral("Simiosis")),
+                           this);
+    runDialog(viewer);
+}
+
+void TfiMistomataTaxis::deleteDeclarationInHand() {
+    TableCursor& mast = dm().tblMistDilMast;
+    if (mast.isEmpty())
+        return;
+    const QVariant dilCode = mast.value(QStringLiteral("DilCode"));
+    TableStore::Transaction transaction;
+    StoreQuery q;
+    q.setSql(QStringLiteral("DELETE From '") + StoredDeclarations::akinitaPath() +
+             QStringLiteral("' Where DilCode = ") + QString::number(dilCode.toLongLong()));
+    q.execSql();
+    mast.remove();
+    transaction.commit();
+}
+
+void TfiMistomataTaxis::deleteAmendmentInHand() {
+    TableCursor& det = dm().tblMistDilDet;
+    if (!det.isEmpty())
+        det.remove();
+}
+
+bool TfiMistomataTaxis::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && m_listViewports.contains(watched))
+        FitGridRows();
+    if (event->type() == QEvent::KeyPress && (watched == dbcMistomata || watched == dbcTrop)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Ctrl+Delete, with Ctrl the only modifier held.
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::ControlModifier) {
+            runGuarded([&] {
+                if (watched == dbcMistomata)
+                    deleteDeclarationInHand();
+                else
+                    deleteAmendmentInHand();
+            });
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void OpenDeclarationsWorkspace(QWidget* parent) {
+    if (!CurrentCompany().isOpen())
+        return;
+    TdmTables& tables = dm();
+    StoredDeclarations::ClearFilterMarks();
+    tables.tblMistDilMast.setFilter(QString());
+    tables.tblMistDilMast.setFiltered(false);
+    struct CloseAfter {
+        ~CloseAfter() {
+            dmTables().tblMistDilAkinita.close();
+            dmTables().tblMistDilDet.close();
+            dmTables().tblMistDilMast.close();
+        }
+    } closeAfter;
+    tables.tblMistDilMast.open();
+    tables.tblMistDilDet.open();
+    tables.tblMistDilAkinita.open();
+    TfiMistomataTaxis workspace(parent);
+    const CompanyRecord& company = CurrentCompany();
+    workspace.portal->cbSetLoginWithEkpr->setChecked(!company.EkprPassword.isEmpty());
+    workspace.fillLoginPanel();
+    runDialog(workspace);
+}

@@ -1,0 +1,74 @@
+#pragma once
+// The declarations workspace of the open company: the declarations list, the amending
+// declarations and details of the declaration in hand, the filters and searches, the
+// platform panel and the export buttons. Shown modally over the main window.
+
+#include "workspace/QuickSearch.h"
+#include "workspace/StagingGrid.h"
+
+#include <QDialog>
+
+class DeclarationDetails;
+class FilterPanel;
+class PortalPanel;
+class QMenu;
+class QPushButton;
+class QTableView;
+class TfiWait;
+
+class TfiMistomataTaxis : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfiMistomataTaxis(QWidget* parent = nullptr);
+    ~TfiMistomataTaxis() override;
+
+    // The hidden staging grid of the import.
+    StagingGrid sgSubmissionList;
+    // The stored counts kept for the comparison with the platform's.
+    int savedArxDils = 0;
+    int savedTropDils = 0;
+
+    FilterPanel* filters;
+    PortalPanel* portal;
+    QWidget* pnArxeia;
+    QTableView* dbcMistomata;
+    QTableView* dbcTrop;
+    DeclarationDetails* details;
+    QMenu* pmArxikes; // context menu of the initial declarations
+    QMenu* pmTrops;   // context menu of the amending declarations
+    QPushButton* btReports;
+    QPushButton* btExportToExcel;
+    QPushButton* btLoadProtypo;
+    TfiWait* fiWait;
+
+    // Operations offered to the commands of the workspace.
+    void sbgetSavedDilsClick();
+    void FitGridRows();
+    void lbAnazitisiNowClick(QuickSearchKind kind);
+    void imFilterClick();
+    void btLoadClick();
+    // Fills the login panel from the open company's portal credentials.
+    void fillLoginPanel();
+
+    int declarationRowsShown() const { return m_declarationRows; }
+    int amendmentRowsShown() const { return m_amendmentRows; }
+    const QuickSearch& quickSearch() const { return m_search; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildLists();
+    void buildContextMenus();
+    void deleteDeclarationInHand();
+    void deleteAmendmentInHand();
+    void setAmendmentHighlight(const QColor& colour);
+
+    QuickSearch m_search;
+    QList<QObject*> m_listViewports;
+    int m_declarationRows = 1;
+    int m_amendmentRows = 1;
+};
+
+// The main window's command: opens the workspace for the open company, modally.
+void OpenDeclarationsWorkspace(QWidget* parent);

@@ -1,0 +1,21 @@
+#pragma once
+// The wait window: "Παρακαλώ περιμένετε ..." with a navy progress bar, shown without
+// being modal during long operations. While it is active the pointer is the hourglass.
+
+#include <QWidget>
+
+class QProgressBar;
+
+class TfiWait : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfiWait(QWidget* parent = nullptr);
+    QProgressBar* ProgressBar;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    bool m_hourglass = false;
+};
