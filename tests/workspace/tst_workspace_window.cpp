@@ -3,6 +3,9 @@
 
 #include "common/DialogRunner.h"
 #include "companies/TMaskEditDate.h"
+#include "portal/BrowserOps.h"
+#include "portal/PageSource.h"
+#include "portal/ScriptedBrowser.h"
 #include "store/StoreQuery.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TestMain.h"
@@ -20,6 +23,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QTextEdit>
@@ -229,6 +233,34 @@ private Q_SLOTS:
             QVERIFY(w.pnArxeia->isVisible());
             QCOMPARE(listed(), QList<qlonglong>{1});
         });
+    }
+
+    void theContextMenusRunThePlatformActions() {
+        // No browser window is open: each action tells the operator, the initial
+        // declarations' menu for the declaration, the amending one for its amendment.
+        struct NoPages : PageSource {
+            PageAnswer answer(const PageRequest&) override { return {404, QString(), {}, {}}; }
+        } noPages;
+        ScriptedBrowser browser(noPages);
+        setBrowserOps(&browser);
+        RegisterFixture r;
+        r.declaration(1203, {{"StadioYpovolis", "Οριστικοποιημένο"}});
+        r.amendment(1203, 4512, {{"StadioYpovolis", "Προσωρινά Αποθηκευμένο"}});
+        RecordingMessages messages;
+        withWorkspace([&](TfiMistomataTaxis& w) {
+            w.pmArxikes->findChild<QAction*>(QStringLiteral("miView"))->trigger();
+            QCOMPARE(messages.shown.size(), 1);
+            w.pmTrops->findChild<QAction*>(QStringLiteral("miAmend"))->trigger();
+            QCOMPARE(messages.shown.size(), 2);
+            QVERIFY(messages.shown.at(1) !=
+                    messages.shown.at(0)); // the amendment is provisionally saved
+            w.portal->edUserName->clear();
+            w.sbConnectAADEClick(); // no credentials: refused before any browser is opened
+            QCOMPARE(messages.shown.size(), 3);
+            QVERIFY(browser.ListBrowserWindows().isEmpty());
+        });
+        QVERIFY(messages.errors.isEmpty());
+        setBrowserOps(nullptr);
     }
 
     void openingClearsTheMarksAndFillsThePanels() {

@@ -4,6 +4,8 @@
 #include "common/ErrorReport.h"
 #include "common/Messages.h"
 #include "companies/CurrentCompany.h"
+#include "portal/LoginCredentials.h"
+#include "portal/PortalLogin.h"
 #include "store/CursorGrid.h"
 #include "store/StoreQuery.h"
 #include "store/TableStore.h"
@@ -103,7 +105,9 @@ TfiMistomataTaxis::TfiMistomataTaxis(QWidget* parent) : QDialog(parent) {
 
     filters->onQuickSearch = [this](QuickSearchKind kind) { lbAnazitisiNowClick(kind); };
     filters->onFilter = [this] { imFilterClick(); };
-    connect(portal->cbSetLoginWithEkpr, &QCheckBox::clicked, this, [this] { fillLoginPanel(); });
+    connect(portal->cbSetLoginWithEkpr, &QCheckBox::clicked, this,
+            [this] { cbSetLoginWithEkprClick(); });
+    connect(portal->sbConnectAADE, &QPushButton::clicked, this, [this] { sbConnectAADEClick(); });
     buildContextMenus();
 
     fiWait = new TfiWait(this);
@@ -196,6 +200,17 @@ void TfiMistomataTaxis::buildContextMenus() {
     };
     pmArxikes = menu(QStringLiteral("pmArxikes"), QStringLiteral("Εκτύπωση Δήλωσης"));
     pmTrops = menu(QStringLiteral("pmTrops"), QStringLiteral("Εκτύπωση Δηλωσης"));
+    const QList<QPair<QString, DeclarationAction>> actions = {
+        {QStringLiteral("miView"), DeclarationAction::ViewOrEdit},
+        {QStringLiteral("miPrintDil"), DeclarationAction::Print},
+        {QStringLiteral("miAmend"), DeclarationAction::Amend},
+        {QStringLiteral("miTerminate"), DeclarationAction::Terminate}};
+    for (QMenu* m : {pmArxikes, pmTrops}) {
+        const bool amending = m == pmTrops;
+        for (const auto& [name, action] : actions)
+            connect(m->findChild<QAction*>(name), &QAction::triggered, this,
+                    [this, action = action, amending] { runPlatformAction(action, amending); });
+    }
     connect(dbcMistomata, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         pmArxikes->popup(dbcMistomata->viewport()->mapToGlobal(at));
     });
@@ -229,11 +244,45 @@ void TfiMistomataTaxis::FitGridRows() {
     m_search.forget();
 }
 
-void TfiMistomataTaxis::fillLoginPanel() {
-    const CompanyRecord& company = CurrentCompany();
-    const bool representative = portal->cbSetLoginWithEkpr->isChecked();
-    portal->edUserName->setText(representative ? company.EkprUserName : company.CompUserName);
-    portal->edPassword->setText(representative ? company.EkprPassword : company.CompPassword);
+void TfiMistomataTaxis::showLoginCredentials(const LoginCredentials& credentials) {
+    portal->cbSetLoginWithEkpr->setChecked(credentials.loginWithEkpr);
+    portal->edUserName->setText(credentials.userName);
+    portal->edPassword->setText(credentials.password);
+}
+
+void TfiMistomataTaxis::cbSetLoginWithEkprClick() {
+    showLoginCredentials(
+        loginCredentialsFor(CurrentCompany(), portal->cbSetLoginWithEkpr->isChecked()));
+}
+
+void TfiMistomataTaxis::sbConnectAADEClick() {
+    ConnectInputs inputs;
+    inputs.userName = portal->edUserName->text();
+    inputs.password = portal->edPassword->text();
+    inputs.loginWithEkpr = portal->cbSetLoginWithEkpr->isChecked();
+    const QWidget* main = parentWidget() ? parentWidget()->window() : this;
+    inputs.webPanelOrigin = main->geometry().topLeft() + pnArxeia->mapTo(this, QPoint(0, 0));
+    runGuarded(
+        [&] { ::sbConnectAADEClick(session, inputs, [this] { sgSubmissionList.clearAll(); }); });
+}
+
+void TfiMistomataTaxis::runPlatformAction(DeclarationAction action, bool amending) {
+    TableCursor& cursor = amending ? dm().tblMistDilDet : dm().tblMistDilMast;
+    if (!cursor.isOpen() || cursor.isEmpty())
+        return;
+    const QString number =
+        cursor.text(amending ? QStringLiteral("TropDilCode") : QStringLiteral("DilCode"));
+    const QString stage = cursor.text(QStringLiteral("StadioYpovolis"));
+    WaitWindowHooks wait;
+    wait.showWithoutProgress = [this] {
+        fiWait->ProgressBar->hide();
+        fiWait->show();
+    };
+    wait.hideAndRestoreProgress = [this] {
+        fiWait->hide();
+        fiWait->ProgressBar->show();
+    };
+    runGuarded([&] { RunDeclarationAction(session, action, number, stage, wait); });
 }
 
 void TfiMistomataTaxis::lbAnazitisiNowClick(QuickSearchKind kind) {
@@ -338,8 +387,6 @@ void OpenDeclarationsWorkspace(QWidget* parent) {
     tables.tblMistDilDet.open();
     tables.tblMistDilAkinita.open();
     TfiMistomataTaxis workspace(parent);
-    const CompanyRecord& company = CurrentCompany();
-    workspace.portal->cbSetLoginWithEkpr->setChecked(!company.EkprPassword.isEmpty());
-    workspace.fillLoginPanel();
+    workspace.showLoginCredentials(loginCredentialsAtOpen(CurrentCompany()));
     runDialog(workspace);
 }

@@ -3,6 +3,9 @@
 // declarations and details of the declaration in hand, the filters and searches, the
 // platform panel and the export buttons. Shown modally over the main window.
 
+#include "portal/LoginCredentials.h"
+#include "portal/PortalActions.h"
+#include "portal/PortalSession.h"
 #include "workspace/QuickSearch.h"
 #include "workspace/StagingGrid.h"
 
@@ -47,8 +50,15 @@ public:
     void lbAnazitisiNowClick(QuickSearchKind kind);
     void imFilterClick();
     void btLoadClick();
-    // Fills the login panel from the open company's portal credentials.
-    void fillLoginPanel();
+    void showLoginCredentials(const LoginCredentials& credentials);
+    void cbSetLoginWithEkprClick();
+    void sbConnectAADEClick();
+    // The platform actions of the two context menus, on the declaration in hand or on
+    // the current amending declaration.
+    void runPlatformAction(DeclarationAction action, bool amending);
+
+    // The portal session of the workspace: the browser windows it works with.
+    PortalSession session;
 
     int declarationRowsShown() const { return m_declarationRows; }
     int amendmentRowsShown() const { return m_amendmentRows; }
