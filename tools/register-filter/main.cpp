@@ -1,0 +1,163 @@
+// register-filter: runs the workspace's filter, or one of its quick searches, over a
+// company's data folder, with the same code as the workspace window.
+//
+//   register-filter WORKING_FOLDER AFM filter [--stage N] [--name TEXT] [--afm TEXT]
+//                   [--from DD/MM/YYYY] [--to DD/MM/YYYY] [--terminations] [--adjustable]
+//                   [--number TEXT] [--atak TEXT] [--address TEXT]
+//   register-filter WORKING_FOLDER AFM search number|name|afm TEXT [--repeat N]
+//
+// filter: marks the declarations as the filter button does (the stage N is the item of
+// the stage list, 0 to 4; --terminations is "με λύσεις μισθώσεων", --adjustable is
+// "αναπροσαρμοζόμενα") and prints the DilCode of each declaration marked, one per line,
+// in the list's order (highest first). With no criterion nothing is marked.
+// search: runs the quick search N times (1 by default), as Enter pressed N times in its
+// field, and prints the DilCode brought up each time; nothing when there is no hit.
+// Errors go to standard error; the exit status is 2 for wrong arguments, 1 for failures.
+
+#include "common/ErrorReport.h"
+#include "common/WorkFolder.h"
+#include "companies/CurrentCompany.h"
+#include "companies/DateText.h"
+#include "store/StoreQuery.h"
+#include "store/TdmTables.h"
+#include "workspace/QuickSearch.h"
+#include "workspace/RegisterFilter.h"
+#include "workspace/StoredCounts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+
+namespace {
+int usage(const char* why) {
+    std::fprintf(
+        stderr,
+        "register-filter: %s\nusage: register-filter WORKING_FOLDER AFM filter [--stage N] [--name "
+        "TEXT] "
+        "[--afm TEXT] [--from DD/MM/YYYY] [--to DD/MM/YYYY] [--terminations] [--adjustable] "
+        "[--number TEXT] [--atak TEXT] [--address TEXT]\n"
+        "       register-filter WORKING_FOLDER AFM search number|name|afm TEXT [--repeat N]\n",
+        why);
+    return 2;
+}
+
+void print(qlonglong code) {
+    std::printf("%lld\n", code);
+}
+
+// A date argument as the date box would hold it after leaving it.
+bool dateArgument(const QString& text, QString* boxText) {
+    *boxText = NormaliseDateBoxText(text);
+    return !boxText->isEmpty();
+}
+
+int runFilter(const QStringList& args) {
+    FilterCriteria c;
+    c.dateFrom = c.dateTo = kEmptyDateBox;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& option = args.at(i);
+        if (option == QLatin1String("--terminations")) {
+            c.withTerminations = true;
+            continue;
+        }
+        if (option == QLatin1String("--adjustable")) {
+            c.adjustable = true;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return usage("an option lacks its value");
+        const QString value = args.at(++i);
+        bool ok = true;
+        if (option == QLatin1String("--stage")) {
+            c.stage = value.toInt(&ok);
+            ok = ok && c.stage >= 0 && c.stage <= 4;
+        } else if (option == QLatin1String("--name")) {
+            c.name = value;
+        } else if (option == QLatin1String("--afm")) {
+            c.afm = value;
+        } else if (option == QLatin1String("--from")) {
+            ok = dateArgument(value, &c.dateFrom);
+        } else if (option == QLatin1String("--to")) {
+            ok = dateArgument(value, &c.dateTo);
+        } else if (option == QLatin1String("--number")) {
+            c.declarationNumber = value;
+        } else if (option == QLatin1String("--atak")) {
+            c.atak = value;
+        } else if (option == QLatin1String("--address")) {
+            c.address = value;
+        } else {
+            return usage("unknown option");
+        }
+        if (!ok)
+            return usage("a value is not valid (stage 0 to 4, dates DD/MM/YYYY)");
+    }
+    if (!RegisterFilter::adjustableHasDates(c)) {
+        std::fprintf(stderr, "%s\n",
+                     RegisterFilter::kAdjustableNeedsDates.toLocal8Bit().constData());
+        return 1;
+    }
+    RegisterFilter::run(c);
+    StoreQuery q;
+    q.setSql(QStringLiteral("SELECT DilCode from '") + StoredDeclarations::mastPath() +
+             QStringLiteral("' where FilterField = 1 order by DilCode desc"));
+    q.open();
+    for (q.first(); !q.eof(); q.next())
+        print(q.value(0).toLongLong());
+    return 0;
+}
+
+int runSearch(const QStringList& args) {
+    if (args.size() < 2)
+        return usage("search needs a kind and a text");
+    QuickSearchKind kind;
+    if (args.at(0) == QLatin1String("number"))
+        kind = QuickSearchKind::Number;
+    else if (args.at(0) == QLatin1String("name"))
+        kind = QuickSearchKind::Name;
+    else if (args.at(0) == QLatin1String("afm"))
+        kind = QuickSearchKind::TaxNumber;
+    else
+        return usage("the kind is number, name or afm");
+    int repeat = 1;
+    if (args.size() == 4 && args.at(2) == QLatin1String("--repeat")) {
+        bool ok = false;
+        repeat = args.at(3).toInt(&ok);
+        if (!ok || repeat < 1)
+            return usage("--repeat takes a whole number from 1");
+    } else if (args.size() != 2) {
+        return usage("unexpected arguments after the text");
+    }
+    QuickSearch search;
+    for (int n = 0; n < repeat; ++n)
+        if (const std::optional<qlonglong> hit = search.search(kind, args.at(1)))
+            print(*hit);
+    return 0;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() < 3)
+        return usage("too few arguments");
+    if (!QDir(args.at(0)).exists())
+        return usage("the working folder does not exist");
+    WorkFolder::setRoot(args.at(0));
+    CurrentCompany().AFM = args.at(1);
+    if (!WorkFolder::exists(StoredDeclarations::mastPath())) {
+        std::fprintf(stderr, "register-filter: no declarations table at %s\n",
+                     WorkFolder::path(StoredDeclarations::mastPath()).toLocal8Bit().constData());
+        return 1;
+    }
+    try {
+        if (args.at(2) == QLatin1String("filter"))
+            return runFilter(args.mid(3));
+        if (args.at(2) == QLatin1String("search"))
+            return runSearch(args.mid(3));
+        return usage("the command is filter or search");
+    } catch (...) {
+        std::fprintf(stderr, "register-filter: %s\n",
+                     currentFailureText().toLocal8Bit().constData());
+        return 1;
+    }
+}
