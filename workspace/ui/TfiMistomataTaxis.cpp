@@ -120,7 +120,12 @@ TfiMistomataTaxis::TfiMistomataTaxis(QWidget* parent) : QDialog(parent) {
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TfiMistomataTaxis::~TfiMistomataTaxis() = default;
+TfiMistomataTaxis::~TfiMistomataTaxis() {
+    // The lists outlive this part of the window while it is taken down.
+    for (QObject* viewport : m_listViewports)
+        viewport->removeEventFilter(this);
+    m_listViewports.clear();
+}
 
 QWidget* TfiMistomataTaxis::buildLists() {
     auto* area = new QWidget(this);
@@ -148,7 +153,6 @@ QWidget* TfiMistomataTaxis::buildLists() {
     for (QTableView* list : {dbcMistomata, dbcTrop}) {
         list->viewport()->installEventFilter(this);
         m_listViewports << list->viewport();
-        connect(list, &QObject::destroyed, this, [this] { m_listViewports.clear(); });
     }
 
     details = new DeclarationDetails(area);
