@@ -20,6 +20,7 @@
 #include "operators/Rights.h"
 #include "operators/TfiNewPass.h"
 #include "operators/TfiUsers.h"
+#include "store/CursorGuard.h"
 #include "store/TdmTables.h"
 #include "updates/Updates.h"
 #include "workspace/ui/TfiMistomataTaxis.h"
@@ -460,10 +461,7 @@ void TfiMain::acUsersExecute() {
 void TfiMain::acNewPassExecute() {
     TableCursor& users = dmTables().tblUsers;
     users.open();
-    struct CloseAfter {
-        TableCursor& cursor;
-        ~CloseAfter() { cursor.close(); }
-    } closeAfter{users};
+    CloseAfter closeAfter(users);
     TfiNewPass dialog(this);
     runDialog(dialog);
 }

@@ -10,6 +10,8 @@
 #include "tools/registergen/RegisterGenerator.h"
 #include "tools/registergen/RegisterWriter.h"
 
+#include "bench/BenchSupport.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,18 +22,11 @@
 #include <vector>
 
 namespace {
+using bench::copyFolder;
+using bench::median;
+
 const QString kOwner = QStringLiteral("094014201");
 
-void copyFolder(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    for (const QString& name : QDir(from).entryList(QDir::Files))
-        QFile::copy(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name);
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 } // namespace
 
 int main(int argc, char** argv) {

@@ -11,6 +11,8 @@
 #include "store/TableStore.h"
 #include "store/TdmTables.h"
 
+#include "bench/BenchSupport.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -22,26 +24,10 @@
 #include <cstdio>
 
 namespace {
-class SilentMessages : public MessageSeam {
-public:
-    void showMessage(const QString&) override {}
-    void showError(const QString& text) override {
-        std::fprintf(stderr, "error: %s\n", qPrintable(text));
-    }
-    bool askYesNo(const QString&) override { return false; }
-    bool askOkCancel(const QString&) override { return false; }
-};
+using bench::copyFolder;
+using bench::median;
+using bench::SilentMessages;
 
-void copyFolder(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    for (const QString& name : QDir(from).entryList(QDir::Files))
-        QFile::copy(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name);
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 } // namespace
 
 int main(int argc, char** argv) {

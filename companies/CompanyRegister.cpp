@@ -9,6 +9,7 @@
 #include "companies/InstallationId.h"
 #include "companies/TaxNumber.h"
 #include "operators/CurrentOperator.h"
+#include "store/CursorGuard.h"
 #include "store/TdmTables.h"
 
 namespace {
@@ -19,15 +20,6 @@ bool isPlainTaxNumber(const QString& afm) {
             return false;
     return true;
 }
-
-class CloseAfter {
-public:
-    explicit CloseAfter(TableCursor& c) : m_cursor(c) {}
-    ~CloseAfter() { m_cursor.close(); }
-
-private:
-    TableCursor& m_cursor;
-};
 } // namespace
 
 bool CompanyRegister::create(const QString& afm, const QString& name) {

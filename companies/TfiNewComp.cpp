@@ -6,6 +6,7 @@
 #include "companies/CompanyTexts.h"
 #include "companies/TEditAFM.h"
 #include "operators/Rights.h"
+#include "store/CursorGuard.h"
 #include "store/TdmTables.h"
 
 #include <QAction>
@@ -31,15 +32,6 @@ QLineEdit* box(QWidget* parent, const QString& name, int maxLength, int width) {
     e->setMinimumWidth(width);
     return e;
 }
-
-class CloseAfter {
-public:
-    explicit CloseAfter(TableCursor& c) : m_cursor(c) {}
-    ~CloseAfter() { m_cursor.close(); }
-
-private:
-    TableCursor& m_cursor;
-};
 } // namespace
 
 TfiNewComp::TfiNewComp(QWidget* parent) : QWidget(parent) {

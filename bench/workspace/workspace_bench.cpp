@@ -15,6 +15,8 @@
 #include "workspace/ui/FilterPanel.h"
 #include "workspace/ui/TfiMistomataTaxis.h"
 
+#include "bench/BenchSupport.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -26,29 +28,12 @@
 #include <memory>
 
 namespace {
-class SilentMessages : public MessageSeam {
-public:
-    void showMessage(const QString&) override {}
-    void showError(const QString& text) override {
-        std::fprintf(stderr, "error: %s\n", qPrintable(text));
-    }
-    bool askYesNo(const QString&) override { return false; }
-    bool askOkCancel(const QString&) override { return false; }
-};
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
+using bench::copyFolder;
+using bench::median;
+using bench::SilentMessages;
 
 double msSince(const QElapsedTimer& t) {
     return t.nsecsElapsed() / 1e6;
-}
-
-void copyFolder(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    for (const QString& name : QDir(from).entryList(QDir::Files))
-        QFile::copy(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name);
 }
 
 // Opens the workspace the way the main window's command does, without its modal loop.
