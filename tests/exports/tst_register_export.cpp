@@ -1,0 +1,174 @@
+// The register export over the workspace's view, cell by cell in the workbook model.
+
+#include "exports/ExportChoice.h"
+#include "exports/RegisterExport.h"
+#include "exports/SpreadsheetStarter.h"
+#include "exports/WorkbookApp.h"
+#include "store/TdmTables.h"
+#include "tests/support/TestMain.h"
+#include "tests/workspace/RegisterFixture.h"
+
+namespace {
+class NoOpener : public WorkbookOpener {
+public:
+    bool open(const QString&) override { return true; }
+};
+} // namespace
+
+class TestRegisterExport : public QObject {
+    Q_OBJECT
+
+    std::shared_ptr<WorkbookApp> app;
+    std::unique_ptr<RegisterFixture> fixture;
+    QTemporaryDir output;
+
+    void openView() {
+        TdmTables& dm = dmTables();
+        dm.tblMistDilMast.open();
+        dm.tblMistDilDet.open();
+        dm.tblMistDilAkinita.open();
+    }
+    const SheetModel& sheet() { return app->model(1).sheet(); }
+    QString at(int row, int column) { return sheet().value(row, column).toString(); }
+
+private Q_SLOTS:
+    void init() {
+        fixture = std::make_unique<RegisterFixture>();
+        app = std::make_shared<WorkbookApp>(std::make_shared<NoOpener>(), output.path());
+        setSpreadsheetStarter([this] { return std::static_pointer_cast<SpreadsheetApp>(app); });
+    }
+    void cleanup() {
+        TdmTables& dm = dmTables();
+        dm.tblMistDilAkinita.close();
+        dm.tblMistDilDet.close();
+        dm.tblMistDilMast.close();
+        setSpreadsheetStarter({});
+        fixture.reset();
+    }
+
+    void theDefaultLayoutCellByCell() {
+        fixture->declaration(1203, {{"DateDisplay", "05/11/2024"},
+                                    {"MistosiApoDate", "01/12/2024"},
+                                    {"MistosiEosDate", "30/11/2027"},
+                                    {"TotalMistoma", 0.0},
+                                    {"MistAFM1", "094014298"},
+                                    {"MistName1", "ΟΙΚΟΝΟΜΟΥ"},
+                                    {"MistName2", "ΠΑΠΑΣ"}});
+        fixture->amendment(1203, 2001, {{"TotalMistoma", 0.0}});
+        fixture->amendment(1203, 2002, {{"TotalMistoma", 650.5}});
+        fixture->amendment(1203, 2003);
+        fixture->property(1203, 1, {{"Odos", "ΕΡΜΟΥ"}, {"Num", "12"}});
+        openView();
+        ExportRegisterFull(ExportChoice::defaults());
+        QVERIFY(app->isVisible());
+        const SheetModel& s = sheet();
+        const QList<CellArea> merges = s.merges();
+        QStringList merged;
+        for (const CellArea& a : merges)
+            merged << areaName(a);
+        merged.sort();
+        QCOMPARE(merged,
+                 (QStringList{"A2:E2", "F2:G2", "H2:L2"})); // a one-cell title is not merged
+        QCOMPARE(at(2, 1), QStringLiteral("ΑΡΧΙΚΕΣ ΔΗΛΩΣΕΙΣ"));
+        QCOMPARE(at(2, 13), QStringLiteral("AKINHTA"));
+        QCOMPARE(at(3, 1), QStringLiteral("Αρ. Δήλωσης"));
+        QCOMPARE(at(3, 5), QStringLiteral("Μίσθωμα"));
+        QCOMPARE(at(3, 13), QStringLiteral("Οδός - Αριθμός"));
+        QCOMPARE(at(4, 1), QStringLiteral("1203"));
+        QVERIFY(s.value(4, 5).isNull());        // a rent of 0 stays empty …
+        QCOMPARE(s.style(4, 5).fill, 14610923); // … but filled
+        QCOMPARE(at(4, 6), QStringLiteral("094014298"));
+        QCOMPARE(at(5, 7), QStringLiteral("ΠΑΠΑΣ"));
+        QCOMPARE(at(4, 8), QStringLiteral("2003")); // newest amendment first
+        QCOMPARE(s.value(5, 12).toDouble(), 650.5);
+        QCOMPARE(s.value(6, 12).toDouble(), 0.0); // an amendment's 0 is written
+        QVERIFY(!s.value(6, 12).isNull());
+        QCOMPARE(s.style(6, 12).numberFormat, xl::AmountFormat);
+        QCOMPARE(at(4, 13), QStringLiteral("ΕΡΜΟΥ 12"));
+        QCOMPARE(s.style(6, 1).bottomLine,
+                 BottomLine::Thin); // three rows: 2 lessees, 3 amendments, 1 property
+        QCOMPARE(s.style(6, 13).bottomLine, BottomLine::Thin);
+        QCOMPARE(s.style(5, 1).bottomLine, BottomLine::None);
+        QCOMPARE(s.style(3, 13).bottomLine, BottomLine::Double);
+        QVERIFY(s.value(7, 1).isNull());
+    }
+
+    void fewerThanTwoColumnsMakeNoWorkbook() {
+        fixture->declaration(1);
+        openView();
+        ExportChoice c = ExportChoice::defaults();
+        c.mast.fill(false);
+        c.mistotes.fill(false);
+        c.trops.fill(false);
+        c.trops[0] = true;
+        c.akinita.fill(true);
+        ExportRegisterFull(c);
+        QCOMPARE(app->workbookCount(), 0);
+        c.trops.fill(true); // the latest layout does not count the amendment ticks
+        ExportRegisterLatest(c);
+        QCOMPARE(app->workbookCount(), 0);
+    }
+
+    void onlyActiveWritesTheNewestAmendment() {
+        fixture->declaration(1);
+        fixture->amendment(1, 11);
+        fixture->amendment(1, 12);
+        openView();
+        ExportChoice c = ExportChoice::defaults();
+        c.stage = 2;
+        ExportRegisterFull(c);
+        QCOMPARE(at(4, 8), QStringLiteral("12"));
+        QVERIFY(sheet().value(5, 8).isNull());
+    }
+
+    void theLatestLayoutShowsTheNewestState() {
+        fixture->declaration(2, {{"MistosiEosDate", "31/12/2025"}, {"TotalMistoma", 300.0}});
+        fixture->amendment(2, 21, {{"MistosiEosDate", "31/12/2030"}, {"TotalMistoma", 450.0}});
+        fixture->property(2, 1, {{"Odos", "Α"}});
+        fixture->property(2, 2, {{"Odos", "Β"}});
+        fixture->declaration(1, {{"MistosiEosDate", "31/12/2026"}, {"TotalMistoma", 200.0}});
+        openView();
+        ExportChoice c = ExportChoice::defaults();
+        c.layout = 2;
+        ExportRegister(c);
+        QCOMPARE(at(2, 1), QStringLiteral("ΑΡΧΙΚΕΣ/ΤΡΟΠΟΠΟΙΗΤΙΚΕΣ ΔΗΛΩΣΕΙΣ"));
+        QCOMPARE(at(4, 1), QStringLiteral("21"));
+        QCOMPARE(at(4, 4), QStringLiteral("31/12/2030"));
+        QCOMPARE(sheet().value(4, 5).toDouble(), 450.0);
+        QCOMPARE(at(4, 8), QStringLiteral("Α ")); // property columns follow the lessees
+        QCOMPARE(at(5, 1), QStringLiteral("1"));  // option 2: one property row only
+        QCOMPARE(sheet().value(5, 5).toDouble(), 200.0);
+    }
+
+    void thirtyFourColumnsAreNamedPastZ() {
+        fixture->declaration(1, {{"MistName1", "Α"}});
+        fixture->amendment(1, 11);
+        fixture->property(1, 1, {{"Descr", "Περιγραφή"}});
+        openView();
+        ExportChoice c = ExportChoice::defaults();
+        c.mast.fill(true);
+        c.mistotes.fill(true);
+        c.trops.fill(true);
+        c.akinita.fill(true);
+        ExportRegisterFull(c);
+        QCOMPARE(at(4, 34), QStringLiteral("Περιγραφή"));
+        QCOMPARE(sheet().style(4, 34).bottomLine, BottomLine::Thin);
+        QCOMPARE(sheet().style(3, 34).bottomLine, BottomLine::Double);
+        bool propertyTitle = false;
+        for (const CellArea& a : sheet().merges())
+            propertyTitle = propertyTitle || areaName(a) == QLatin1String("U2:AH2");
+        QVERIFY(propertyTitle);
+    }
+
+    void aViewWithoutDeclarationsHasOnlyItsHeaderRow() {
+        openView();
+        ExportRegisterFull(ExportChoice::defaults());
+        QCOMPARE(app->workbookCount(), 1);
+        QVERIFY(sheet().value(2, 1).isNull() && sheet().value(3, 1).isNull());
+        QVERIFY(sheet().style(3, 1).bold);
+        QCOMPARE(sheet().style(3, 13).bottomLine, BottomLine::Double);
+    }
+};
+
+LETHORA_TEST_MAIN(TestRegisterExport)
+#include "tst_register_export.moc"
