@@ -91,7 +91,7 @@ void StoreQuery::close() {
 }
 
 QVariant StoreQuery::value(int column) const {
-    if (eof())
+    if (eof() || bof())
         throw StoreError(QStringLiteral("Σφάλμα πίνακα: δεν υπάρχει τρέχουσα εγγραφή"));
     return m_rows.at(m_pos).value(column);
 }

@@ -28,7 +28,10 @@ public:
 
     void first() { m_pos = 0; }
     void next() { ++m_pos; }
+    void last() { m_pos = static_cast<int>(m_rows.size()) - 1; }
+    void prior() { --m_pos; }
     bool eof() const { return m_pos >= m_rows.size(); }
+    bool bof() const { return m_pos < 0; }
     int recordCount() const { return m_rows.size(); }
     QVariant value(const QString& field) const; // current row, case ignored
     QVariant value(int column) const;

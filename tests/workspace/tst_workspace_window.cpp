@@ -3,6 +3,9 @@
 
 #include "common/DialogRunner.h"
 #include "companies/TMaskEditDate.h"
+#include "exports/SpreadsheetStarter.h"
+#include "exports/WorkbookApp.h"
+#include "exports/WorkbookModel.h"
 #include "portal/BrowserOps.h"
 #include "portal/PageSource.h"
 #include "portal/ScriptedBrowser.h"
@@ -17,6 +20,7 @@
 #include "workspace/ui/PortalPanel.h"
 #include "workspace/ui/TfiDispMistSymb.h"
 #include "workspace/ui/TfiMistomataTaxis.h"
+#include "workspace/ui/TfiWait.h"
 #include "workspace/ui/TickPicture.h"
 
 #include <QCheckBox>
@@ -27,6 +31,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTextEdit>
+#include <QToolButton>
 
 using Fields = QVariantMap;
 
@@ -261,6 +266,36 @@ private Q_SLOTS:
         });
         QVERIFY(messages.errors.isEmpty());
         setBrowserOps(nullptr);
+    }
+
+    void theExportButtonsWriteTheListAsItStands() {
+        struct NoOpener : WorkbookOpener {
+            bool open(const QString&) override { return true; }
+        };
+        QTemporaryDir output;
+        std::vector<std::shared_ptr<WorkbookApp>> started; // each export starts its own
+        setSpreadsheetStarter([&] {
+            started.push_back(
+                std::make_shared<WorkbookApp>(std::make_shared<NoOpener>(), output.path()));
+            return std::static_pointer_cast<SpreadsheetApp>(started.back());
+        });
+        RegisterFixture r;
+        r.declaration(4512, {{"MistName1", "ΟΙΚΟΝΟΜΟΥ"}});
+        r.declaration(1203, {{"MistName1", "ΠΑΠΑΣ"}});
+        withWorkspace([&](TfiMistomataTaxis& w) {
+            w.filters->edFilterName->setText(QStringLiteral("ΠΑΠ"));
+            w.imFilterClick();
+            w.btExportToExcel->click();
+            QVERIFY(w.fiWait->isHidden());
+            w.details->btExelixi->click();
+        });
+        setSpreadsheetStarter({});
+        QCOMPARE(int(started.size()), 2);
+        const SheetModel& registerSheet = started.at(0)->model(1).sheet();
+        QCOMPARE(registerSheet.value(4, 1).toString(), QStringLiteral("1203")); // the filtered view
+        QVERIFY(registerSheet.value(5, 1).isNull());
+        QCOMPARE(started.at(1)->model(1).sheet().value(16, 2).toString(),
+                 QStringLiteral("1203")); // in hand
     }
 
     void openingClearsTheMarksAndFillsThePanels() {

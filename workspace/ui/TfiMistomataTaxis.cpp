@@ -4,6 +4,8 @@
 #include "common/ErrorReport.h"
 #include "common/Messages.h"
 #include "companies/CurrentCompany.h"
+#include "exports/RegisterExport.h"
+#include "exports/RentProgression.h"
 #include "portal/LoginCredentials.h"
 #include "portal/PortalLogin.h"
 #include "store/CursorGrid.h"
@@ -19,6 +21,7 @@
 #include "workspace/ui/TfiWait.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -103,6 +106,7 @@ TfiMistomataTaxis::TfiMistomataTaxis(QWidget* parent) : QDialog(parent) {
     layout->addWidget(pnArxeia, 1);
     layout->addLayout(buttons);
 
+    connect(btExportToExcel, &QPushButton::clicked, this, [this] { btExportToExcelClick(); });
     filters->onQuickSearch = [this](QuickSearchKind kind) { lbAnazitisiNowClick(kind); };
     filters->onFilter = [this] { imFilterClick(); };
     connect(portal->cbSetLoginWithEkpr, &QCheckBox::clicked, this,
@@ -159,6 +163,8 @@ QWidget* TfiMistomataTaxis::buildLists() {
     connect(details, &DeclarationDetails::amendmentColourChanged, this,
             &TfiMistomataTaxis::setAmendmentHighlight);
     connect(details->btLoad, &QToolButton::clicked, this, [this] { btLoadClick(); });
+    connect(details->btExelixi, &QToolButton::clicked, this,
+            [] { runGuarded([] { btExportExelixiClick(); }); });
     connect(&dm().tblMistDilMast, &TableCursor::scrolled, details,
             [this] { runGuarded([this] { details->declarationChanged(); }); });
     connect(&dm().tblMistDilDet, &TableCursor::scrolled, details,
@@ -324,6 +330,18 @@ void TfiMistomataTaxis::imFilterClick() {
         mast.first();
     });
     pnArxeia->show();
+}
+
+void TfiMistomataTaxis::btExportToExcelClick() {
+    ExportChoice choice = ExportChoice::defaults();
+    choice.stage = filters->cbStadioDilosis->currentIndex();
+    ExportProgress progress;
+    progress.show = [this] { fiWait->show(); };
+    progress.setPercent = [this](int percent) { fiWait->ProgressBar->setValue(percent); };
+    progress.hide = [this] { fiWait->hide(); };
+    const bool done = runGuarded([&] { ExportRegister(choice, progress); });
+    if (!done)
+        fiWait->hide();
 }
 
 void TfiMistomataTaxis::btLoadClick() {

@@ -50,6 +50,9 @@ public:
     void lbAnazitisiNowClick(QuickSearchKind kind);
     void imFilterClick();
     void btLoadClick();
+    // "Εξαγωγή τρέχουσας εικόνας δεδομένων": the register export with the template
+    // dialog's defaults, over the list as it stands.
+    void btExportToExcelClick();
     void showLoginCredentials(const LoginCredentials& credentials);
     void cbSetLoginWithEkprClick();
     void sbConnectAADEClick();

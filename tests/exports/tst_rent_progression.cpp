@@ -1,0 +1,137 @@
+// The rent progression of the current declaration: table, heading lines and chart.
+
+#include "exports/ChartModel.h"
+#include "exports/RentProgression.h"
+#include "exports/SpreadsheetStarter.h"
+#include "exports/WorkbookApp.h"
+#include "store/TdmTables.h"
+#include "tests/support/TestMain.h"
+#include "tests/workspace/RegisterFixture.h"
+
+namespace {
+class NoOpener : public WorkbookOpener {
+public:
+    bool open(const QString&) override { return true; }
+};
+} // namespace
+
+class TestRentProgression : public QObject {
+    Q_OBJECT
+
+    std::shared_ptr<WorkbookApp> app;
+    std::unique_ptr<RegisterFixture> fixture;
+    QTemporaryDir output;
+
+    void openView() {
+        TdmTables& dm = dmTables();
+        dm.tblMistDilMast.open();
+        dm.tblMistDilDet.open();
+        dm.tblMistDilAkinita.open();
+    }
+    const SheetModel& sheet() { return app->model(1).sheet(); }
+    QString at(int row, int column) { return sheet().value(row, column).toString(); }
+    QString chartBlock() { return areaName(*sheet().charts().front()->source()); }
+
+private Q_SLOTS:
+    void init() {
+        fixture = std::make_unique<RegisterFixture>();
+        app = std::make_shared<WorkbookApp>(std::make_shared<NoOpener>(), output.path());
+        setSpreadsheetStarter([this] { return std::static_pointer_cast<SpreadsheetApp>(app); });
+    }
+    void cleanup() {
+        TdmTables& dm = dmTables();
+        dm.qrTemp.close();
+        dm.tblMistDilAkinita.close();
+        dm.tblMistDilDet.close();
+        dm.tblMistDilMast.close();
+        setSpreadsheetStarter({});
+        fixture.reset();
+    }
+
+    void oneEntryWithoutAmendments() {
+        fixture->declaration(1203, {{"MistosiApoDate", "01/12/2024 00:00"},
+                                    {"TotalMistoma", 0.0},
+                                    {"MistAFM1", "094014298"},
+                                    {"MistName1", "ΟΙΚΟΝΟΜΟΥ"},
+                                    {"MistName2", "ΑΛΛΟΣ"}});
+        fixture->property(1203, 1, {{"Descr", "Διαμέρισμα"}});
+        openView();
+        btExportExelixiClick();
+        QVERIFY(app->isVisible());
+        QCOMPARE(at(15, 2), QStringLiteral("Αρ. Δήλωσης"));
+        QCOMPARE(at(16, 2), QStringLiteral("1203"));
+        QCOMPARE(at(16, 3), QStringLiteral("01/12/2024"));
+        QVERIFY(!sheet().value(16, 4).isNull()); // a rent of 0 is written
+        QCOMPARE(sheet().style(16, 2).fill, 65535);
+        QCOMPARE(at(3, 3), QStringLiteral("094014298"));
+        QCOMPARE(at(4, 3), QStringLiteral("ΟΙΚΟΝΟΜΟΥ"));
+        QCOMPARE(at(7, 3), QStringLiteral("Διαμέρισμα"));
+        QVERIFY(at(8, 2).isEmpty()); // no other property line
+        QCOMPARE(chartBlock(), QStringLiteral("C15:D16"));
+        QCOMPARE(sheet().charts().front()->title(),
+                 QStringLiteral("Οικονομική Εξέλιξη Μισθώματος"));
+    }
+
+    void amendmentsFollowAndOnlyTheLastIsYellow() {
+        fixture->declaration(1, {{"TotalMistoma", 300.0}});
+        for (int k = 1; k <= 3; ++k)
+            fixture->amendment(1, 10 + k, {{"TotalMistoma", 300.0 + k * 10}});
+        openView();
+        btExportExelixiClick();
+        QCOMPARE(at(16, 2), QStringLiteral("1"));
+        // The store gives the amending declarations newest first; reversed, they follow in
+        // the order they were filed.
+        QCOMPARE(at(17, 2), QStringLiteral("11"));
+        QCOMPARE(at(19, 2), QStringLiteral("13"));
+        QCOMPARE(sheet().style(19, 4).fill, 65535);
+        QCOMPARE(sheet().style(18, 4).fill, -1);
+        QCOMPARE(chartBlock(), QStringLiteral("C15:D19"));
+    }
+
+    void propertyLinesArePackedAndNeverMeetTheTable() {
+        fixture->declaration(1);
+        fixture->property(1, 1,
+                          {{"KAEK", "050123"}, {"Eidos", "Κατάστημα"}, {"Dimos", "ΑΘΗΝΑΙΩΝ"}});
+        openView();
+        btExportExelixiClick();
+        QCOMPARE(at(8, 2), QStringLiteral("Κ.Α.Ε.Κ. : "));
+        QCOMPARE(at(9, 2), QStringLiteral("Είδος : "));
+        QCOMPARE(at(10, 3), QStringLiteral("ΑΘΗΝΑΙΩΝ")); // no comma without a postcode
+        QCOMPARE(at(15, 2), QStringLiteral("Αρ. Δήλωσης"));
+
+        cleanup();
+        init();
+        fixture->declaration(2);
+        fixture->property(2, 1,
+                          {{"ATAK", "1"},
+                           {"KAEK", "2"},
+                           {"Eidos", "3"},
+                           {"Odos", "4"},
+                           {"Num", "5"},
+                           {"Dimos", "6"},
+                           {"ZipCode", "7"},
+                           {"EpifKX", "8"},
+                           {"EpifBX", "9"},
+                           {"DEH", "10"}});
+        openView();
+        btExportExelixiClick();
+        QCOMPARE(at(12, 3), QStringLiteral("6, 7"));
+        QCOMPARE(at(15, 2), QStringLiteral("Αρ. Παροχής : ")); // the eighth line keeps row 15 …
+        QCOMPARE(at(16, 2), QStringLiteral("Αρ. Δήλωσης"));    // … and the table moves down
+        QCOMPARE(at(17, 2), QStringLiteral("2"));
+        QCOMPARE(chartBlock(), QStringLiteral("C16:D17"));
+    }
+
+    void moreThanFortyNineAmendmentsAreAllWritten() {
+        fixture->declaration(1);
+        for (int k = 1; k <= 60; ++k)
+            fixture->amendment(1, 100 + k);
+        openView();
+        btExportExelixiClick();
+        QCOMPARE(at(15 + 61, 2), QStringLiteral("160"));
+        QCOMPARE(chartBlock(), QStringLiteral("C15:D76"));
+    }
+};
+
+LETHORA_TEST_MAIN(TestRentProgression)
+#include "tst_rent_progression.moc"
