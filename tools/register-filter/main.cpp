@@ -17,9 +17,9 @@
 #include "common/ErrorReport.h"
 #include "common/WorkFolder.h"
 #include "companies/CurrentCompany.h"
-#include "companies/DateText.h"
 #include "store/StoreQuery.h"
 #include "store/TdmTables.h"
+#include "tools/register-filter/FilterArguments.h"
 #include "workspace/QuickSearch.h"
 #include "workspace/RegisterFilter.h"
 #include "workspace/StoredCounts.h"
@@ -45,52 +45,13 @@ void print(qlonglong code) {
     std::printf("%lld\n", code);
 }
 
-// A date argument as the date box would hold it after leaving it.
-bool dateArgument(const QString& text, QString* boxText) {
-    *boxText = NormaliseDateBoxText(text);
-    return !boxText->isEmpty();
-}
-
 int runFilter(const QStringList& args) {
-    FilterCriteria c;
-    c.dateFrom = c.dateTo = kEmptyDateBox;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& option = args.at(i);
-        if (option == QLatin1String("--terminations")) {
-            c.withTerminations = true;
-            continue;
-        }
-        if (option == QLatin1String("--adjustable")) {
-            c.adjustable = true;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return usage("an option lacks its value");
-        const QString value = args.at(++i);
-        bool ok = true;
-        if (option == QLatin1String("--stage")) {
-            c.stage = value.toInt(&ok);
-            ok = ok && c.stage >= 0 && c.stage <= 4;
-        } else if (option == QLatin1String("--name")) {
-            c.name = value;
-        } else if (option == QLatin1String("--afm")) {
-            c.afm = value;
-        } else if (option == QLatin1String("--from")) {
-            ok = dateArgument(value, &c.dateFrom);
-        } else if (option == QLatin1String("--to")) {
-            ok = dateArgument(value, &c.dateTo);
-        } else if (option == QLatin1String("--number")) {
-            c.declarationNumber = value;
-        } else if (option == QLatin1String("--atak")) {
-            c.atak = value;
-        } else if (option == QLatin1String("--address")) {
-            c.address = value;
-        } else {
-            return usage("unknown option");
-        }
-        if (!ok)
-            return usage("a value is not valid (stage 0 to 4, dates DD/MM/YYYY)");
-    }
+    const FilterArguments parsed = parseFilterArguments(args);
+    if (!parsed.error.isEmpty())
+        return usage(parsed.error.toLocal8Bit().constData());
+    if (!parsed.rest.isEmpty())
+        return usage("unknown option");
+    const FilterCriteria& c = parsed.criteria;
     if (!RegisterFilter::adjustableHasDates(c)) {
         std::fprintf(stderr, "%s\n",
                      RegisterFilter::kAdjustableNeedsDates.toLocal8Bit().constData());
