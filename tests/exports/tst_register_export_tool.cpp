@@ -1,0 +1,67 @@
+// The register-export tool writes the workspace's exports to the path it is given.
+
+#include "tests/support/TestMain.h"
+#include "tests/workspace/RegisterFixture.h"
+#include "tools/registergen/RegisterGenerator.h"
+#include "tools/registergen/RegisterWriter.h"
+
+#include <QProcess>
+
+class TestRegisterExportTool : public QObject {
+    Q_OBJECT
+
+    int tool(const QStringList& args) {
+        QProcess p;
+        p.start(QStringLiteral(REGISTER_EXPORT), QStringList{fixture->folder().root(), afm} + args);
+        p.waitForFinished(120000);
+        return p.exitCode();
+    }
+    QByteArray part(const QString& file, const QString& name) {
+        QProcess unzip;
+        unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), file, name});
+        unzip.waitForFinished(30000);
+        return unzip.readAllStandardOutput();
+    }
+
+private Q_SLOTS:
+    void init() {
+        fixture = std::make_unique<RegisterFixture>(afm);
+        set = generateRegister(afm, 60, 9);
+        writeRegister(set, afm);
+    }
+    void cleanup() { fixture.reset(); }
+
+    void writesTheRegisterAndTheProgression() {
+        const QString registerFile = fixture->folder().path(QStringLiteral("register.xlsx"));
+        QCOMPARE(tool({registerFile, "register", "--akinita", "11111111111111"}), 0);
+        const QByteArray strings = part(registerFile, QStringLiteral("xl/sharedStrings.xml"));
+        QVERIFY(strings.contains(
+            set.declarations.first().value(QStringLiteral("DilCode")).toString().toUtf8()));
+        QVERIFY(strings.contains("AKINHTA"));
+
+        const QString progressionFile = fixture->folder().path(QStringLiteral("progression.xlsx"));
+        const QString dilCode =
+            set.declarations.first().value(QStringLiteral("DilCode")).toString();
+        QCOMPARE(tool({progressionFile, "progression", dilCode, "1"}), 0);
+        QVERIFY(part(progressionFile, QStringLiteral("xl/charts/chart1.xml")).contains("barChart"));
+    }
+
+    void refusesWhatItCannotDo() {
+        const QString file = fixture->folder().path(QStringLiteral("x.xlsx"));
+        QCOMPARE(tool({file, "register", "--mast", "12"}), 2); // not a tick string
+        QCOMPARE(tool({file, "register", "--layout", "3"}), 2);
+        QCOMPARE(tool({file, "chart"}), 2);
+        QCOMPARE(tool({file, "register", "--mast", "1", "--mistotes", "0", "--trops", "0"}),
+                 1);                                   // one column
+        QCOMPARE(tool({file, "progression", "1"}), 1); // no such declaration
+        QVERIFY(!QFile::exists(file));
+    }
+
+private:
+    const QString afm = QStringLiteral("094014201");
+    RegisterDataSet set;
+    std::unique_ptr<RegisterFixture> fixture;
+};
+
+LETHORA_TEST_MAIN(TestRegisterExportTool)
+#include "tst_register_export_tool.moc"
