@@ -2,65 +2,37 @@
 
 #include "exports/ExportChoice.h"
 #include "exports/RegisterExport.h"
-#include "exports/SpreadsheetStarter.h"
-#include "exports/WorkbookApp.h"
-#include "store/TdmTables.h"
+#include "tests/exports/ExportFixture.h"
 #include "tests/support/TestMain.h"
-#include "tests/workspace/RegisterFixture.h"
-
-namespace {
-class NoOpener : public WorkbookOpener {
-public:
-    bool open(const QString&) override { return true; }
-};
-} // namespace
 
 class TestRegisterExport : public QObject {
     Q_OBJECT
 
-    std::shared_ptr<WorkbookApp> app;
-    std::unique_ptr<RegisterFixture> fixture;
-    QTemporaryDir output;
+    std::unique_ptr<ExportFixture> fx;
 
-    void openView() {
-        TdmTables& dm = dmTables();
-        dm.tblMistDilMast.open();
-        dm.tblMistDilDet.open();
-        dm.tblMistDilAkinita.open();
-    }
-    const SheetModel& sheet() { return app->model(1).sheet(); }
-    QString at(int row, int column) { return sheet().value(row, column).toString(); }
+    void openView() { fx->openView(); }
+    const SheetModel& sheet() { return fx->sheet(); }
+    QString at(int row, int column) { return fx->at(row, column); }
 
 private Q_SLOTS:
-    void init() {
-        fixture = std::make_unique<RegisterFixture>();
-        app = std::make_shared<WorkbookApp>(std::make_shared<NoOpener>(), output.path());
-        setSpreadsheetStarter([this] { return std::static_pointer_cast<SpreadsheetApp>(app); });
-    }
-    void cleanup() {
-        TdmTables& dm = dmTables();
-        dm.tblMistDilAkinita.close();
-        dm.tblMistDilDet.close();
-        dm.tblMistDilMast.close();
-        setSpreadsheetStarter({});
-        fixture.reset();
-    }
+    void init() { fx = std::make_unique<ExportFixture>(); }
+    void cleanup() { fx.reset(); }
 
     void theDefaultLayoutCellByCell() {
-        fixture->declaration(1203, {{"DateDisplay", "05/11/2024"},
-                                    {"MistosiApoDate", "01/12/2024"},
-                                    {"MistosiEosDate", "30/11/2027"},
-                                    {"TotalMistoma", 0.0},
-                                    {"MistAFM1", "094014298"},
-                                    {"MistName1", "ΟΙΚΟΝΟΜΟΥ"},
-                                    {"MistName2", "ΠΑΠΑΣ"}});
-        fixture->amendment(1203, 2001, {{"TotalMistoma", 0.0}});
-        fixture->amendment(1203, 2002, {{"TotalMistoma", 650.5}});
-        fixture->amendment(1203, 2003);
-        fixture->property(1203, 1, {{"Odos", "ΕΡΜΟΥ"}, {"Num", "12"}});
+        fx->declarations.declaration(1203, {{"DateDisplay", "05/11/2024"},
+                                            {"MistosiApoDate", "01/12/2024"},
+                                            {"MistosiEosDate", "30/11/2027"},
+                                            {"TotalMistoma", 0.0},
+                                            {"MistAFM1", "094014298"},
+                                            {"MistName1", "ΟΙΚΟΝΟΜΟΥ"},
+                                            {"MistName2", "ΠΑΠΑΣ"}});
+        fx->declarations.amendment(1203, 2001, {{"TotalMistoma", 0.0}});
+        fx->declarations.amendment(1203, 2002, {{"TotalMistoma", 650.5}});
+        fx->declarations.amendment(1203, 2003);
+        fx->declarations.property(1203, 1, {{"Odos", "ΕΡΜΟΥ"}, {"Num", "12"}});
         openView();
         ExportRegisterFull(ExportChoice::defaults());
-        QVERIFY(app->isVisible());
+        QVERIFY(fx->app->isVisible());
         const SheetModel& s = sheet();
         const QList<CellArea> merges = s.merges();
         QStringList merged;
@@ -94,7 +66,7 @@ private Q_SLOTS:
     }
 
     void fewerThanTwoColumnsMakeNoWorkbook() {
-        fixture->declaration(1);
+        fx->declarations.declaration(1);
         openView();
         ExportChoice c = ExportChoice::defaults();
         c.mast.fill(false);
@@ -103,16 +75,16 @@ private Q_SLOTS:
         c.trops[0] = true;
         c.akinita.fill(true);
         ExportRegisterFull(c);
-        QCOMPARE(app->workbookCount(), 0);
+        QCOMPARE(fx->app->workbookCount(), 0);
         c.trops.fill(true); // the latest layout does not count the amendment ticks
         ExportRegisterLatest(c);
-        QCOMPARE(app->workbookCount(), 0);
+        QCOMPARE(fx->app->workbookCount(), 0);
     }
 
     void onlyActiveWritesTheNewestAmendment() {
-        fixture->declaration(1);
-        fixture->amendment(1, 11);
-        fixture->amendment(1, 12);
+        fx->declarations.declaration(1);
+        fx->declarations.amendment(1, 11);
+        fx->declarations.amendment(1, 12);
         openView();
         ExportChoice c = ExportChoice::defaults();
         c.stage = 2;
@@ -122,11 +94,14 @@ private Q_SLOTS:
     }
 
     void theLatestLayoutShowsTheNewestState() {
-        fixture->declaration(2, {{"MistosiEosDate", "31/12/2025"}, {"TotalMistoma", 300.0}});
-        fixture->amendment(2, 21, {{"MistosiEosDate", "31/12/2030"}, {"TotalMistoma", 450.0}});
-        fixture->property(2, 1, {{"Odos", "Α"}});
-        fixture->property(2, 2, {{"Odos", "Β"}});
-        fixture->declaration(1, {{"MistosiEosDate", "31/12/2026"}, {"TotalMistoma", 200.0}});
+        fx->declarations.declaration(2,
+                                     {{"MistosiEosDate", "31/12/2025"}, {"TotalMistoma", 300.0}});
+        fx->declarations.amendment(2, 21,
+                                   {{"MistosiEosDate", "31/12/2030"}, {"TotalMistoma", 450.0}});
+        fx->declarations.property(2, 1, {{"Odos", "Α"}});
+        fx->declarations.property(2, 2, {{"Odos", "Β"}});
+        fx->declarations.declaration(1,
+                                     {{"MistosiEosDate", "31/12/2026"}, {"TotalMistoma", 200.0}});
         openView();
         ExportChoice c = ExportChoice::defaults();
         c.layout = 2;
@@ -141,9 +116,9 @@ private Q_SLOTS:
     }
 
     void thirtyFourColumnsAreNamedPastZ() {
-        fixture->declaration(1, {{"MistName1", "Α"}});
-        fixture->amendment(1, 11);
-        fixture->property(1, 1, {{"Descr", "Περιγραφή"}});
+        fx->declarations.declaration(1, {{"MistName1", "Α"}});
+        fx->declarations.amendment(1, 11);
+        fx->declarations.property(1, 1, {{"Descr", "Περιγραφή"}});
         openView();
         ExportChoice c = ExportChoice::defaults();
         c.mast.fill(true);
@@ -163,7 +138,7 @@ private Q_SLOTS:
     void aViewWithoutDeclarationsHasOnlyItsHeaderRow() {
         openView();
         ExportRegisterFull(ExportChoice::defaults());
-        QCOMPARE(app->workbookCount(), 1);
+        QCOMPARE(fx->app->workbookCount(), 1);
         QVERIFY(sheet().value(2, 1).isNull() && sheet().value(3, 1).isNull());
         QVERIFY(sheet().style(3, 1).bold);
         QCOMPARE(sheet().style(3, 13).bottomLine, BottomLine::Double);

@@ -2,62 +2,33 @@
 
 #include "exports/ChartModel.h"
 #include "exports/RentProgression.h"
-#include "exports/SpreadsheetStarter.h"
-#include "exports/WorkbookApp.h"
-#include "store/TdmTables.h"
+#include "tests/exports/ExportFixture.h"
 #include "tests/support/TestMain.h"
-#include "tests/workspace/RegisterFixture.h"
-
-namespace {
-class NoOpener : public WorkbookOpener {
-public:
-    bool open(const QString&) override { return true; }
-};
-} // namespace
 
 class TestRentProgression : public QObject {
     Q_OBJECT
 
-    std::shared_ptr<WorkbookApp> app;
-    std::unique_ptr<RegisterFixture> fixture;
-    QTemporaryDir output;
+    std::unique_ptr<ExportFixture> fx;
 
-    void openView() {
-        TdmTables& dm = dmTables();
-        dm.tblMistDilMast.open();
-        dm.tblMistDilDet.open();
-        dm.tblMistDilAkinita.open();
-    }
-    const SheetModel& sheet() { return app->model(1).sheet(); }
-    QString at(int row, int column) { return sheet().value(row, column).toString(); }
+    void openView() { fx->openView(); }
+    const SheetModel& sheet() { return fx->sheet(); }
+    QString at(int row, int column) { return fx->at(row, column); }
     QString chartBlock() { return areaName(*sheet().charts().front()->source()); }
 
 private Q_SLOTS:
-    void init() {
-        fixture = std::make_unique<RegisterFixture>();
-        app = std::make_shared<WorkbookApp>(std::make_shared<NoOpener>(), output.path());
-        setSpreadsheetStarter([this] { return std::static_pointer_cast<SpreadsheetApp>(app); });
-    }
-    void cleanup() {
-        TdmTables& dm = dmTables();
-        dm.qrTemp.close();
-        dm.tblMistDilAkinita.close();
-        dm.tblMistDilDet.close();
-        dm.tblMistDilMast.close();
-        setSpreadsheetStarter({});
-        fixture.reset();
-    }
+    void init() { fx = std::make_unique<ExportFixture>(); }
+    void cleanup() { fx.reset(); }
 
     void oneEntryWithoutAmendments() {
-        fixture->declaration(1203, {{"MistosiApoDate", "01/12/2024 00:00"},
-                                    {"TotalMistoma", 0.0},
-                                    {"MistAFM1", "094014298"},
-                                    {"MistName1", "ΟΙΚΟΝΟΜΟΥ"},
-                                    {"MistName2", "ΑΛΛΟΣ"}});
-        fixture->property(1203, 1, {{"Descr", "Διαμέρισμα"}});
+        fx->declarations.declaration(1203, {{"MistosiApoDate", "01/12/2024 00:00"},
+                                            {"TotalMistoma", 0.0},
+                                            {"MistAFM1", "094014298"},
+                                            {"MistName1", "ΟΙΚΟΝΟΜΟΥ"},
+                                            {"MistName2", "ΑΛΛΟΣ"}});
+        fx->declarations.property(1203, 1, {{"Descr", "Διαμέρισμα"}});
         openView();
         btExportExelixiClick();
-        QVERIFY(app->isVisible());
+        QVERIFY(fx->app->isVisible());
         QCOMPARE(at(15, 2), QStringLiteral("Αρ. Δήλωσης"));
         QCOMPARE(at(16, 2), QStringLiteral("1203"));
         QCOMPARE(at(16, 3), QStringLiteral("01/12/2024"));
@@ -73,9 +44,9 @@ private Q_SLOTS:
     }
 
     void amendmentsFollowAndOnlyTheLastIsYellow() {
-        fixture->declaration(1, {{"TotalMistoma", 300.0}});
+        fx->declarations.declaration(1, {{"TotalMistoma", 300.0}});
         for (int k = 1; k <= 3; ++k)
-            fixture->amendment(1, 10 + k, {{"TotalMistoma", 300.0 + k * 10}});
+            fx->declarations.amendment(1, 10 + k, {{"TotalMistoma", 300.0 + k * 10}});
         openView();
         btExportExelixiClick();
         QCOMPARE(at(16, 2), QStringLiteral("1"));
@@ -89,9 +60,9 @@ private Q_SLOTS:
     }
 
     void propertyLinesArePackedAndNeverMeetTheTable() {
-        fixture->declaration(1);
-        fixture->property(1, 1,
-                          {{"KAEK", "050123"}, {"Eidos", "Κατάστημα"}, {"Dimos", "ΑΘΗΝΑΙΩΝ"}});
+        fx->declarations.declaration(1);
+        fx->declarations.property(
+            1, 1, {{"KAEK", "050123"}, {"Eidos", "Κατάστημα"}, {"Dimos", "ΑΘΗΝΑΙΩΝ"}});
         openView();
         btExportExelixiClick();
         QCOMPARE(at(8, 2), QStringLiteral("Κ.Α.Ε.Κ. : "));
@@ -101,18 +72,18 @@ private Q_SLOTS:
 
         cleanup();
         init();
-        fixture->declaration(2);
-        fixture->property(2, 1,
-                          {{"ATAK", "1"},
-                           {"KAEK", "2"},
-                           {"Eidos", "3"},
-                           {"Odos", "4"},
-                           {"Num", "5"},
-                           {"Dimos", "6"},
-                           {"ZipCode", "7"},
-                           {"EpifKX", "8"},
-                           {"EpifBX", "9"},
-                           {"DEH", "10"}});
+        fx->declarations.declaration(2);
+        fx->declarations.property(2, 1,
+                                  {{"ATAK", "1"},
+                                   {"KAEK", "2"},
+                                   {"Eidos", "3"},
+                                   {"Odos", "4"},
+                                   {"Num", "5"},
+                                   {"Dimos", "6"},
+                                   {"ZipCode", "7"},
+                                   {"EpifKX", "8"},
+                                   {"EpifBX", "9"},
+                                   {"DEH", "10"}});
         openView();
         btExportExelixiClick();
         QCOMPARE(at(12, 3), QStringLiteral("6, 7"));
@@ -123,9 +94,9 @@ private Q_SLOTS:
     }
 
     void moreThanFortyNineAmendmentsAreAllWritten() {
-        fixture->declaration(1);
+        fx->declarations.declaration(1);
         for (int k = 1; k <= 60; ++k)
-            fixture->amendment(1, 100 + k);
+            fx->declarations.amendment(1, 100 + k);
         openView();
         btExportExelixiClick();
         QCOMPARE(at(15 + 61, 2), QStringLiteral("160"));
