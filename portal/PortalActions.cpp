@@ -90,21 +90,6 @@ QString adjustedViewForm(const QString& html) {
     return adjusted == html ? QString() : adjusted;
 }
 
-class WaitWindowShown {
-public:
-    explicit WaitWindowShown(const WaitWindowHooks& hooks) : m_hooks(hooks) {
-        if (m_hooks.showWithoutProgress)
-            m_hooks.showWithoutProgress();
-    }
-    ~WaitWindowShown() {
-        if (m_hooks.hideAndRestoreProgress)
-            m_hooks.hideAndRestoreProgress();
-    }
-
-private:
-    const WaitWindowHooks& m_hooks;
-};
-
 // Submits the first form of the action; false when no form matched.
 bool submitActionForm(const PageDocument& document, DeclarationAction action,
                       const QString& number) {

@@ -17,6 +17,22 @@ struct WaitWindowHooks {
     std::function<void()> hideAndRestoreProgress;
 };
 
+// The wait window for as long as it lives.
+class WaitWindowShown {
+public:
+    explicit WaitWindowShown(const WaitWindowHooks& hooks) : m_hooks(hooks) {
+        if (m_hooks.showWithoutProgress)
+            m_hooks.showWithoutProgress();
+    }
+    ~WaitWindowShown() {
+        if (m_hooks.hideAndRestoreProgress)
+            m_hooks.hideAndRestoreProgress();
+    }
+
+private:
+    const WaitWindowHooks& m_hooks;
+};
+
 // Runs the action on the declaration with the number (DilCode from the initial
 // declarations' menu, TropDilCode from the amending declarations' one) and its stage
 // (StadioYpovolis). Refusals and problems are told to the operator; a failure while the

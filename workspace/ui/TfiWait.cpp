@@ -38,3 +38,14 @@ void TfiWait::hideEvent(QHideEvent* event) {
     }
     QWidget::hideEvent(event);
 }
+
+WaitWindowHooks TfiWait::withoutProgress() {
+    return {[this] {
+                ProgressBar->hide();
+                show();
+            },
+            [this] {
+                hide();
+                ProgressBar->show();
+            }};
+}

@@ -2,6 +2,8 @@
 // The wait window: "Παρακαλώ περιμένετε ..." with a navy progress bar, shown without
 // being modal during long operations. While it is active the pointer is the hourglass.
 
+#include "portal/PortalActions.h"
+
 #include <QWidget>
 
 class QProgressBar;
@@ -11,6 +13,9 @@ class TfiWait : public QWidget {
 public:
     explicit TfiWait(QWidget* parent = nullptr);
     QProgressBar* ProgressBar;
+
+    // Shows the window without its progress bar, and hides it with the bar back.
+    WaitWindowHooks withoutProgress();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,0 +1,93 @@
+#pragma once
+// Brings the owner's declarations from the platform into the open company's store, on the
+// page that shows the submission list: the data check (reads the list into the staging
+// grid, counts what the platform and the store hold, announces what is new), the import
+// of every declaration not yet stored (each opened in a window of its own, read and
+// stored, then the window closed), and the refresh of one stored declaration.
+
+#include "portal/PortalActions.h"
+#include "portal/PortalSession.h"
+
+#include <QString>
+
+class StagingGrid;
+
+// What the workspace shows of the import.
+class ImportPanel {
+public:
+    virtual ~ImportPanel() = default;
+    // Whether the operator signed in as the owner's representative.
+    virtual bool loginWithRepresentative() const = 0;
+    // The progress of the list reading, 0 to 100.
+    virtual void showListProgress(int percent) = 0;
+    virtual void showPlatformCounts(int initial, int amending) = 0;
+    // Keeps the stored counts and shows them.
+    virtual void showStoredCounts(int initial, int amending) = 0;
+    // The new-declarations notice: with the link to the import, or with the picture that
+    // says there is nothing new.
+    virtual void showNotice(const QString& text, bool importOffered) = 0;
+    virtual void setNoticeText(const QString& text) = 0;
+    virtual void hideNotice() = 0;
+    // The wait window, shown without its progress bar.
+    virtual WaitWindowHooks waitWindow() = 0;
+};
+
+class SubmissionImport {
+public:
+    SubmissionImport(PortalSession& session, StagingGrid& grid, ImportPanel& panel);
+
+    // "Έλεγχος Δεδομένων".
+    void sbGetTaxisDilsClick();
+    // Reads the list table of the session window's page into the staging grid.
+    void ReadSubmissionList();
+    // "Πατήστε για προσθήκη".
+    void sbInsertNewDilsClick();
+    void ImportNewDeclarations();
+    // Reads a stored declaration again and rewrites its records; tropDilCode is empty for
+    // an initial declaration.
+    void RefreshDeclaration(const QString& dilCode, const QString& tropDilCode);
+
+    // The platform's counts of the last data check.
+    int platformInitialCount() const { return m_platformInitial; }
+    int platformAmendingCount() const { return m_platformAmending; }
+
+    // The two flags of the opening of one declaration, and the page reader's.
+    bool FlowPageHandled = false;
+    bool DeclarationRead = false;
+    bool PageReadDone = false;
+
+private:
+    struct Counts {
+        int initial = 0;
+        int amending = 0;
+    };
+    enum class Pass { Initial, Amending };
+
+    Counts refreshStoredCounts();
+    QString newDeclarationsNotice(const Counts& stored) const;
+    // The list page's document, or none after telling the operator.
+    PageDocument listPage();
+    // One pass over the list page's forms; failed is set when a declaration could not
+    // be handled.
+    void runPass(Pass pass, const PageDocument& document, bool& failed);
+    // Opens the form and reads its declaration into the row; false when the declaration
+    // window did not come within the time limit.
+    bool openAndRead(int formIndex, const ElementCollection& forms, int row, const QString& number);
+    void OpenDeclarationForm(int formIndex, const ElementCollection& forms, int row,
+                             const QString& number);
+    void ReadOpenedDeclaration(int row);
+    bool refreshForm(const PageElement& form, int formIndex, const ElementCollection& forms,
+                     const QString& number, const QString& dilCode, const QString& tropDilCode);
+
+    PortalSession& m_session;
+    StagingGrid& m_grid;
+    ImportPanel& m_panel;
+    int m_platformInitial = 0;
+    int m_platformAmending = 0;
+    Counts m_stored;
+    qint64 m_submittedAt = 0;
+};
+
+// The number of a list page's form: the value of its hidden "transId" input, trimmed;
+// empty for a form without one.
+QString formNumberOf(const QString& formHtml);
