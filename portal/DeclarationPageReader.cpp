@@ -85,10 +85,11 @@ void ReadDeclarationPage(StagingGrid& grid, int row, const QString& expectedNumb
     if (!body)
         return;
 
-    const bool savedInitial =
-        grid.cell(StagingColumn::Stage, row).trimmed() == PortalTexts::kTemporarilySaved &&
-        grid.cell(StagingColumn::Kind, row).trimmed() == QStringLiteral("Αρχική");
-    DeclarationReading reading(ops, document, savedInitial);
+    // The platform shows some values of a temporarily saved declaration in inputs, whatever
+    // its kind.
+    const bool temporarilySaved =
+        grid.cell(StagingColumn::Stage, row).trimmed() == PortalTexts::kTemporarilySaved;
+    DeclarationReading reading(ops, document, temporarilySaved);
 
     const std::optional<QString> number = shownNumber(reading, body);
     if (!number) {

@@ -12,7 +12,7 @@ const QString kCertificateHeading = QStringLiteral("Ενεργειακή κατ�
 const int kSubRows = 4;
 const int kCells = 6;
 
-// The inputs that a temporarily saved initial declaration shows instead of a sub-row's
+// The inputs that a temporarily saved declaration shows instead of a sub-row's
 // cells, by sub-row (1 to 3) and cell (1 to 6); the id ends with the property index.
 const char* propertyInput(int m, int i) {
     static const char* const ids[3][kCells] = {
@@ -52,7 +52,7 @@ QString subRowValue(DeclarationReading& reading, const PageElement& cell, int m,
         return reading.flatHtml(cell).contains(QStringLiteral("\"checked\""))
                    ? QStringLiteral("ΝΑΙ")
                    : QStringLiteral("ΟΧΙ");
-    if (!reading.savedInitial || (m == 1 && i == 1))
+    if (!reading.temporarilySaved || (m == 1 && i == 1))
         return reading.text(cell);
     return inputOrEmpty(reading, propertyInput(m, i), index);
 }

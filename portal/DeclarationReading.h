@@ -12,13 +12,13 @@
 
 class DeclarationReading {
 public:
-    DeclarationReading(BrowserOps& browser, PageDocument page, bool temporarilySavedInitial)
-        : ops(browser), document(std::move(page)), savedInitial(temporarilySavedInitial) {}
+    DeclarationReading(BrowserOps& browser, PageDocument page, bool shownInInputs)
+        : ops(browser), document(std::move(page)), temporarilySaved(shownInInputs) {}
 
     BrowserOps& ops;
     const PageDocument document;
-    // A temporarily saved initial declaration shows some property values in inputs.
-    const bool savedInitial;
+    // A temporarily saved declaration shows some property values in inputs.
+    const bool temporarilySaved;
 
     // Keeps a value for the column; a later value for the same column replaces it.
     void set(int column, const QString& text) { m_values.insert(column, text); }

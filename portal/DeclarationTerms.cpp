@@ -84,7 +84,8 @@ public:
                           : QString());
         if (m_working.contains(QStringLiteral("initialSearchLabel")))
             for (int i = 3; i <= 5; ++i)
-                store(StagingColumn::SubleaseCode + i - 3, m_reading.trimmedText(cell(i)));
+                if (cell(i))
+                    store(StagingColumn::SubleaseCode + i - 3, m_reading.trimmedText(cell(i)));
     }
 
 private:
