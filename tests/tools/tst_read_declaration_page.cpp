@@ -1,0 +1,159 @@
+// The command-line page reader over stored pages of the fake platform: through the real
+// headless Chromium and through the scripted browser it prints the same columns, and
+// those are the register's values where the row layout puts them. Wrong arguments and
+// unreadable files are refused.
+
+#include "tests/portal/ExpectedDeclarationRow.h"
+#include "tests/portal/SampleRegister.h"
+#include "tests/support/TestMain.h"
+#include "tools/fakeplatform/DeclarationPage.h"
+#include "tools/registergen/RegisterGenerator.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <functional>
+
+namespace {
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run readPage(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(READ_DECLARATION_PAGE), arguments);
+    Run run;
+    if (!process.waitForFinished(120000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// The lines the tool must print for the submission read as expected.
+QString expectedOutput(const PlatformSubmission& submission) {
+    QMap<int, QString> row = ExpectedDeclarationRow::of(submission);
+    row.insert(StagingColumn::Stage, submission.stage);
+    row.insert(StagingColumn::Kind, submission.kind);
+    row.insert(StagingColumn::Number, submission.number);
+    QString out;
+    for (auto it = row.cbegin(); it != row.cend(); ++it)
+        if (!it.value().isEmpty())
+            out += QString::number(it.key()) + QLatin1Char('\t') +
+                   QString(it.value()).replace(QLatin1Char('\n'), QStringLiteral("\\n")) +
+                   QLatin1Char('\n');
+    return out;
+}
+
+// The first submission that fits, from the shared sample register and a generated one.
+PlatformSubmission pick(const std::function<bool(const PlatformSubmission&)>& fits) {
+    static const QList<PlatformSubmission> submissions =
+        platformSubmissions(SampleRegister::shared()) +
+        platformSubmissions(generateRegister(SampleRegister::kOwnerAfm, 30, 11));
+    for (const PlatformSubmission& submission : submissions)
+        if (fits(submission))
+            return submission;
+    return {};
+}
+
+bool hasCertificate(const PlatformSubmission& submission) {
+    for (const QVariantMap& property : submission.properties)
+        if (!property.value(QStringLiteral("CertNum")).toString().isEmpty())
+            return true;
+    return false;
+}
+} // namespace
+
+Q_DECLARE_METATYPE(PlatformSubmission)
+
+class TestReadDeclarationPage : public QObject {
+    Q_OBJECT
+private slots:
+    void bothBrowsersPrintTheRegistersColumns_data() {
+        QTest::addColumn<PlatformSubmission>("submission");
+        const QList<std::pair<const char*, std::function<bool(const PlatformSubmission&)>>> kinds =
+            {{"sample initial, escaped names, two-line notes",
+              [](const PlatformSubmission& s) { return s.number == QLatin1String("1001"); }},
+             {"initial with a certificate, 5 lessees",
+              [](const PlatformSubmission& s) {
+                  return s.amends.isEmpty() && !s.isTemporarilySaved() && hasCertificate(s) &&
+                         !s.values.value(QStringLiteral("MistAA5")).toString().isEmpty();
+              }},
+             {"amending",
+              [](const PlatformSubmission& s) {
+                  return s.kind == RegisterWords::kAmending && !s.isTemporarilySaved();
+              }},
+             {"termination", [](const PlatformSubmission& s) { return s.isTermination(); }},
+             {"temporarily saved initial with a certificate",
+              [](const PlatformSubmission& s) {
+                  return s.isTemporarilySaved() && s.amends.isEmpty() && hasCertificate(s);
+              }},
+             {"temporarily saved amending", [](const PlatformSubmission& s) {
+                  return s.isTemporarilySaved() && !s.amends.isEmpty();
+              }}};
+        for (const auto& [name, fits] : kinds) {
+            const PlatformSubmission submission = pick(fits);
+            QVERIFY2(!submission.number.isEmpty(), name);
+            QTest::newRow(name) << submission;
+        }
+    }
+    void bothBrowsersPrintTheRegistersColumns() {
+        QFETCH(PlatformSubmission, submission);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("details.html"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(DeclarationPage::page(submission, QStringLiteral("Χρήστης: owner")).toUtf8());
+        file.close();
+        const QStringList arguments = {path, submission.number, submission.stage, submission.kind};
+
+        const Run scripted = readPage(QStringList{QStringLiteral("--scripted")} + arguments);
+        QCOMPARE(scripted.exitCode, 0);
+        QCOMPARE(scripted.err, QString());
+        QCOMPARE(scripted.out, expectedOutput(submission));
+        const Run chromium = readPage(arguments);
+        QCOMPARE(chromium.err, QString());
+        QCOMPARE(chromium.exitCode, 0);
+        QCOMPARE(chromium.out, scripted.out);
+    }
+
+    void anotherDeclarationsPageIsReportedOnStandardError() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("other.html"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(DeclarationPage::page(pick([](const PlatformSubmission& s) {
+                                             return s.number == QLatin1String("1020");
+                                         }),
+                                         QString())
+                       .toUtf8());
+        file.close();
+        for (const QStringList& mode : {QStringList{QStringLiteral("--scripted")}, QStringList{}}) {
+            const Run run = readPage(mode + QStringList{path, QStringLiteral("123"),
+                                                        QStringLiteral("Υποβεβλημένο"),
+                                                        QStringLiteral("Αρχική")});
+            QCOMPARE(run.exitCode, 0);
+            QCOMPARE(run.err, QStringLiteral("Πρόβλημα στη δήλωση με αριθμό 123(1020)\n"));
+            QCOMPARE(run.out, QStringLiteral("4\tΥποβεβλημένο\n5\tΑρχική\n9\t123\n"));
+        }
+    }
+
+    void wrongArgumentsAndUnreadableFilesAreRefused() {
+        Run run = readPage({QStringLiteral("--scripted"), QStringLiteral("a.html")});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.err.contains(QStringLiteral("χρήση: read-declaration-page")));
+        QCOMPARE(run.out, QString());
+        run = readPage({QStringLiteral("--other"), QStringLiteral("a"), QStringLiteral("1"),
+                        QStringLiteral("x"), QStringLiteral("y")});
+        QCOMPARE(run.exitCode, 2);
+        run = readPage({QStringLiteral("--scripted"), QStringLiteral("/nonexistent/page.html"),
+                        QStringLiteral("1"), QStringLiteral("x"), QStringLiteral("y")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.startsWith(QStringLiteral("Δεν διαβάζεται το αρχείο")));
+    }
+};
+
+LETHORA_TEST_MAIN(TestReadDeclarationPage)
+#include "tst_read_declaration_page.moc"
