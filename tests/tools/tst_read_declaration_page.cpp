@@ -6,30 +6,16 @@
 #include "tests/portal/ExpectedDeclarationRow.h"
 #include "tests/portal/SampleRegister.h"
 #include "tests/support/TestMain.h"
+#include "tests/support/ToolRun.h"
 #include "tools/fakeplatform/DeclarationPage.h"
 #include "tools/registergen/RegisterGenerator.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <functional>
 
 namespace {
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run readPage(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(READ_DECLARATION_PAGE), arguments);
-    Run run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+ToolRun readPage(const QStringList& arguments) {
+    return runTool(QStringLiteral(READ_DECLARATION_PAGE), arguments);
 }
 
 // The lines the tool must print for the submission read as expected.
@@ -109,11 +95,11 @@ private slots:
         file.close();
         const QStringList arguments = {path, submission.number, submission.stage, submission.kind};
 
-        const Run scripted = readPage(QStringList{QStringLiteral("--scripted")} + arguments);
+        const ToolRun scripted = readPage(QStringList{QStringLiteral("--scripted")} + arguments);
         QCOMPARE(scripted.exitCode, 0);
         QCOMPARE(scripted.err, QString());
         QCOMPARE(scripted.out, expectedOutput(submission));
-        const Run chromium = readPage(arguments);
+        const ToolRun chromium = readPage(arguments);
         QCOMPARE(chromium.err, QString());
         QCOMPARE(chromium.exitCode, 0);
         QCOMPARE(chromium.out, scripted.out);
@@ -131,9 +117,9 @@ private slots:
                        .toUtf8());
         file.close();
         for (const QStringList& mode : {QStringList{QStringLiteral("--scripted")}, QStringList{}}) {
-            const Run run = readPage(mode + QStringList{path, QStringLiteral("123"),
-                                                        QStringLiteral("Υποβεβλημένο"),
-                                                        QStringLiteral("Αρχική")});
+            const ToolRun run = readPage(mode + QStringList{path, QStringLiteral("123"),
+                                                            QStringLiteral("Υποβεβλημένο"),
+                                                            QStringLiteral("Αρχική")});
             QCOMPARE(run.exitCode, 0);
             QCOMPARE(run.err, QStringLiteral("Πρόβλημα στη δήλωση με αριθμό 123(1020)\n"));
             QCOMPARE(run.out, QStringLiteral("4\tΥποβεβλημένο\n5\tΑρχική\n9\t123\n"));
@@ -141,7 +127,7 @@ private slots:
     }
 
     void wrongArgumentsAndUnreadableFilesAreRefused() {
-        Run run = readPage({QStringLiteral("--scripted"), QStringLiteral("a.html")});
+        ToolRun run = readPage({QStringLiteral("--scripted"), QStringLiteral("a.html")});
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.err.contains(QStringLiteral("χρήση: read-declaration-page")));
         QCOMPARE(run.out, QString());

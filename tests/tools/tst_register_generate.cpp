@@ -6,31 +6,17 @@
 #include "store/TdmTables.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/TestMain.h"
+#include "tests/support/ToolRun.h"
 #include "tools/registergen/RegisterGenerator.h"
 #include "tools/registergen/RegisterWriter.h"
 
 #include <QDir>
-#include <QProcess>
 
 namespace {
 const QString kOwner = QStringLiteral("094014201");
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run generate(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(REGISTER_GENERATE), arguments);
-    Run run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+ToolRun generate(const QStringList& arguments) {
+    return runTool(QStringLiteral(REGISTER_GENERATE), arguments);
 }
 
 // The owner's register as stored now; the files may have been replaced by the tool.
@@ -50,7 +36,7 @@ class TestRegisterGenerate : public QObject {
 private Q_SLOTS:
     void writesTheSeedsRegisterIntoANewFolder() {
         TestFolder folder;
-        const Run run =
+        const ToolRun run =
             generate({folder.root(), kOwner, QStringLiteral("60"), QStringLiteral("9")});
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.out.contains(QStringLiteral("declarations: 60")), qPrintable(run.out));
@@ -66,14 +52,14 @@ private Q_SLOTS:
         QCOMPARE(
             generate({folder.root(), kOwner, QStringLiteral("30"), QStringLiteral("1")}).exitCode,
             0);
-        const Run refused =
+        const ToolRun refused =
             generate({folder.root(), kOwner, QStringLiteral("40"), QStringLiteral("2")});
         QVERIFY(refused.exitCode != 0);
         QVERIFY2(refused.err.contains(QStringLiteral("--replace")), qPrintable(refused.err));
         QVERIFY(sameRegister(stored(), generateRegister(kOwner, 30, 1)));
 
-        const Run replaced = generate({folder.root(), kOwner, QStringLiteral("40"),
-                                       QStringLiteral("2"), QStringLiteral("--replace")});
+        const ToolRun replaced = generate({folder.root(), kOwner, QStringLiteral("40"),
+                                           QStringLiteral("2"), QStringLiteral("--replace")});
         QCOMPARE(replaced.exitCode, 0);
         QVERIFY(sameRegister(stored(), generateRegister(kOwner, 40, 2)));
     }
@@ -81,8 +67,8 @@ private Q_SLOTS:
     void registersTheOwnerUnderTheGivenName() {
         TestFolder folder;
         const QString name = QStringLiteral("Καραγιάννης Οδυσσέας");
-        const Run run = generate({folder.root(), kOwner, QStringLiteral("20"),
-                                  QStringLiteral("--register-owner"), name});
+        const ToolRun run = generate({folder.root(), kOwner, QStringLiteral("20"),
+                                      QStringLiteral("--register-owner"), name});
         QCOMPARE(run.exitCode, 0);
         TableCursor comps;
         comps.setTableName(QStringLiteral("Tables\\Comps.db"));
@@ -117,7 +103,7 @@ private Q_SLOTS:
     void badArgumentsAreRefused() {
         QFETCH(QStringList, tail);
         TestFolder folder;
-        const Run run = generate(QStringList{folder.root()} + tail);
+        const ToolRun run = generate(QStringList{folder.root()} + tail);
         QVERIFY(run.exitCode > 0);
         QVERIFY(!run.err.isEmpty());
         QVERIFY(!QFileInfo::exists(folder.path(QStringLiteral("Data/") + kOwner)));
@@ -125,7 +111,7 @@ private Q_SLOTS:
 
     void aFolderWithoutTemplatesIsRefused() {
         QTemporaryDir empty;
-        const Run run = generate({empty.path(), kOwner, QStringLiteral("10")});
+        const ToolRun run = generate({empty.path(), kOwner, QStringLiteral("10")});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.contains(QStringLiteral("ClrData")));
         QVERIFY(QDir(empty.path()).isEmpty());
