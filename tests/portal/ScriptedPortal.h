@@ -11,11 +11,30 @@
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TestFolder.h"
 
+#include <functional>
+
+// The fake platform's answers, changed on their way to the browser when a test says how.
+class EditedAnswers : public PageSource {
+public:
+    using Edit = std::function<void(const PageRequest&, PageAnswer&)>;
+    explicit EditedAnswers(PageSource& platform) : m_platform(platform) {}
+    PageAnswer answer(const PageRequest& request) override {
+        PageAnswer answer = m_platform.answer(request);
+        if (edit)
+            edit(request, answer);
+        return answer;
+    }
+    Edit edit;
+
+private:
+    PageSource& m_platform;
+};
+
 struct ScriptedPortal {
     explicit ScriptedPortal(QList<FakeOwner> owners = {SampleRegister::owner()})
         : platform(std::move(owners), QStringLiteral("https://www1.aade.gr"),
                    QStringLiteral("https://login.gsis.gr")),
-          browser(platform) {
+          answers(platform), browser(answers) {
         setClock(&clock);
         setBrowserOps(&browser);
     }
@@ -53,6 +72,7 @@ struct ScriptedPortal {
     RecordingMessages messages;
     SimulatedClock clock;
     FakePlatform platform;
+    EditedAnswers answers;
     ScriptedBrowser browser;
     PortalSession session;
 };

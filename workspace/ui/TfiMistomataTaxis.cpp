@@ -112,6 +112,10 @@ TfiMistomataTaxis::TfiMistomataTaxis(QWidget* parent) : QDialog(parent) {
     connect(portal->cbSetLoginWithEkpr, &QCheckBox::clicked, this,
             [this] { cbSetLoginWithEkprClick(); });
     connect(portal->sbConnectAADE, &QPushButton::clicked, this, [this] { sbConnectAADEClick(); });
+    connect(portal->sbGetTaxisDils, &QPushButton::clicked, this,
+            [this] { runGuarded([this] { import.sbGetTaxisDilsClick(); }); });
+    connect(portal->sbInsertNewDils, &QLabel::linkActivated, this,
+            [this] { runGuarded([this] { import.sbInsertNewDilsClick(); }); });
     buildContextMenus();
 
     fiWait = new TfiWait(this);
@@ -221,6 +225,10 @@ void TfiMistomataTaxis::buildContextMenus() {
             connect(m->findChild<QAction*>(name), &QAction::triggered, this,
                     [this, action = action, amending] { runPlatformAction(action, amending); });
     }
+    connect(pmArxikes->findChild<QAction*>(QStringLiteral("miUpdate")), &QAction::triggered, this,
+            [this] { miUpdateCurMistClick(); });
+    connect(pmTrops->findChild<QAction*>(QStringLiteral("miUpdate")), &QAction::triggered, this,
+            [this] { miUpdateCurTropDilClick(); });
     connect(dbcMistomata, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         pmArxikes->popup(dbcMistomata->viewport()->mapToGlobal(at));
     });
@@ -283,16 +291,27 @@ void TfiMistomataTaxis::runPlatformAction(DeclarationAction action, bool amendin
     const QString number =
         cursor.text(amending ? QStringLiteral("TropDilCode") : QStringLiteral("DilCode"));
     const QString stage = cursor.text(QStringLiteral("StadioYpovolis"));
-    WaitWindowHooks wait;
-    wait.showWithoutProgress = [this] {
-        fiWait->ProgressBar->hide();
-        fiWait->show();
-    };
-    wait.hideAndRestoreProgress = [this] {
-        fiWait->hide();
-        fiWait->ProgressBar->show();
-    };
+    const WaitWindowHooks wait = fiWait->withoutProgress();
     runGuarded([&] { RunDeclarationAction(session, action, number, stage, wait); });
+}
+
+void TfiMistomataTaxis::miUpdateCurMistClick() {
+    TableCursor& declarations = dm().tblMistDilMast;
+    if (!declarations.isOpen() || declarations.isEmpty())
+        return;
+    const QString dilCode = declarations.text(QStringLiteral("DilCode"));
+    if (!dilCode.isEmpty())
+        runGuarded([&] { import.RefreshDeclaration(dilCode, QString()); });
+}
+
+void TfiMistomataTaxis::miUpdateCurTropDilClick() {
+    TableCursor& amendments = dm().tblMistDilDet;
+    if (!amendments.isOpen() || amendments.isEmpty())
+        return;
+    const QString dilCode = amendments.text(QStringLiteral("DilCode"));
+    const QString tropDilCode = amendments.text(QStringLiteral("TropDilCode"));
+    if (!dilCode.isEmpty() && !tropDilCode.isEmpty())
+        runGuarded([&] { import.RefreshDeclaration(dilCode, tropDilCode); });
 }
 
 void TfiMistomataTaxis::lbAnazitisiNowClick(QuickSearchKind kind) {

@@ -6,8 +6,10 @@
 #include "portal/LoginCredentials.h"
 #include "portal/PortalActions.h"
 #include "portal/PortalSession.h"
+#include "portal/SubmissionImport.h"
 #include "workspace/QuickSearch.h"
 #include "workspace/StagingGrid.h"
+#include "workspace/ui/WorkspaceImportPanel.h"
 
 #include <QDialog>
 
@@ -62,6 +64,12 @@ public:
 
     // The portal session of the workspace: the browser windows it works with.
     PortalSession session;
+    // The data check, the import of new declarations and the refresh of one.
+    WorkspaceImportPanel importPanel{*this};
+    SubmissionImport import{session, sgSubmissionList, importPanel};
+    // "Ενημέρωση Στοιχείων Τρέχουσας Δήλωσης" of the two context menus.
+    void miUpdateCurMistClick();
+    void miUpdateCurTropDilClick();
 
     int declarationRowsShown() const { return m_declarationRows; }
     int amendmentRowsShown() const { return m_amendmentRows; }

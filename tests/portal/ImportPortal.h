@@ -1,0 +1,99 @@
+#pragma once
+// The import against the fake platform in process: the scripted portal, the owner's
+// company with empty declaration tables open as the workspace holds them, a staging grid
+// and a panel that records what the import shows.
+
+#include "portal/SubmissionImport.h"
+#include "store/StoreQuery.h"
+#include "tests/portal/ScriptedPortal.h"
+#include "tests/workspace/RegisterFixture.h"
+#include "workspace/StagingGrid.h"
+
+class RecordingImportPanel : public ImportPanel {
+public:
+    bool loginWithRepresentative() const override { return representative; }
+    void showListProgress(int percent) override { progress << percent; }
+    void showPlatformCounts(int initial, int amending) override {
+        platformCounts = {initial, amending};
+    }
+    void showStoredCounts(int initial, int amending) override {
+        storedCounts = {initial, amending};
+    }
+    void showNotice(const QString& text, bool importOffered) override {
+        notice = text;
+        noticeShown = true;
+        linkShown = importOffered;
+    }
+    void setNoticeText(const QString& text) override { notice = text; }
+    void hideNotice() override { noticeShown = linkShown = false; }
+    WaitWindowHooks waitWindow() override {
+        return {[this] { ++waitShown; }, [this] { ++waitHidden; }};
+    }
+
+    bool representative = false;
+    QList<int> progress;
+    QPair<int, int> platformCounts{-1, -1};
+    QPair<int, int> storedCounts{-1, -1};
+    QString notice;
+    bool noticeShown = false;
+    bool linkShown = false;
+    int waitShown = 0;
+    int waitHidden = 0;
+};
+
+struct ImportPortal {
+    explicit ImportPortal(QList<FakeOwner> owners = {SampleRegister::owner()})
+        : portal(std::move(owners)), store(portal.platform.owners().first().data.ownerAfm) {
+        TdmTables& tables = dmTables();
+        tables.tblMistDilMast.open();
+        tables.tblMistDilDet.open();
+        tables.tblMistDilAkinita.open();
+        grid.fillHeaderRow();
+    }
+    ~ImportPortal() {
+        TdmTables& tables = dmTables();
+        tables.tblMistDilAkinita.close();
+        tables.tblMistDilDet.close();
+        tables.tblMistDilMast.close();
+    }
+
+    // Signs in as the owner on the list page and runs the data check, answering the
+    // question about temporarily saved declarations.
+    void dataCheck(bool deleteTemporarilySaved = false) {
+        if (!listWindow)
+            listWindow = portal.signedInWindow(PortalAddresses::submissionDetailsPage());
+        portal.messages.queueAnswer(deleteTemporarilySaved);
+        import.sbGetTaxisDilsClick();
+    }
+
+    int count(const QString& table, const QString& where = QString()) const {
+        StoreQuery q;
+        q.setSql(QStringLiteral("SELECT * FROM '") + store.path(table) + QStringLiteral("'") +
+                 (where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where));
+        q.open();
+        return q.recordCount();
+    }
+    QVariant stored(const QString& table, const QString& where, const QString& field) const {
+        StoreQuery q;
+        q.setSql(QStringLiteral("SELECT * FROM '") + store.path(table) +
+                 QStringLiteral("' WHERE ") + where);
+        q.open();
+        return q.recordCount() == 1 ? q.value(field) : QVariant();
+    }
+    // The declarations the platform was asked to open, e.g. "view 1001".
+    QStringList opened() const {
+        QStringList list;
+        for (const QString& action : portal.platform.actionsSubmitted())
+            if (action.startsWith(QLatin1String("view")) ||
+                action.startsWith(QLatin1String("edit")))
+                list << action;
+        return list;
+    }
+
+    ScriptedPortal portal;
+    RegisterFixture store;
+    StagingGrid grid;
+    RecordingImportPanel panel;
+    SubmissionImport import{portal.session, grid, panel};
+    BrowserWindow listWindow;
+};

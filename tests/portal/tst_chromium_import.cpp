@@ -1,0 +1,81 @@
+// The data check and the import from end to end with the real headless Chromium and the
+// fake platform over HTTP: three initial declarations (one temporarily saved), an
+// amending declaration and a termination of it, each opened in a window of its own,
+// read, stored and closed; then a refresh of one declaration.
+
+#include "portal/SubmissionImport.h"
+#include "tests/portal/ChromiumPortal.h"
+#include "tests/portal/StoredRegister.h"
+#include "tests/support/TestMain.h"
+#include "tests/workspace/RegisterFixture.h"
+#include "workspace/StagingGrid.h"
+
+namespace {
+class Panel : public ImportPanel {
+public:
+    bool loginWithRepresentative() const override { return false; }
+    void showListProgress(int) override {}
+    void showPlatformCounts(int initial, int amending) override {
+        platformCounts = {initial, amending};
+    }
+    void showStoredCounts(int, int) override {}
+    void showNotice(const QString& text, bool) override { notice = text; }
+    void setNoticeText(const QString& text) override { notice = text; }
+    void hideNotice() override {}
+    WaitWindowHooks waitWindow() override { return {}; }
+
+    QPair<int, int> platformCounts;
+    QString notice;
+};
+} // namespace
+
+class TestChromiumImport : public QObject {
+    Q_OBJECT
+private slots:
+    void theRegisterComesInThroughTheRealBrowser() {
+        ChromiumPortal portal;
+        RegisterFixture store(SampleRegister::kOwnerAfm);
+        // The company's working folder points at the same platform.
+        Settings::setFolderValue(QStringLiteral("LeaseAppBaseAddress"),
+                                 portal.platform->leaseAppBase());
+        Settings::setFolderValue(QStringLiteral("SignOnBaseAddress"), portal.platform->signOnBase());
+        Settings::setFolderValue(QStringLiteral("BrowserHeadless"), QStringLiteral("1"));
+        TdmTables& tables = dmTables();
+        tables.tblMistDilMast.open();
+        tables.tblMistDilDet.open();
+        tables.tblMistDilAkinita.open();
+        StagingGrid grid;
+        Panel panel;
+        SubmissionImport import(portal.session, grid, panel);
+        ChromiumPortal::signIn(*portal.browser, PortalAddresses::submissionDetailsPage());
+
+        portal.messages.queueAnswer(false);
+        import.sbGetTaxisDilsClick();
+        QCOMPARE(panel.platformCounts, qMakePair(3, 2));
+        import.sbInsertNewDilsClick();
+        QVERIFY2(portal.messages.shown.isEmpty(),
+                 qPrintable(portal.messages.shown.join(QLatin1Char('|'))));
+        const RegisterDataSet& served = portal.platform->owners().first().data;
+        const QStringList differences = StoredRegister::differences(served);
+        QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
+        QCOMPARE(portal.browser->ListBrowserWindows().size(), 1);
+
+        TableStore::instance().exec(
+            QStringLiteral("UPDATE ") +
+            TableStore::instance().qualifiedName(store.path(QStringLiteral("MistDilMast"))) +
+            QStringLiteral(" SET Simiosis = 'αλλαγμένο'"));
+        tables.tblMistDilMast.refresh();
+        import.RefreshDeclaration(QStringLiteral("1001"), QString());
+        QCOMPARE(StoredRegister::differences(served.ownerAfm, QStringLiteral("MistDilMast"),
+                                             {served.declarations.first()}),
+                 QStringList());
+        QCOMPARE(portal.browser->ListBrowserWindows().size(), 1);
+
+        tables.tblMistDilAkinita.close();
+        tables.tblMistDilDet.close();
+        tables.tblMistDilMast.close();
+    }
+};
+
+LETHORA_TEST_MAIN(TestChromiumImport)
+#include "tst_chromium_import.moc"

@@ -1,0 +1,362 @@
+// The data check, the import of new declarations and the refresh of one, end to end on
+// the scripted browser and the fake platform.
+
+#include "portal/DeclarationStoreWriter.h"
+#include "tests/portal/ImportPortal.h"
+#include "tests/portal/StoredRegister.h"
+#include "tests/support/TestMain.h"
+#include "tools/fakeplatform/SubmissionListPage.h"
+#include "tools/registergen/RegisterGenerator.h"
+#include "workspace/StagingColumns.h"
+
+namespace {
+const QString kNothingNew = QStringLiteral("Δεν βρέθηκαν νέες δηλώσεις");
+const QString kOtherOwner =
+    QStringLiteral("Έχετε συνδεθεί στη σελίδα των μισθωμάτων ακινήτων διαφορετικού Α.Φ.Μ.");
+const QString kViewProblem =
+    QStringLiteral("Παρουσιάστηκε κάποιο πρόβλημα με την προβολή της δήλωσης.");
+const QString kMast = QStringLiteral("MistDilMast");
+const QString kDet = QStringLiteral("MistDilDet");
+const QString kAkinita = QStringLiteral("MistDilAkinita");
+
+// Whether the request submits a form of the submission list for the declaration.
+bool opens(const PageRequest& request, const QString& number) {
+    for (const auto& [name, value] : request.fields)
+        if (name == QLatin1String("transId") && value == number)
+            return true;
+    return false;
+}
+} // namespace
+
+class TestSubmissionImport : public QObject {
+    Q_OBJECT
+
+    // The details page of the declaration, edited by the test.
+    static void editDetailsPage(ImportPortal& f, const QString& number,
+                                const std::function<void(QString&)>& edit) {
+        f.portal.answers.edit = [number, edit](const PageRequest&, PageAnswer& answer) {
+            if (answer.html.contains(QStringLiteral("με Αριθμ. ") + number + QStringLiteral(" -")))
+                edit(answer.html);
+        };
+    }
+
+private slots:
+    void theDataCheckReadsTheListAndCounts() {
+        ImportPortal f;
+        f.store.declaration(1020);
+        f.dataCheck();
+        QCOMPARE(f.portal.messages.asked.size(), 1);
+        QCOMPARE(f.portal.messages.shown, QStringList());
+        // Header row and five submissions: 1001, 1002, 1003, 1010, 1020.
+        QCOMPARE(f.grid.rowCount(), 7);
+        QCOMPARE(f.grid.cell(0, 1), QStringLiteral("1"));
+        QCOMPARE(f.grid.cell(1, 0), QStringLiteral("Αριθμός Καταχώρησης"));
+        QCOMPARE(f.grid.cell(3, 0), QStringLiteral("Στοιχεία   1ου μισθωτή"));
+        QCOMPARE(f.grid.cell(1, 1), QStringLiteral("1001"));
+        QCOMPARE(f.grid.cell(1, 2), QStringLiteral("1002 (Τροποποιεί το Α/Α 1001)"));
+        QCOMPARE(f.grid.cell(3, 1), QStringLiteral("ΜΙΣΘΩΤΗΣ <1>"));
+        QCOMPARE(f.grid.cell(4, 4), QStringLiteral("Προσωρινά Αποθηκευμένο"));
+        QCOMPARE(f.grid.cell(5, 3), QStringLiteral("Λύση"));
+        QCOMPARE(f.grid.cell(0, 5), QStringLiteral("5"));
+        QCOMPARE(f.panel.progress.last(), 100);
+        QCOMPARE(f.panel.platformCounts, qMakePair(3, 2));
+        QCOMPARE(f.panel.storedCounts, qMakePair(1, 0));
+        QVERIFY(f.panel.noticeShown && f.panel.linkShown);
+        QCOMPARE(f.panel.notice,
+                 QStringLiteral("Βρέθηκαν 2 αρχικές και 2 τροποποιητικές νέες δηλώσεις στο Taxis"));
+    }
+
+    void theImportStoresEveryNewDeclarationOnce() {
+        ImportPortal f;
+        f.dataCheck();
+        f.import.sbInsertNewDilsClick();
+
+        QCOMPARE(f.portal.messages.shown, QStringList());
+        QCOMPARE(f.opened(), QStringList({QStringLiteral("view 1001"), QStringLiteral("edit 1010"),
+                                          QStringLiteral("view 1020"), QStringLiteral("view 1002"),
+                                          QStringLiteral("view 1003")}));
+        QCOMPARE(f.count(kMast), 3);
+        QCOMPARE(f.count(kDet), 2);
+        QCOMPARE(f.count(kAkinita), 4);
+        const QStringList differences =
+            StoredRegister::differences(f.portal.platform.owners().first().data);
+        QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
+        QCOMPARE(f.stored(kMast, QStringLiteral("DilCode = 1001"), QStringLiteral("MistName2")),
+                 QVariant(QStringLiteral("ΜΙΣΘΩΤΗΣ <2>")));
+        QCOMPARE(f.stored(kMast, QStringLiteral("DilCode = 1001"), QStringLiteral("TotalMistoma"))
+                     .toDouble(),
+                 1234.5);
+        QCOMPARE(f.stored(kAkinita, QStringLiteral("DilCode = 1001 AND AA = 2"),
+                          QStringLiteral("MonthlyMist"))
+                     .toDouble(),
+                 1234.5);
+        // 1003 amends the amending declaration 1002: it belongs to 1001.
+        QCOMPARE(f.grid.cell(StagingColumn::InitialNumber, 3), QStringLiteral("1001"));
+        QCOMPARE(f.stored(kDet, QStringLiteral("DilCode = 1001 AND TropDilCode = 1003"),
+                          QStringLiteral("MistosiEosDate")),
+                 QVariant(QStringLiteral("30/06/2025")));
+        QCOMPARE(f.grid.cell(StagingColumn::WriteMark, 3), QStringLiteral("2"));
+        QCOMPARE(f.grid.cell(StagingColumn::OwnRow, 3), QStringLiteral("3"));
+        QCOMPARE(f.panel.storedCounts, qMakePair(3, 2));
+        QVERIFY(!f.panel.noticeShown && !f.panel.linkShown);
+        QCOMPARE(f.panel.waitShown, 1);
+        QCOMPARE(f.panel.waitHidden, 1);
+        // Every declaration window was closed again.
+        QCOMPARE(f.portal.browser.ListBrowserWindows().size(), 1);
+
+        f.dataCheck();
+        QCOMPARE(f.panel.notice, kNothingNew);
+        QVERIFY(f.panel.noticeShown && !f.panel.linkShown);
+    }
+
+    void nothingNewOffersNoImport() {
+        ImportPortal f;
+        f.dataCheck();
+        f.import.sbInsertNewDilsClick();
+        const QStringList opened = f.opened();
+        f.dataCheck();
+        QCOMPARE(f.panel.notice, kNothingNew);
+        QVERIFY(!f.panel.linkShown);
+        // Run all the same, the import opens nothing.
+        f.import.ImportNewDeclarations();
+        QCOMPARE(f.opened(), opened);
+    }
+
+    void aViewAndAnEditFormOfOneDeclarationStoreItOnce() {
+        ImportPortal f;
+        // The platform offers an edit form right after every view form.
+        f.portal.answers.edit = [](const PageRequest&, PageAnswer& answer) {
+            for (const QString number : {QStringLiteral("1001"), QStringLiteral("1020")}) {
+                const QString view = SubmissionListPage::actionForm(number, QStringLiteral("view"));
+                answer.html.replace(
+                    view, view + SubmissionListPage::actionForm(number, QStringLiteral("edit")));
+            }
+        };
+        f.dataCheck();
+        f.import.sbInsertNewDilsClick();
+        QCOMPARE(f.opened().count(QStringLiteral("view 1001")), 1);
+        QCOMPARE(f.opened().count(QStringLiteral("edit 1001")), 0);
+        QCOMPARE(f.count(kMast), 3);
+        QCOMPARE(f.count(kAkinita), 4);
+        QCOMPARE(f.portal.messages.shown, QStringList());
+    }
+
+    // Amendments whose initial declaration is neither stored nor found through a stored
+    // amendment go under "999" and are passed over.
+    void amendmentsOfAnUnknownDeclarationArePassedOver() {
+        ImportPortal f;
+        for (qlonglong other : {5001, 5002, 5003})
+            f.store.declaration(other);
+        f.dataCheck();
+        QCOMPARE(f.panel.storedCounts, qMakePair(3, 0));
+        f.import.sbInsertNewDilsClick();
+        QCOMPARE(f.grid.cell(StagingColumn::InitialNumber, 2), QStringLiteral("999"));
+        QCOMPARE(f.grid.cell(StagingColumn::InitialNumber, 3), QStringLiteral("999"));
+        QCOMPARE(f.opened(), QStringList());
+        QCOMPARE(f.count(kDet), 0);
+    }
+
+    void temporarilySavedDeclarationsDeletedAreImportedAgain() {
+        ImportPortal f;
+        f.dataCheck();
+        f.import.sbInsertNewDilsClick();
+        QCOMPARE(f.count(kAkinita, QStringLiteral("DilCode = 1010")), 1);
+        f.store.amendment(
+            1010, 1011,
+            {{QStringLiteral("StadioYpovolis"), QStringLiteral("Προσωρινά Αποθηκευμένο")}});
+        dmTables().tblMistDilMast.refresh();
+
+        f.dataCheck(true);
+        QCOMPARE(f.count(kMast, QStringLiteral("DilCode = 1010")), 0);
+        QCOMPARE(f.count(kAkinita, QStringLiteral("DilCode = 1010")), 0);
+        QCOMPARE(f.count(kDet, QStringLiteral("TropDilCode = 1011")), 0);
+        QCOMPARE(f.count(kMast), 2);
+        QCOMPARE(f.panel.notice,
+                 QStringLiteral("Βρέθηκαν 1 αρχικές και 0 τροποποιητικές νέες δηλώσεις στο Taxis"));
+        f.import.sbInsertNewDilsClick();
+        QCOMPARE(f.opened().count(QStringLiteral("edit 1010")), 2);
+        QCOMPARE(f.count(kMast, QStringLiteral("DilCode = 1010")), 1);
+        QCOMPARE(f.count(kAkinita, QStringLiteral("DilCode = 1010")), 1);
+        // Read from the inputs of the temporarily saved page.
+        QCOMPARE(f.stored(kAkinita, QStringLiteral("DilCode = 1010"), QStringLiteral("ZipCode")),
+                 QVariant(QStringLiteral("10561")));
+    }
+
+    void theOwnerIsCheckedBeforeAnythingIsRead() {
+        // Signed in directly, the page names the owner, but not as represented.
+        ImportPortal f;
+        f.panel.representative = true;
+        f.dataCheck();
+        QCOMPARE(f.portal.messages.shown, QStringList({kOtherOwner}));
+        QCOMPARE(f.panel.platformCounts, qMakePair(-1, -1));
+        QCOMPARE(f.grid.cell(1, 1), QString());
+
+        f.portal.messages.clear();
+        f.panel.representative = false;
+        f.dataCheck();
+        QCOMPARE(f.portal.messages.shown, QStringList());
+        QCOMPARE(f.panel.platformCounts, qMakePair(3, 2));
+    }
+
+    void anotherOwnersListIsRefused() {
+        FakeOwner other = SampleRegister::owner(SampleRegister::shared(SampleRegister::kOtherAfm),
+                                                QStringLiteral("other"), QStringLiteral("pw"));
+        ImportPortal f({SampleRegister::owner(), other});
+        f.listWindow = f.portal.signedInWindow(PortalAddresses::submissionDetailsPage(),
+                                               QStringLiteral("other"), QStringLiteral("pw"));
+        f.dataCheck();
+        QCOMPARE(f.portal.messages.shown, QStringList({kOtherOwner}));
+    }
+
+    void withoutTheListPageNothingIsDone() {
+        ImportPortal f;
+        f.listWindow = f.portal.signedInWindow(PortalAddresses::consolePage());
+        f.dataCheck();
+        f.import.ImportNewDeclarations();
+        f.import.RefreshDeclaration(QStringLiteral("1001"), QString());
+        const QString connect = QStringLiteral("Για να προβάλετε τη δήλωση πρέπει πρώτα να "
+                                               "συνδεθείτε στην πλατφόρμα μισθωμάτων της ΑΑΔΕ");
+        QCOMPARE(f.portal.messages.shown,
+                 QStringList({QStringLiteral("Δεν έχετε ανοίξει ή δεν έχετε συνδεθεί στη σελίδα "
+                                             "των μισθωμάτων ακινήτων"),
+                              connect, connect}));
+        QCOMPARE(f.panel.waitShown, 0);
+    }
+
+    // A rent the store cannot read fails that declaration alone: it is reported, nothing
+    // of it is kept, the amending pass is left for later and the rest is imported.
+    void aDeclarationThatCannotBeStoredIsReportedAndPassedOver() {
+        ImportPortal f;
+        editDetailsPage(f, QStringLiteral("1010"), [](QString& html) {
+            html.replace(QStringLiteral("1.234,50"), QStringLiteral("1.2x4,50"));
+        });
+        f.dataCheck();
+        f.import.sbInsertNewDilsClick();
+        QCOMPARE(f.portal.messages.shown, QStringList({kViewProblem}));
+        QCOMPARE(f.count(kMast), 2);
+        QCOMPARE(f.count(kMast, QStringLiteral("DilCode = 1010")), 0);
+        QCOMPARE(f.count(kAkinita, QStringLiteral("DilCode = 1010")), 0);
+        QCOMPARE(f.count(kDet), 0);
+        QCOMPARE(f.panel.waitHidden, 1);
+    }
+
+    void aDeclarationWindowThatNeverComesEndsThePass() {
+        ImportPortal f;
+        // The platform answers the second declaration with a page elsewhere.
+        f.portal.answers.edit = [](const PageRequest& request, PageAnswer& answer) {
+            if (opens(request, QStringLiteral("1010"))) {
+                answer.status = 302;
+                answer.location = QUrl(PortalAddresses::consolePage());
+            }
+        };
+        f.dataCheck();
+        const qint64 start = f.portal.clock.nowMs();
+        f.import.sbInsertNewDilsClick();
+        QCOMPARE(f.count(kMast), 1);
+        QCOMPARE(f.count(kMast, QStringLiteral("DilCode = 1001")), 1);
+        // The 20-second limit, then the amending pass.
+        const qint64 waited = f.portal.clock.nowMs() - start;
+        QVERIFY2(waited >= 20000 && waited < 60000, qPrintable(QString::number(waited)));
+        QCOMPARE(f.count(kDet), 2);
+    }
+
+    void aPageOfAnotherDeclarationStoresItsListedParticularsOnly() {
+        ImportPortal f;
+        editDetailsPage(f, QStringLiteral("1020"), [](QString& html) {
+            html.replace(QStringLiteral("με Αριθμ. 1020 -"), QStringLiteral("με Αριθμ. 1021 -"));
+        });
+        f.dataCheck();
+        f.import.sbInsertNewDilsClick();
+        QCOMPARE(f.portal.messages.shown,
+                 QStringList({QStringLiteral("Πρόβλημα στη δήλωση με αριθμό 1020(1021)")}));
+        QCOMPARE(f.stored(kMast, QStringLiteral("DilCode = 1020"), QStringLiteral("EidosDilosis")),
+                 QVariant(QStringLiteral("Αρχική")));
+        QVERIFY(f.stored(kMast, QStringLiteral("DilCode = 1020"), QStringLiteral("EkmAFM1"))
+                    .toString()
+                    .isEmpty());
+    }
+
+    void aStoredDeclarationIsReadAgain() {
+        ImportPortal f;
+        f.dataCheck();
+        f.import.sbInsertNewDilsClick();
+        TableStore::instance().exec(QStringLiteral("UPDATE ") +
+                                    TableStore::instance().qualifiedName(f.store.path(kMast)) +
+                                    QStringLiteral(" SET TotalMistoma = 1, EkmName1 = 'x'"));
+        dmTables().tblMistDilMast.refresh();
+        const int opened = f.opened().size();
+
+        f.import.RefreshDeclaration(QStringLiteral("1001"), QString());
+        QCOMPARE(f.opened().size(), opened + 1);
+        QCOMPARE(f.stored(kMast, QStringLiteral("DilCode = 1001"), QStringLiteral("TotalMistoma"))
+                     .toDouble(),
+                 1234.5);
+        QCOMPARE(f.stored(kMast, QStringLiteral("DilCode = 1020"), QStringLiteral("TotalMistoma"))
+                     .toDouble(),
+                 1.0);
+        QCOMPARE(f.count(kMast), 3);
+        QCOMPARE(f.count(kAkinita), 4);
+
+        f.import.RefreshDeclaration(QStringLiteral("1001"), QStringLiteral("1002"));
+        QCOMPARE(f.opened().last(), QStringLiteral("view 1002"));
+        QCOMPARE(f.count(kDet), 2);
+        // Terminations are not read again.
+        f.import.RefreshDeclaration(QStringLiteral("1001"), QStringLiteral("1003"));
+        QCOMPARE(f.opened().last(), QStringLiteral("view 1002"));
+        QCOMPARE(f.portal.messages.shown, QStringList());
+    }
+
+    void theRefreshNeedsTheDataCheckFirst() {
+        ImportPortal f;
+        f.store.declaration(1001);
+        dmTables().tblMistDilMast.refresh();
+        f.listWindow = f.portal.signedInWindow(PortalAddresses::submissionDetailsPage());
+        f.import.RefreshDeclaration(QStringLiteral("1001"), QString());
+        QCOMPARE(f.portal.messages.shown,
+                 QStringList({QStringLiteral(
+                     "Για να προβάλετε τη δήλωση συνδεθείτε στην πλατφόρμα μισθωμάτων της ΑΑΔΕ "
+                     "και εκτελέστε την επιλογή \"Έλεγχος Δεδομένων\"")}));
+        QCOMPARE(f.opened(), QStringList());
+    }
+
+    // A generated owner's whole register, brought in by one data check and one import,
+    // is stored exactly as the platform served it.
+    void aGeneratedRegisterIsImportedFieldByField() {
+        const RegisterDataSet data = generateRegister(SampleRegister::kOwnerAfm, 50, 20261208);
+        ImportPortal f({SampleRegister::owner(data)});
+        f.dataCheck();
+        QCOMPARE(f.panel.platformCounts,
+                 qMakePair(int(data.declarations.size()), int(data.amendments.size())));
+        f.import.sbInsertNewDilsClick();
+        QCOMPARE(f.portal.messages.shown, QStringList());
+        QCOMPARE(f.count(kMast), data.declarations.size());
+        QCOMPARE(f.count(kDet), data.amendments.size());
+        QCOMPARE(f.count(kAkinita), data.properties.size());
+        const QStringList differences = StoredRegister::differences(data);
+        QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
+    }
+
+    void theNumberOfAForm_data() {
+        QTest::addColumn<QString>("html");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("platform form")
+            << SubmissionListPage::actionForm(QStringLiteral("4501"), QStringLiteral("view"))
+            << QStringLiteral("4501");
+        QTest::newRow("blanks") << QStringLiteral(
+                                       "<input name=\"transId\" type=\"hidden\" value=\" 77 \">")
+                                << QStringLiteral("77");
+        QTest::newRow("other order")
+            << QStringLiteral("<input type=\"hidden\" name=\"transId\" value=\"77\">") << QString();
+        QTest::newRow("unclosed") << QStringLiteral(
+                                         "<input name=\"transId\" type=\"hidden\" value=\"78")
+                                  << QStringLiteral("78");
+    }
+    void theNumberOfAForm() {
+        QFETCH(QString, html);
+        QFETCH(QString, number);
+        QCOMPARE(formNumberOf(html), number);
+    }
+};
+
+LETHORA_TEST_MAIN(TestSubmissionImport)
+#include "tst_submission_import.moc"
