@@ -13,6 +13,7 @@ QString quoted(const QString& identifier) {
 }
 
 const int kRowCacheLimit = 4096;
+const int kReadAhead = 64;
 
 int compareValues(const QVariant& a, const QVariant& b, FieldType type) {
     const bool aNull = a.isNull();
@@ -171,32 +172,57 @@ QString TableCursor::whereClause(QVariantList& values) const {
                : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
 }
 
+QString TableCursor::fieldList() const {
+    QStringList names;
+    for (const FieldDef& f : definition().fields)
+        names << quoted(f.name);
+    return names.join(QStringLiteral(", "));
+}
+
 void TableCursor::reload(qint64 keepRowId, int fallbackPosition) {
     const QList<OrderPart> parts = orderParts();
     const TableDef& def = definition();
+    // The few rows of a detail are read whole at once: they are about to be shown.
+    const bool wholeRows = !m_master.isNull();
     QStringList selected{QStringLiteral("rowid")};
     QStringList order;
     for (const OrderPart& p : parts) {
         const QString name = quoted(def.fields.at(p.column).name);
-        selected << name;
+        if (!wholeRows)
+            selected << name;
         order << name + (p.type == FieldType::Text ? QStringLiteral(" COLLATE GREEK") : QString()) +
                      (p.descending ? QStringLiteral(" DESC") : QString());
     }
+    if (wholeRows)
+        selected << fieldList();
     order << QStringLiteral("rowid");
     QVariantList values;
     const QString sql = QStringLiteral("SELECT ") + selected.join(QStringLiteral(", ")) +
                         QStringLiteral(" FROM ") + m_qualified + whereClause(values) +
                         QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
-    QSqlQuery query = TableStore::instance().exec(sql, values);
+    QSqlQuery& query = TableStore::instance().execPrepared(sql, values);
     m_rows.clear();
     m_keys.clear();
     m_positionById.clear();
     m_rowCache.clear();
+    const int fieldCount = static_cast<int>(def.fields.size());
     while (query.next()) {
-        m_rows << query.value(0).toLongLong();
+        const qint64 rowId = query.value(0).toLongLong();
+        m_rows << rowId;
         QVariantList key;
-        for (int i = 0; i < parts.size(); ++i)
-            key << query.value(i + 1);
+        if (wholeRows) {
+            QVariantList row;
+            row.reserve(fieldCount);
+            for (int i = 0; i < fieldCount; ++i)
+                row << query.value(i + 1);
+            for (const OrderPart& p : parts)
+                key << row.at(p.column);
+            if (m_rowCache.size() < kRowCacheLimit)
+                m_rowCache.insert(rowId, row);
+        } else {
+            for (int i = 0; i < parts.size(); ++i)
+                key << query.value(i + 1);
+        }
         m_keys << key;
     }
     query.finish();
@@ -266,23 +292,32 @@ const QVariantList& TableCursor::rowValues(int position) const {
     auto it = m_rowCache.constFind(rowId);
     if (it != m_rowCache.constEnd())
         return *it;
-    if (m_rowCache.size() >= kRowCacheLimit)
+    if (m_rowCache.size() + kReadAhead > kRowCacheLimit)
         m_rowCache.clear();
-    QStringList names;
-    for (const FieldDef& f : definition().fields)
-        names << quoted(f.name);
-    QSqlQuery query = TableStore::instance().exec(
-        QStringLiteral("SELECT ") + names.join(QStringLiteral(", ")) + QStringLiteral(" FROM ") +
-            m_qualified + QStringLiteral(" WHERE rowid = ?"),
-        {rowId});
-    QVariantList values;
-    if (query.next())
-        for (int i = 0; i < names.size(); ++i)
-            values << query.value(i);
-    else
-        values.resize(names.size());
+    // This row and the ones after it in one read: rows are mostly walked in order. The
+    // statement always names kReadAhead row ids (-1 past the end) so that it is reused.
+    QVariantList ids;
+    for (int p = position; p < position + kReadAhead; ++p)
+        ids << (p < m_rows.size() ? m_rows.at(p) : qint64(-1));
+    QStringList marks(kReadAhead, QStringLiteral("?"));
+    QSqlQuery& query = TableStore::instance().execPrepared(
+        QStringLiteral("SELECT rowid, ") + fieldList() + QStringLiteral(" FROM ") + m_qualified +
+            QStringLiteral(" WHERE rowid IN (") + marks.join(QLatin1Char(',')) + QLatin1Char(')'),
+        ids);
+    const int fieldCount = static_cast<int>(definition().fields.size());
+    while (query.next()) {
+        QVariantList values;
+        values.reserve(fieldCount);
+        for (int i = 0; i < fieldCount; ++i)
+            values << query.value(i + 1);
+        m_rowCache.insert(query.value(0).toLongLong(), values);
+    }
     query.finish();
-    return *m_rowCache.insert(rowId, values);
+    it = m_rowCache.constFind(rowId);
+    if (it != m_rowCache.constEnd())
+        return *it;
+    // The row has gone from the table since the row set was read.
+    return *m_rowCache.insert(rowId, QVariantList(fieldCount));
 }
 
 QVariant TableCursor::value(const QString& field) const {

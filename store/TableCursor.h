@@ -93,6 +93,7 @@ private:
     int column(const QString& field) const; // throws for an unknown field
     QList<OrderPart> orderParts() const;
     QString whereClause(QVariantList& values) const;
+    QString fieldList() const; // every field, quoted, in table order
     void reload(qint64 keepRowId, int fallbackPosition);
     void setPosition(int position);
     const QVariantList& rowValues(int position) const;

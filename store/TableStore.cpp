@@ -13,6 +13,7 @@
 namespace {
 
 const int kMaxAttached = 10; // Debian's SQLite allows at most ten attached files
+const int kMaxPrepared = 64;
 
 int greekCollation(void*, int lengthA, const void* a, int lengthB, const void* b) {
     return GreekOrder::compare(QString::fromUtf8(static_cast<const char*>(a), lengthA),
@@ -30,6 +31,13 @@ QString failureText(const QSqlError& error, const QString& sql) {
     QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     return QStringLiteral("Σφάλμα πίνακα: ") + text + QStringLiteral("\n[") + sql.simplified() +
            QLatin1Char(']');
+}
+
+void bindAndRun(QSqlQuery& query, const QVariantList& values, const QString& sql) {
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
+    if (!query.exec())
+        throw StoreError(failureText(query.lastError(), sql));
 }
 
 } // namespace
@@ -88,6 +96,8 @@ void TableStore::release(const QString& tablePath) {
 
 void TableStore::detach(const QString& key) {
     const QString schema = m_attached.value(key).schema;
+    // Statements kept prepared name the schema; they go with it.
+    m_prepared.clear();
     exec(QStringLiteral("DETACH DATABASE ") + schema);
     m_attached.remove(key);
 }
@@ -128,11 +138,29 @@ QSqlQuery TableStore::exec(const QString& sql, const QVariantList& values) {
     query.setForwardOnly(true);
     if (!query.prepare(sql))
         throw StoreError(failureText(query.lastError(), sql));
-    for (const QVariant& v : values)
-        query.addBindValue(v);
-    if (!query.exec())
-        throw StoreError(failureText(query.lastError(), sql));
+    bindAndRun(query, values, sql);
     return query;
+}
+
+QSqlQuery& TableStore::execPrepared(const QString& sql, const QVariantList& values) {
+    std::shared_ptr<QSqlQuery>& query = m_prepared[sql];
+    if (!query) {
+        if (m_prepared.size() > kMaxPrepared) {
+            m_prepared.clear();
+            return execPrepared(sql, values);
+        }
+        query = std::make_shared<QSqlQuery>(m_db);
+        query->setForwardOnly(true);
+        if (!query->prepare(sql)) {
+            const QString failure = failureText(query->lastError(), sql);
+            m_prepared.remove(sql);
+            throw StoreError(failure);
+        }
+    }
+    QSqlQuery& prepared = *query;
+    prepared.finish();
+    bindAndRun(prepared, values, sql);
+    return prepared;
 }
 
 TableStore::Transaction::Transaction() {

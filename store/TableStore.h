@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
+#include <memory>
 
 class TableStore {
 public:
@@ -29,6 +30,9 @@ public:
 
     // Runs one statement; a failure is a StoreError with the store's own text.
     QSqlQuery exec(const QString& sql, const QVariantList& values = {});
+    // The same for a statement run again and again (a cursor's reads): it is prepared
+    // once and reused, so its rows are valid only until the same text runs again.
+    QSqlQuery& execPrepared(const QString& sql, const QVariantList& values = {});
 
     // One logical change: every write inside it lands together or not at all.
     // Transactions nest; only the outermost one commits.
@@ -57,7 +61,8 @@ private:
         qint64 lastUse = 0;
     };
     QSqlDatabase m_db;
-    QHash<QString, Attachment> m_attached; // by canonical absolute path
+    QHash<QString, Attachment> m_attached;                 // by canonical absolute path
+    QHash<QString, std::shared_ptr<QSqlQuery>> m_prepared; // by statement text
     int m_nextSchema = 1;
     qint64 m_useCounter = 0;
     int m_transactionDepth = 0;

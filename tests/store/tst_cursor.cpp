@@ -2,6 +2,7 @@
 
 #include "store/SqlText.h"
 #include "store/StoreError.h"
+#include "store/TableStore.h"
 #include "store/TdmTables.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/TestMain.h"
@@ -170,6 +171,37 @@ private Q_SLOTS:
         addCompany(*comps, QStringLiteral("1"), QStringLiteral("Α"), QString());
         QVERIFY_THROWS_EXCEPTION(StoreError, comps->value(QStringLiteral("NoSuchField")));
         QVERIFY_THROWS_EXCEPTION(StoreError, comps->setIndexName(QStringLiteral("NoSuchIdx")));
+    }
+
+    void readsManyRowsInOrderAndAfterAStatementAndRefresh() {
+        QStringList expected;
+        for (int i = 0; i < 150; ++i) { // more rows than one read brings
+            const QString afm = QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0'));
+            addCompany(*comps, afm, QStringLiteral("Όνομα ") + afm, QStringLiteral("admin"));
+            expected << QStringLiteral("Όνομα ") + afm;
+        }
+        QCOMPARE(column(*comps, QStringLiteral("CompName")), expected);
+        QStringList backwards;
+        comps->last();
+        while (true) {
+            backwards.prepend(comps->text(QStringLiteral("CompName")));
+            if (comps->position() == 0)
+                break;
+            comps->prior();
+        }
+        QCOMPARE(backwards, expected);
+        QCOMPARE(comps->valueAt(149, QStringLiteral("AFM")).toString(), QStringLiteral("149"));
+        QCOMPARE(comps->valueAt(63, QStringLiteral("AFM")).toString(), QStringLiteral("063"));
+
+        TableStore& store = TableStore::instance();
+        store.exec(QStringLiteral("UPDATE ") + store.qualifiedName(comps->tableName()) +
+                   QStringLiteral(" SET CompName = 'Αλλαγμένο' WHERE AFM = '070'"));
+        comps->refresh();
+        comps->moveTo(70);
+        QCOMPARE(comps->text(QStringLiteral("CompName")), QStringLiteral("Αλλαγμένο"));
+        // The files it read can still be let go and replaced.
+        comps.reset();
+        store.releaseFile(QStringLiteral("Tables\\Comps.db"));
     }
 
     void detailsFollowTheirDeclarationInDescendingOrder() {
