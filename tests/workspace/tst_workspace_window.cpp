@@ -3,13 +3,16 @@
 
 #include "common/DialogRunner.h"
 #include "companies/TMaskEditDate.h"
+#include "exports/ExportTemplate.h"
 #include "exports/SpreadsheetStarter.h"
+#include "exports/TfiMistDilProtList.h"
 #include "exports/WorkbookApp.h"
 #include "exports/WorkbookModel.h"
 #include "portal/BrowserOps.h"
 #include "portal/PageSource.h"
 #include "portal/ScriptedBrowser.h"
 #include "store/StoreQuery.h"
+#include "tests/exports/ExportFixture.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TestMain.h"
 #include "tests/workspace/RegisterFixture.h"
@@ -296,6 +299,47 @@ private Q_SLOTS:
         QVERIFY(registerSheet.value(5, 1).isNull());
         QCOMPARE(started.at(1)->model(1).sheet().value(16, 2).toString(),
                  QStringLiteral("1203")); // in hand
+    }
+
+    void theTemplateButtonsLoadFilterAndExport() {
+        ExportFixture fx;
+        fx.declarations.declaration(4512, {{"MistName1", "ΟΙΚΟΝΟΜΟΥ"}});
+        fx.declarations.declaration(1203, {{"MistName1", "ΠΑΠΑΣ"}});
+        dmTables().EnsureSharedTables();
+        ExportTemplate stored =
+            ExportTemplates::fromChoice(ExportChoice::defaults(), QStringLiteral("Παπάς"));
+        FilterCriteria papas;
+        papas.name = QStringLiteral("ΠΑΠ");
+        papas.dateFrom = papas.dateTo = QStringLiteral("  /  /20  ");
+        stored.filters = papas;
+        stored.layout = 1;
+        QVERIFY(ExportTemplates::save(stored));
+        withWorkspace([&](TfiMistomataTaxis& w) {
+            QString opened;
+            innerDialog = [&](QDialog& d) -> int {
+                opened = d.objectName();
+                return QDialog::Rejected;
+            };
+            w.btReports->click(); // the dialog, closed with "Έξοδος": no export
+            QCOMPARE(opened, QStringLiteral("fiReport"));
+            w.btLoadProtypo->click(); // no template chosen: no export
+            QCOMPARE(opened, QStringLiteral("fiMistDilProtList"));
+            QCOMPARE(fx.app->workbookCount(), 0);
+            QVERIFY(w.filters->edFilterName->text().isEmpty());
+
+            innerDialog = [](QDialog& d) -> int {
+                static_cast<TfiMistDilProtList&>(d).btSelect->click();
+                return d.result();
+            };
+            w.btLoadProtypo->click();
+            QCOMPARE(w.filters->edFilterName->text(), QStringLiteral("ΠΑΠ"));
+            QCOMPARE(listed(), QList<qlonglong>{1203});
+            QVERIFY(w.fiWait->isHidden());
+        });
+        QCOMPARE(fx.app->workbookCount(), 1);
+        QCOMPARE(fx.at(2, 1), QStringLiteral("ΑΡΧΙΚΕΣ/ΤΡΟΠΟΠΟΙΗΤΙΚΕΣ ΔΗΛΩΣΕΙΣ")); // its layout
+        QCOMPARE(fx.at(4, 1), QStringLiteral("1203")); // the filtered view
+        QVERIFY(fx.sheet().value(5, 1).isNull());
     }
 
     void openingClearsTheMarksAndFillsThePanels() {

@@ -139,6 +139,18 @@ FilterCriteria FilterPanel::criteria() const {
     return c;
 }
 
+void FilterPanel::showCriteria(const FilterCriteria& c) {
+    cbStadioDilosis->setCurrentIndex(c.stage);
+    edFilterName->setText(c.name);
+    edFilterAFM->setText(c.afm);
+    edFilterDateApo->setDateText(c.dateFrom);
+    edFilterDateEos->setDateText(c.dateTo);
+    cbLisis->setChecked(c.withTerminations);
+    edFilterArDil->setText(c.declarationNumber);
+    edFilterATAK->setText(c.atak);
+    edFilterAddress->setText(c.address);
+}
+
 QString FilterPanel::quickSearchText(QuickSearchKind kind) const {
     switch (kind) {
     case QuickSearchKind::Number:

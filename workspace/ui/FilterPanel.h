@@ -21,6 +21,8 @@ public:
 
     // The criteria as the controls hold them.
     FilterCriteria criteria() const;
+    // Fills the controls with the criteria; the adjustable-contracts box keeps its tick.
+    void showCriteria(const FilterCriteria& criteria);
     // The text of the field that belongs to a quick search.
     QString quickSearchText(QuickSearchKind kind) const;
 

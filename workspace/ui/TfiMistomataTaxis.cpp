@@ -4,7 +4,6 @@
 #include "common/ErrorReport.h"
 #include "common/Messages.h"
 #include "companies/CurrentCompany.h"
-#include "exports/RegisterExport.h"
 #include "exports/RentProgression.h"
 #include "portal/LoginCredentials.h"
 #include "portal/PortalLogin.h"
@@ -17,6 +16,7 @@
 #include "workspace/ui/DeclarationDetails.h"
 #include "workspace/ui/FilterPanel.h"
 #include "workspace/ui/PortalPanel.h"
+#include "workspace/ui/TemplateCommands.h"
 #include "workspace/ui/TfiDispMistSymb.h"
 #include "workspace/ui/TfiWait.h"
 
@@ -107,6 +107,10 @@ TfiMistomataTaxis::TfiMistomataTaxis(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
 
     connect(btExportToExcel, &QPushButton::clicked, this, [this] { btExportToExcelClick(); });
+    connect(btReports, &QPushButton::clicked, this,
+            [this] { TemplateCommands::miExportToExcelClick(*this); });
+    connect(btLoadProtypo, &QPushButton::clicked, this,
+            [this] { TemplateCommands::btLoadProtypoClick(*this); });
     filters->onQuickSearch = [this](QuickSearchKind kind) { lbAnazitisiNowClick(kind); };
     filters->onFilter = [this] { imFilterClick(); };
     connect(portal->cbSetLoginWithEkpr, &QCheckBox::clicked, this,
@@ -352,15 +356,7 @@ void TfiMistomataTaxis::imFilterClick() {
 }
 
 void TfiMistomataTaxis::btExportToExcelClick() {
-    ExportChoice choice = ExportChoice::defaults();
-    choice.stage = filters->cbStadioDilosis->currentIndex();
-    ExportProgress progress;
-    progress.show = [this] { fiWait->show(); };
-    progress.setPercent = [this](int percent) { fiWait->ProgressBar->setValue(percent); };
-    progress.hide = [this] { fiWait->hide(); };
-    const bool done = runGuarded([&] { ExportRegister(choice, progress); });
-    if (!done)
-        fiWait->hide();
+    TemplateCommands::btExportToExcelClick(*this);
 }
 
 void TfiMistomataTaxis::btLoadClick() {

@@ -1,0 +1,130 @@
+#include "exports/ExportTemplate.h"
+#include "common/Messages.h"
+#include "store/CursorGuard.h"
+#include "store/TdmTables.h"
+
+namespace {
+// The "Είδος" item of the declaration and the amending declaration lists.
+const int kKindItem = 3;
+
+// Moves to the template whose title equals `title`, letter case ignored.
+bool locateTitle(TableCursor& table, const QString& title) {
+    for (table.first(); !table.eof() && !table.isEmpty(); table.next())
+        if (table.text(QStringLiteral("Title")).compare(title, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+void writeFilters(TableCursor& table, const FilterCriteria& f) {
+    table.setValue(QStringLiteral("FSaved"), 1);
+    table.setValue(QStringLiteral("FStadioDilosis"), f.stage);
+    table.setValue(QStringLiteral("FBigName"), f.name);
+    table.setValue(QStringLiteral("FAFM"), f.afm);
+    table.setValue(QStringLiteral("FAPO"), f.dateFrom);
+    table.setValue(QStringLiteral("FEOS"), f.dateTo);
+    table.setValue(QStringLiteral("FLisis"), f.withTerminations ? 1 : 0);
+    table.setValue(QStringLiteral("FArDil"), f.declarationNumber);
+    table.setValue(QStringLiteral("FATAK"), f.atak);
+    table.setValue(QStringLiteral("FAddr"), f.address);
+}
+
+FilterCriteria readFilters(const TableCursor& table) {
+    FilterCriteria f;
+    f.stage = table.value(QStringLiteral("FStadioDilosis")).toInt();
+    f.name = table.text(QStringLiteral("FBigName"));
+    f.afm = table.text(QStringLiteral("FAFM"));
+    f.dateFrom = table.text(QStringLiteral("FAPO"));
+    f.dateTo = table.text(QStringLiteral("FEOS"));
+    f.withTerminations = table.value(QStringLiteral("FLisis")).toInt() == 1;
+    f.declarationNumber = table.text(QStringLiteral("FArDil"));
+    f.atak = table.text(QStringLiteral("FATAK"));
+    f.address = table.text(QStringLiteral("FAddr"));
+    return f;
+}
+} // namespace
+
+namespace ExportTemplates {
+
+QString tickString(const QList<bool>& ticks) {
+    QString s;
+    for (bool ticked : ticks)
+        s += ticked ? QLatin1Char('1') : QLatin1Char('0');
+    return s;
+}
+
+void applyTickString(QList<bool>& ticks, const QString& string) {
+    const qsizetype count = qMin(ticks.size(), string.size());
+    for (qsizetype i = 0; i < count; ++i)
+        ticks[i] = string.at(i) == QLatin1Char('1');
+}
+
+void setLayout(ExportChoice& choice, int layout) {
+    choice.layout = layout;
+    if (layout != 1 && layout != 2)
+        return;
+    if (choice.mast.size() > kKindItem)
+        choice.mast[kKindItem] = true;
+    if (choice.trops.size() > kKindItem)
+        choice.trops[kKindItem] = true;
+}
+
+ExportTemplate fromChoice(const ExportChoice& choice, const QString& title) {
+    ExportTemplate t;
+    t.title = title;
+    t.mast = tickString(choice.mast);
+    t.mistotes = tickString(choice.mistotes);
+    t.trops = tickString(choice.trops);
+    t.akinita = tickString(choice.akinita);
+    t.layout = choice.layout;
+    return t;
+}
+
+void applyTo(const ExportTemplate& stored, ExportChoice& choice) {
+    applyTickString(choice.mast, stored.mast);
+    applyTickString(choice.mistotes, stored.mistotes);
+    applyTickString(choice.trops, stored.trops);
+    applyTickString(choice.akinita, stored.akinita);
+    setLayout(choice, stored.layout);
+}
+
+ExportTemplate read(const TableCursor& table) {
+    ExportTemplate t;
+    t.title = table.text(QStringLiteral("Title"));
+    if (table.value(QStringLiteral("FSaved")).toInt() == 1)
+        t.filters = readFilters(table);
+    t.mast = table.text(QStringLiteral("RMast"));
+    t.mistotes = table.text(QStringLiteral("RMistotes"));
+    t.trops = table.text(QStringLiteral("RTrops"));
+    t.akinita = table.text(QStringLiteral("RAkinita"));
+    t.layout = table.value(QStringLiteral("Properties")).toInt();
+    return t;
+}
+
+bool save(const ExportTemplate& stored) {
+    if (stored.title.isEmpty()) {
+        showMessage(kNoTitle);
+        return false;
+    }
+    TableCursor& table = dmTables().tblMistDilProtypa;
+    table.open();
+    CloseAfter closing(table);
+    if (locateTitle(table, stored.title)) {
+        if (!askYesNo(kOverwrite))
+            return false;
+        table.edit();
+    } else {
+        table.insert();
+    }
+    table.setValue(QStringLiteral("Title"), stored.title);
+    if (stored.filters)
+        writeFilters(table, *stored.filters);
+    table.setValue(QStringLiteral("RMast"), stored.mast);
+    table.setValue(QStringLiteral("RMistotes"), stored.mistotes);
+    table.setValue(QStringLiteral("RTrops"), stored.trops);
+    table.setValue(QStringLiteral("RAkinita"), stored.akinita);
+    table.setValue(QStringLiteral("Properties"), stored.layout);
+    table.post();
+    return true;
+}
+
+} // namespace ExportTemplates
