@@ -3,12 +3,15 @@
 // the page marked as read, nothing written outside the declaration's own columns, the
 // notes at most 5000 characters, no failure raised.
 //
-//   fuzz-declaration-page [COUNT] [SEED]
+//   fuzz-declaration-page [COUNT] [SEED] [--pages FOLDER]
 //
 // COUNT mutated pages (3000 by default) from the pages of a generated register; the
-// same SEED (1 by default) gives the same pages. Prints the counts of what the pages made
-// the reader do and every finding; the exit status is 1 when there was a finding. Built
-// with the address and undefined-behaviour sanitizers, it also finds memory faults.
+// same SEED (1 by default) gives the same pages. With --pages each page is also written
+// to the folder as page-N.html, and a line "file<TAB>number<TAB>stage<TAB>kind" for it to
+// pages.tsv there, so that read-declaration-page can read them in the real browser. Prints the
+// counts of what the pages made the reader do and every finding; the exit status is 1 when there
+// was a finding. Built with the address and undefined-behaviour sanitizers, it also finds memory
+// faults.
 
 #include "common/ErrorReport.h"
 #include "common/Messages.h"
@@ -21,7 +24,10 @@
 #include "workspace/StagingGrid.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace {
@@ -65,16 +71,37 @@ QString findingsOf(const StagingGrid& grid, const PlatformSubmission& submission
     }
     return found.join(QStringLiteral(", "));
 }
+void writePage(QFile& list, int n, const QString& html, const PlatformSubmission& submission) {
+    const QString name = QStringLiteral("page-%1.html").arg(n);
+    QFile page(QFileInfo(list).dir().filePath(name));
+    if (page.open(QIODevice::WriteOnly))
+        page.write(html.toUtf8());
+    list.write(QStringList{name, submission.number, submission.stage, submission.kind}
+                   .join(QLatin1Char('\t'))
+                   .toUtf8() +
+               '\n');
+}
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
+    const qsizetype pagesOption = args.indexOf(QStringLiteral("--pages"));
+    QString pagesFolder;
+    if (pagesOption >= 0) {
+        pagesFolder = args.value(pagesOption + 1);
+        args.remove(pagesOption, qMin(qsizetype(2), args.size() - pagesOption));
+    }
     const int count = args.value(0, QStringLiteral("3000")).toInt();
     const quint32 seed = args.value(1, QStringLiteral("1")).toUInt();
-    if (count <= 0) {
-        std::fprintf(stderr, "χρήση: fuzz-declaration-page [ΠΛΗΘΟΣ] [ΣΠΟΡΟΣ]\n");
+    if (count <= 0 || (pagesOption >= 0 && !QDir().mkpath(pagesFolder))) {
+        std::fprintf(stderr, "χρήση: fuzz-declaration-page [ΠΛΗΘΟΣ] [ΣΠΟΡΟΣ] [--pages ΦΑΚΕΛΟΣ]\n");
         return 2;
+    }
+    QFile list(QDir(pagesFolder).filePath(QStringLiteral("pages.tsv")));
+    if (!pagesFolder.isEmpty() && !list.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "%s\n", qPrintable(list.errorString()));
+        return 1;
     }
     CountedMessages counted;
     setMessages(&counted);
@@ -89,6 +116,8 @@ int main(int argc, char** argv) {
         QStringList applied;
         const QString html =
             mutations.mutate(DeclarationPage::page(submission, QString()), applied);
+        if (list.isOpen())
+            writePage(list, n, html, submission);
         StagingGrid grid;
         grid.setCell(StagingColumn::Stage, kRow, submission.stage);
         grid.setCell(StagingColumn::Kind, kRow, submission.kind);
