@@ -105,6 +105,40 @@ private slots:
         QCOMPARE(chromium.out, scripted.out);
     }
 
+    // Markup the platform's pages may carry around the values: entities, blanks that
+    // collapse, line breaks, paragraphs, blocks, lists, preformatted and hidden text,
+    // lists of options, cells and rows without end tags.
+    void handWrittenMarkupReadsAlikeInBothBrowsers() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("edited.html"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral(R"(<html><body><table><tr><td>  ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΜΙΣΘΩΣΗΣ
+ΑΚΙΝΗΤΗΣ ΠΕΡΙΟΥΣΙΑΣ με Αριθμ.&nbsp;500 - Αρχική</td></tr></table>
+<table><tr><td>ΣΤΟΙΧΕΙΑ ΕΚΜΙΣΘΩΤΩΝ</td></tr><tr><th>x</th></tr>
+<tr><td>1</td><td>&nbsp;0123&nbsp;</td><td>Α &amp; Β<br>  δεύτερη   γραμμή </td>
+<td><b>50</b>,<i>00</i></td><td><span style="display:none">κρυφό</span>ορατό</td><td>x</td></tr>
+<tr><td>2<td>  a&#9;b  <td><p>παρ1</p><p>παρ2</p><td><div>d1</div><div>d2</div>
+<td><select><option>o1</option><option selected>o2</option></select><td></tr></table>
+<table id="propertyTable0"><tr class="displaySubmissionDetails1"><td> 1 </td><td>&lt;x&gt;</td>
+<td><input value="v"></td><td>a<br><br>b</td><td><pre>  p  q </pre></td><td>  </td></tr></table>
+<table><tr><td>ΣΤΟΙΧΕΙΑ ΜΙΣΘΩΣΗΣ</td></tr><tr><td></td></tr><tr><td>Σημειώσεις</td></tr>
+<tr><td>  γρ1 <br/>
+ γρ2 &nbsp; τέλος <ul><li>ένα</li><li>δύο</li></ul></td></tr></table></body></html>)")
+                       .toUtf8());
+        file.close();
+        const QStringList arguments = {path, QStringLiteral("500"), QStringLiteral("Υποβεβλημένο"),
+                                       QStringLiteral("Αρχική")};
+        const ToolRun scripted = readPage(QStringList{QStringLiteral("--scripted")} + arguments);
+        QCOMPARE(scripted.exitCode, 0);
+        QVERIFY(scripted.out.contains(QStringLiteral("\n12\t0123\n")));
+        QVERIFY(scripted.out.contains(QStringLiteral("\n13\tΑ & Β\\nδεύτερη γραμμή\n")));
+        QVERIFY(scripted.out.contains(QStringLiteral("\n105\t  p  q \n")));
+        const ToolRun chromium = readPage(arguments);
+        QCOMPARE(chromium.exitCode, 0);
+        QCOMPARE(chromium.out, scripted.out);
+    }
+
     void anotherDeclarationsPageIsReportedOnStandardError() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("other.html"));
