@@ -86,16 +86,20 @@ void DeclarationSections::property(DeclarationReading& reading, const QString& t
         return;
     const int p = *index + 1;
     int m = 0;
+    // The certificate table reads the same every time: a page repeating its row does not
+    // make the reading go over it again.
+    bool certificateRead = false;
     for (const PageElement& row : rows) {
-        if (reading.ops.GetClassName(row).trimmed() == kDetailsRow) {
+        if (row && reading.ops.GetClassName(row).trimmed() == kDetailsRow) {
             if (++m > kSubRows)
                 continue;
             const QList<PageElement> cells = reading.cells(row);
             for (int i = 1; i <= qMin(int(cells.size()), kCells); ++i)
                 reading.set(StagingColumn::propertySubRowCell(p, m, i),
                             subRowValue(reading, cells.at(i - 1), m, i, *index));
-        } else if (nextTable && reading.trimmedText(row) == kCertificateRow) {
+        } else if (nextTable && !certificateRead && reading.trimmedText(row) == kCertificateRow) {
             certificate(reading, nextTable, *index);
+            certificateRead = true;
         }
     }
 }
