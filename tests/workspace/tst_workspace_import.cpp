@@ -1,0 +1,86 @@
+// The workspace's data check button, import link and refresh menu items, against the
+// fake platform on the scripted browser: what the platform panel shows and what the
+// lists hold after each.
+
+#include "tests/portal/ImportPortal.h"
+#include "tests/support/TestMain.h"
+#include "workspace/ui/PortalPanel.h"
+#include "workspace/ui/TfiMistomataTaxis.h"
+#include "workspace/ui/TfiWait.h"
+
+#include <QAbstractItemModel>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+
+class TestWorkspaceImport : public QObject {
+    Q_OBJECT
+
+    static QAction* menuItem(QMenu* menu, const char* name) {
+        return menu->findChild<QAction*>(QString::fromLatin1(name));
+    }
+
+private slots:
+    void thePanelLeadsFromTheCheckToTheImport() {
+        ImportPortal f;
+        f.listWindow = f.portal.signedInWindow(PortalAddresses::submissionDetailsPage());
+        TfiMistomataTaxis w;
+        w.show();
+        PortalPanel& panel = *w.portal;
+        QCOMPARE(panel.lbTaxisArxDils->text(), QStringLiteral("?"));
+
+        f.portal.messages.queueAnswer(false);
+        panel.sbGetTaxisDils->click();
+        QCOMPARE(f.portal.messages.asked.size(), 1);
+        QCOMPARE(panel.lbTaxisArxDils->text(), QStringLiteral("3"));
+        QCOMPARE(panel.lbTaxisTropDils->text(), QStringLiteral("2"));
+        QCOMPARE(panel.lbSavedArxDils->text(), QStringLiteral("0"));
+        QCOMPARE(panel.ggTaxisDils->value(), 100);
+        QVERIFY(panel.pnInsertNewDils->isVisible());
+        QVERIFY(panel.sbInsertNewDils->isVisible());
+        QVERIFY(!panel.imNotMoreDil->isVisible());
+        QCOMPARE(panel.lbInsertNewDils->text(),
+                 QStringLiteral("Βρέθηκαν 3 αρχικές και 2 τροποποιητικές νέες δηλώσεις στο Taxis"));
+
+        emit panel.sbInsertNewDils->linkActivated(QStringLiteral("#"));
+        QCOMPARE(panel.lbSavedArxDils->text(), QStringLiteral("3"));
+        QCOMPARE(panel.lbSavedTropDils->text(), QStringLiteral("2"));
+        QCOMPARE(w.savedArxDils, 3);
+        QCOMPARE(w.savedTropDils, 2);
+        QVERIFY(!panel.pnInsertNewDils->isVisible());
+        QCOMPARE(w.dbcMistomata->model()->rowCount(), 3);
+        QVERIFY(!w.fiWait->isVisible());
+
+        f.portal.messages.queueAnswer(false);
+        panel.sbGetTaxisDils->click();
+        QCOMPARE(panel.lbInsertNewDils->text(), QStringLiteral("Δεν βρέθηκαν νέες δηλώσεις"));
+        QVERIFY(panel.imNotMoreDil->isVisible());
+        QVERIFY(!panel.sbInsertNewDils->isVisible());
+
+        // The refresh of the declaration in hand and of its current amending declaration.
+        QVERIFY(dmTables().tblMistDilMast.findKey({1001}));
+        menuItem(w.pmArxikes, "miUpdate")->trigger();
+        QCOMPARE(f.opened().last(), QStringLiteral("view 1001"));
+        QVERIFY(dmTables().tblMistDilMast.findKey({1001}));
+        QVERIFY(dmTables().tblMistDilDet.findKey({1001, 1002}));
+        menuItem(w.pmTrops, "miUpdate")->trigger();
+        QCOMPARE(f.opened().last(), QStringLiteral("view 1002"));
+        QCOMPARE(f.portal.messages.shown, QStringList());
+    }
+
+    void aCheckWithoutTheListPageIsToldInGreek() {
+        ImportPortal f;
+        TfiMistomataTaxis w;
+        f.portal.messages.queueAnswer(false);
+        w.portal->sbGetTaxisDils->click();
+        QCOMPARE(f.portal.messages.shown,
+                 QStringList({QStringLiteral("Δεν έχετε ανοίξει ή δεν έχετε συνδεθεί στη σελίδα "
+                                             "των μισθωμάτων ακινήτων")}));
+        QCOMPARE(w.portal->lbTaxisArxDils->text(), QStringLiteral("?"));
+    }
+};
+
+LETHORA_TEST_MAIN(TestWorkspaceImport)
+#include "tst_workspace_import.moc"
