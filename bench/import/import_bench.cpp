@@ -15,7 +15,7 @@
 #include "portal/SubmissionImport.h"
 #include "portal/WebDriverBrowser.h"
 #include "store/TdmTables.h"
-#include "tests/portal/SampleRegister.h"
+#include "tests/portal/ChromiumPortal.h"
 #include "tools/fakeplatform/HttpPageServer.h"
 #include "tools/registergen/RegisterGenerator.h"
 #include "workspace/StagingGrid.h"
@@ -60,29 +60,6 @@ public:
     double last = 0;
     std::vector<double> perDeclaration;
 };
-
-PageDocument waitFor(BrowserOps& b, const BrowserWindow& window, const QString& address) {
-    for (int i = 0; i < 500; ++i) {
-        if (b.GetLocationUrl(window).contains(address))
-            if (const PageDocument document = b.GetDocument(window))
-                return document;
-        PumpWait(20);
-    }
-    return {};
-}
-
-BrowserWindow signIn(BrowserOps& b, const QString& user, const QString& password) {
-    const BrowserWindow window = b.OpenBrowser();
-    b.NavigateTo(window, PortalAddresses::consolePage());
-    const PageDocument signOn = waitFor(b, window, PortalAddresses::signOnBase());
-    b.SetInputValue(b.GetElementById(signOn, QStringLiteral("username")), user);
-    b.SetInputValue(b.GetElementById(signOn, QStringLiteral("password")), password);
-    b.Submit(b.Item(b.GetElementsByTagName(b.GetBody(signOn), QStringLiteral("form")), 0));
-    waitFor(b, window, PortalAddresses::consolePage());
-    b.NavigateTo(window, PortalAddresses::submissionDetailsPage());
-    waitFor(b, window, PortalAddresses::submissionDetailsPage());
-    return window;
-}
 
 // A generated register with at least the number of submissions.
 RegisterDataSet registerOf(const QString& afm, int submissions) {
@@ -148,7 +125,7 @@ int main(int argc, char** argv) {
         panel.clock.start();
         SubmissionImport import(session, grid, panel);
         const BrowserWindow window =
-            signIn(browser, QStringLiteral("owner"), QStringLiteral("secret"));
+            ChromiumPortal::signIn(browser, PortalAddresses::submissionDetailsPage());
         import.sbGetTaxisDilsClick();
         import.sbInsertNewDilsClick();
         browser.QuitBrowser(window);
@@ -166,7 +143,8 @@ int main(int argc, char** argv) {
         StagingGrid grid;
         TimingPanel panel;
         SubmissionImport import(session, grid, panel);
-        signIn(browser, QStringLiteral("large"), QStringLiteral("large"));
+        ChromiumPortal::signIn(browser, PortalAddresses::submissionDetailsPage(),
+                               QStringLiteral("large"), QStringLiteral("large"));
         import.sbGetTaxisDilsClick();
         std::vector<double> reads, snapshots;
         for (int run = 0; run < 7; ++run) {
