@@ -224,8 +224,8 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(double, stored);
         const QLocale before;
-        for (const QLocale machine : {QLocale(QLocale::English, QLocale::UnitedStates),
-                                      QLocale(QLocale::German, QLocale::Germany), QLocale::c()}) {
+        for (const QLocale& machine : {QLocale(QLocale::English, QLocale::UnitedStates),
+                                       QLocale(QLocale::German, QLocale::Germany), QLocale::c()}) {
             QLocale::setDefault(machine);
             RegisterFixture fixture;
             OpenTables tables;

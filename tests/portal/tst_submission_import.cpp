@@ -126,7 +126,7 @@ private slots:
         ImportPortal f;
         // The platform offers an edit form right after every view form.
         f.portal.answers.edit = [](const PageRequest&, PageAnswer& answer) {
-            for (const QString number : {QStringLiteral("1001"), QStringLiteral("1020")}) {
+            for (const QString& number : {QStringLiteral("1001"), QStringLiteral("1020")}) {
                 const QString view = SubmissionListPage::actionForm(number, QStringLiteral("view"));
                 answer.html.replace(
                     view, view + SubmissionListPage::actionForm(number, QStringLiteral("edit")));
