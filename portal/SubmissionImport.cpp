@@ -307,6 +307,7 @@ void SubmissionImport::runPass(Pass pass, const PageDocument& document, bool& fa
                 continue;
             if (!openAndRead(f, forms, found.row, number))
                 return;
+            // The declarations cursor may have moved while the window was waited for.
             if (!initialPass)
                 declarationStored(m_grid.cell(StagingColumn::InitialNumber, found.row));
             StoreImportedDeclaration(m_grid, found.row);
@@ -396,11 +397,10 @@ void SubmissionImport::RefreshDeclaration(const QString& dilCode, const QString&
     const int formCount = browser.Count(forms);
     for (int f = 0; f < formCount; ++f) {
         try {
-            const PageElement form = browser.Item(forms, f);
-            const QString html = browser.GetOuterHtml(form);
+            const QString html = browser.GetOuterHtml(browser.Item(forms, f));
             if (formNumberOf(html) != wanted)
                 continue;
-            if (refreshForm(form, f, forms, wanted, dilCode, tropDilCode))
+            if (refreshForm(html, f, forms, wanted, dilCode, tropDilCode))
                 return;
         } catch (const std::exception&) {
             // The refresh goes on with the next form of the declaration.
@@ -408,7 +408,7 @@ void SubmissionImport::RefreshDeclaration(const QString& dilCode, const QString&
     }
 }
 
-bool SubmissionImport::refreshForm(const PageElement& form, int formIndex,
+bool SubmissionImport::refreshForm(const QString& formHtml, int formIndex,
                                    const ElementCollection& forms, const QString& number,
                                    const QString& dilCode, const QString& tropDilCode) {
     const StagingGrid::Found found = m_grid.FindInSubmissionList(number);
@@ -424,8 +424,7 @@ bool SubmissionImport::refreshForm(const PageElement& form, int formIndex,
     if (!stored)
         return false;
     PumpWait(kPauseBeforeDeclarationMs);
-    const QString html = browserOps().GetOuterHtml(form);
-    if (!opensDeclaration(html))
+    if (!opensDeclaration(formHtml))
         return false;
     if (openAndRead(formIndex, forms, found.row, number)) {
         if (found.kind == StagingGrid::Kind::Amending)

@@ -76,7 +76,7 @@ private:
     void OpenDeclarationForm(int formIndex, const ElementCollection& forms, int row,
                              const QString& number);
     void ReadOpenedDeclaration(int row);
-    bool refreshForm(const PageElement& form, int formIndex, const ElementCollection& forms,
+    bool refreshForm(const QString& formHtml, int formIndex, const ElementCollection& forms,
                      const QString& number, const QString& dilCode, const QString& tropDilCode);
 
     PortalSession& m_session;

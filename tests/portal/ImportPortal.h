@@ -5,41 +5,10 @@
 
 #include "portal/SubmissionImport.h"
 #include "store/StoreQuery.h"
+#include "tests/portal/RecordingImportPanel.h"
 #include "tests/portal/ScriptedPortal.h"
 #include "tests/workspace/RegisterFixture.h"
 #include "workspace/StagingGrid.h"
-
-class RecordingImportPanel : public ImportPanel {
-public:
-    bool loginWithRepresentative() const override { return representative; }
-    void showListProgress(int percent) override { progress << percent; }
-    void showPlatformCounts(int initial, int amending) override {
-        platformCounts = {initial, amending};
-    }
-    void showStoredCounts(int initial, int amending) override {
-        storedCounts = {initial, amending};
-    }
-    void showNotice(const QString& text, bool importOffered) override {
-        notice = text;
-        noticeShown = true;
-        linkShown = importOffered;
-    }
-    void setNoticeText(const QString& text) override { notice = text; }
-    void hideNotice() override { noticeShown = linkShown = false; }
-    WaitWindowHooks waitWindow() override {
-        return {[this] { ++waitShown; }, [this] { ++waitHidden; }};
-    }
-
-    bool representative = false;
-    QList<int> progress;
-    QPair<int, int> platformCounts{-1, -1};
-    QPair<int, int> storedCounts{-1, -1};
-    QString notice;
-    bool noticeShown = false;
-    bool linkShown = false;
-    int waitShown = 0;
-    int waitHidden = 0;
-};
 
 struct ImportPortal {
     explicit ImportPortal(QList<FakeOwner> owners = {SampleRegister::owner()})

@@ -3,31 +3,12 @@
 // amending declaration and a termination of it, each opened in a window of its own,
 // read, stored and closed; then a refresh of one declaration.
 
-#include "portal/SubmissionImport.h"
 #include "tests/portal/ChromiumPortal.h"
+#include "tests/portal/RecordingImportPanel.h"
 #include "tests/portal/StoredRegister.h"
 #include "tests/support/TestMain.h"
 #include "tests/workspace/RegisterFixture.h"
 #include "workspace/StagingGrid.h"
-
-namespace {
-class Panel : public ImportPanel {
-public:
-    bool loginWithRepresentative() const override { return false; }
-    void showListProgress(int) override {}
-    void showPlatformCounts(int initial, int amending) override {
-        platformCounts = {initial, amending};
-    }
-    void showStoredCounts(int, int) override {}
-    void showNotice(const QString& text, bool) override { notice = text; }
-    void setNoticeText(const QString& text) override { notice = text; }
-    void hideNotice() override {}
-    WaitWindowHooks waitWindow() override { return {}; }
-
-    QPair<int, int> platformCounts;
-    QString notice;
-};
-} // namespace
 
 class TestChromiumImport : public QObject {
     Q_OBJECT
@@ -38,14 +19,15 @@ private slots:
         // The company's working folder points at the same platform.
         Settings::setFolderValue(QStringLiteral("LeaseAppBaseAddress"),
                                  portal.platform->leaseAppBase());
-        Settings::setFolderValue(QStringLiteral("SignOnBaseAddress"), portal.platform->signOnBase());
+        Settings::setFolderValue(QStringLiteral("SignOnBaseAddress"),
+                                 portal.platform->signOnBase());
         Settings::setFolderValue(QStringLiteral("BrowserHeadless"), QStringLiteral("1"));
         TdmTables& tables = dmTables();
         tables.tblMistDilMast.open();
         tables.tblMistDilDet.open();
         tables.tblMistDilAkinita.open();
         StagingGrid grid;
-        Panel panel;
+        RecordingImportPanel panel;
         SubmissionImport import(portal.session, grid, panel);
         ChromiumPortal::signIn(*portal.browser, PortalAddresses::submissionDetailsPage());
 

@@ -252,10 +252,7 @@ void TfiMistomataTaxis::sbgetSavedDilsClick() {
     const int initial = StoredDeclarations::CountSavedArxDils();
     const int amending = StoredDeclarations::CountSavedTropDils();
     portal->ggSavedDils->setValue(100);
-    savedArxDils = initial;
-    savedTropDils = amending;
-    portal->lbSavedArxDils->setText(QString::number(initial));
-    portal->lbSavedTropDils->setText(QString::number(amending));
+    importPanel.showStoredCounts(initial, amending);
     if (dm().tblMistDilMast.isOpen() && dm().tblMistDilMast.state() == TableCursor::State::Browse)
         dm().tblMistDilMast.first();
 }
