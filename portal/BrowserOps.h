@@ -95,6 +95,10 @@ public:
     virtual QString GetInnerHtml(const PageElement& element) = 0;
     virtual QString GetOuterHtml(const PageElement& element) = 0;
     virtual void SetOuterHtml(const PageElement& element, const QString& html) = 0;
+    // Sets the attribute on the element, adding it when absent; the name's letter case is
+    // ignored.
+    virtual void SetAttribute(const PageElement& element, const QString& name,
+                              const QString& value) = 0;
     // The text as the page renders it (the browser's innerText).
     virtual QString GetOuterText(const PageElement& element) = 0;
     virtual QString GetInputValue(const PageElement& element) = 0;

@@ -3,11 +3,15 @@
 #include "common/Settings.h"
 #include "portal/WebDriverClient.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonObject>
 #include <QTcpServer>
 #include <QThread>
+#include <cerrno>
 #include <csignal>
 #include <sys/prctl.h>
 #include <unistd.h>
@@ -15,6 +19,16 @@
 namespace {
 const int kReadyTimeoutMs = 15000;
 const int kStopGraceMs = 2000;
+const QString kFolderPrefix = QStringLiteral("lethora-browser-");
+// The file in a profiles folder that names the program and the driver's group.
+const QString kOwnerFile = QStringLiteral("owner");
+// Waits for the program's pipe to close, then ends the group and removes the folder.
+// The group's processes may write to their profiles until they have gone, so the folder
+// is removed only then (five seconds at most).
+const QString kGuardScript = QStringLiteral(
+    "read _; kill -KILL -\"$1\" 2>/dev/null; n=0; "
+    "while kill -0 -\"$1\" 2>/dev/null && [ $n -lt 50 ]; do sleep 0.1; n=$((n+1)); done; "
+    "rm -rf -- \"$2\"");
 
 const QString kInstallHint = QStringLiteral("Εγκαταστήστε τα πακέτα chromium και chromium-driver "
                                             "(sudo apt-get install chromium chromium-driver).");
@@ -29,6 +43,16 @@ quint16 freeLoopbackPort() {
 void signalGroup(qint64 pid, int signal) {
     if (pid > 0)
         ::kill(-pid_t(pid), signal);
+}
+
+bool processAlive(qint64 pid) {
+    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+}
+
+// Whether the process is a driver, so that a reused number is never signalled.
+bool isDriver(qint64 pid) {
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+    return comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == "chromedriver";
 }
 } // namespace
 
@@ -57,12 +81,52 @@ ChromeDriverProcess::~ChromeDriverProcess() {
     stop();
 }
 
+QString ChromeDriverProcess::profilesFolder() const {
+    return m_folder ? m_folder->path() : QDir::tempPath();
+}
+
+void ChromeDriverProcess::removeLeftovers() {
+    const QDir temp(QDir::tempPath());
+    const QStringList folders =
+        temp.entryList({kFolderPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& name : folders) {
+        QFile owner(temp.filePath(name + QLatin1Char('/') + kOwnerFile));
+        if (!owner.open(QIODevice::ReadOnly))
+            continue; // a folder still being made, or not one of ours
+        const QList<QByteArray> pids = owner.readAll().split(' ');
+        if (pids.size() != 2 || processAlive(pids.at(0).trimmed().toLongLong()))
+            continue;
+        const qint64 driver = pids.at(1).trimmed().toLongLong();
+        if (processAlive(driver) && isDriver(driver))
+            signalGroup(driver, SIGKILL);
+        QDir(temp.filePath(name)).removeRecursively();
+    }
+}
+
+void ChromeDriverProcess::startGuard() {
+    m_guard.setProgram(QStringLiteral("/bin/sh"));
+    m_guard.setArguments({QStringLiteral("-c"), kGuardScript, QStringLiteral("lethora-guard"),
+                          QString::number(m_process.processId()), m_folder->path()});
+    m_guard.setStandardOutputFile(QProcess::nullDevice());
+    m_guard.setStandardErrorFile(QProcess::nullDevice());
+    // A session of its own: the signals of the program's terminal do not reach it.
+    m_guard.setChildProcessModifier([] { ::setsid(); });
+    m_guard.start();
+    m_guard.waitForStarted();
+}
+
 bool ChromeDriverProcess::isRunning() const {
     return m_process.state() == QProcess::Running;
 }
 
 void ChromeDriverProcess::start() {
     BrowserPaths::requireBoth();
+    removeLeftovers();
+    m_folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QLatin1Char('/') + kFolderPrefix +
+                                               QStringLiteral("XXXXXX"));
+    if (!m_folder->isValid())
+        throw AppError(QStringLiteral("Δεν δημιουργήθηκε ο φάκελος του φυλλομετρητή (%1): %2")
+                           .arg(QDir::tempPath(), m_folder->errorString()));
     m_port = freeLoopbackPort();
     m_process.setProgram(BrowserPaths::chromeDriver());
     m_process.setArguments({QStringLiteral("--port=%1").arg(m_port), QStringLiteral("--silent")});
@@ -78,6 +142,11 @@ void ChromeDriverProcess::start() {
         throw AppError(QStringLiteral("Δεν ξεκίνησε ο οδηγός του Chromium (%1): %2. ")
                            .arg(BrowserPaths::chromeDriver(), m_process.errorString()) +
                        kInstallHint);
+    startGuard();
+    QFile owner(m_folder->filePath(kOwnerFile));
+    if (owner.open(QIODevice::WriteOnly))
+        owner.write(QByteArray::number(QCoreApplication::applicationPid()) + ' ' +
+                    QByteArray::number(m_process.processId()));
 
     WebDriverClient client;
     client.setPort(m_port);
@@ -92,6 +161,8 @@ void ChromeDriverProcess::start() {
                 return;
         } catch (const AppError&) {
         }
+        // The windows repaint while the driver starts.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
         QThread::msleep(20);
     }
     stop();
@@ -99,14 +170,19 @@ void ChromeDriverProcess::start() {
 }
 
 void ChromeDriverProcess::stop() {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    const qint64 pid = m_process.processId();
-    signalGroup(pid, SIGTERM);
-    if (!m_process.waitForFinished(kStopGraceMs)) {
+    if (m_process.state() != QProcess::NotRunning) {
+        const qint64 pid = m_process.processId();
+        signalGroup(pid, SIGTERM);
+        if (!m_process.waitForFinished(kStopGraceMs)) {
+            signalGroup(pid, SIGKILL);
+            m_process.waitForFinished(kStopGraceMs);
+        }
+        // The browsers the driver started are in its group even when it ended first.
         signalGroup(pid, SIGKILL);
-        m_process.waitForFinished(kStopGraceMs);
     }
-    // The browsers the driver started are in its group even when it ended first.
-    signalGroup(pid, SIGKILL);
+    if (m_guard.state() != QProcess::NotRunning) {
+        m_guard.closeWriteChannel();
+        m_guard.waitForFinished(kStopGraceMs);
+    }
+    m_folder.reset();
 }

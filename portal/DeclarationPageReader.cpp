@@ -48,10 +48,16 @@ int lesseeIndex(const QString& tableId) {
                : -1;
 }
 
+// The sections that every declaration's page has.
+struct SectionsSeen {
+    bool lessors = false;
+    bool leaseTerms = false;
+};
+
 // The rules of the table walk for one table; each rule that fits reads its section and
 // ends the table.
-void walkTable(DeclarationReading& reading, const PageElement& table,
-               const PageElement& nextTable) {
+void walkTable(DeclarationReading& reading, const PageElement& table, const PageElement& nextTable,
+               SectionsSeen& seen) {
     const QString id = reading.ops.GetId(table);
     const QList<PageElement> rows = reading.rows(table);
     const int lessee = lesseeIndex(id);
@@ -61,13 +67,17 @@ void walkTable(DeclarationReading& reading, const PageElement& table,
             return DeclarationSections::lessorAcceptance(reading, rows, r);
         if (text == kLesseeAcceptanceTitle)
             return DeclarationSections::lesseeAcceptance(reading, rows, r);
-        if (text == kLessorsTitle)
+        if (text == kLessorsTitle) {
+            seen.lessors = true;
             return DeclarationSections::lessors(reading, rows, r);
+        }
         if (lessee >= 0 && r + 2 < rows.size() &&
             reading.cells(rows.at(r + 2)).size() == kLesseeCells)
             return DeclarationSections::lessee(reading, rows.at(r + 2), lessee + 1);
-        if (id == kTermsTable)
+        if (id == kTermsTable) {
+            seen.leaseTerms = true;
             return DeclarationSections::leaseTerms(reading, rows);
+        }
         if (text == kLeaseTitle)
             return DeclarationSections::notes(reading, rows, r);
         if (id.startsWith(kPropertyTable))
@@ -76,14 +86,14 @@ void walkTable(DeclarationReading& reading, const PageElement& table,
 }
 } // namespace
 
-void ReadDeclarationPage(StagingGrid& grid, int row, const QString& expectedNumber,
-                         const PageDocument& document, bool& pageReadDone) {
+PageReading ReadDeclarationPage(StagingGrid& grid, int row, const QString& expectedNumber,
+                                const PageDocument& document, bool& pageReadDone) {
     if (pageReadDone)
-        return;
+        return PageReading::AlreadyDone;
     BrowserOps& ops = browserOps();
     const PageElement body = ops.GetBody(document);
     if (!body)
-        return;
+        return PageReading::NoBody;
 
     // The platform shows some values of a temporarily saved declaration in inputs, whatever
     // its kind.
@@ -94,23 +104,25 @@ void ReadDeclarationPage(StagingGrid& grid, int row, const QString& expectedNumb
     const std::optional<QString> number = shownNumber(reading, body);
     if (!number) {
         pageReadDone = true;
-        return;
+        return PageReading::NoTitle;
     }
     if (*number != expectedNumber) {
         showMessage(QStringLiteral("Πρόβλημα στη δήλωση με αριθμό ") + expectedNumber +
                     QLatin1Char('(') + *number + QLatin1Char(')'));
         pageReadDone = true;
-        return;
+        return PageReading::OtherNumber;
     }
 
     const QList<PageElement> tables =
         reading.items(ops.GetElementsByTagName(body, QStringLiteral("TABLE")));
+    SectionsSeen seen;
     for (int t = 0; t < tables.size(); ++t)
         if (tables.at(t))
             walkTable(reading, tables.at(t),
-                      t + 1 < tables.size() ? tables.at(t + 1) : PageElement{});
+                      t + 1 < tables.size() ? tables.at(t + 1) : PageElement{}, seen);
 
     for (auto value = reading.values().cbegin(); value != reading.values().cend(); ++value)
         grid.setCell(value.key(), row, value.value());
     pageReadDone = true;
+    return seen.lessors && seen.leaseTerms ? PageReading::Read : PageReading::Incomplete;
 }

@@ -77,6 +77,15 @@ QString DomTree::attribute(int node, const QString& name) const {
     return QString();
 }
 
+void DomTree::setAttribute(int node, const QString& name, const QString& value) {
+    for (auto& attribute : nodes[node].attributes)
+        if (attribute.first.compare(name, Qt::CaseInsensitive) == 0) {
+            attribute.second = value;
+            return;
+        }
+    nodes[node].attributes.append({name.toLower(), value});
+}
+
 bool DomTree::hasAttribute(int node, const QString& name) const {
     if (!isElement(node))
         return false;

@@ -46,6 +46,8 @@ public:
     bool isTag(int node, const QString& tag) const;
     QString attribute(int node, const QString& name) const;
     bool hasAttribute(int node, const QString& name) const;
+    // Sets the attribute, replacing one of the same name in any letter case.
+    void setAttribute(int node, const QString& name, const QString& value);
 
     // The document node that holds the node (its frame's document for frame content).
     int documentOf(int node) const;

@@ -130,6 +130,13 @@ return lethora.answer('ok', {text: el.innerText});
 )JS");
 }
 
+QString PageSnapshots::setAttributeScript() {
+    return writeScript(R"JS(
+el.setAttribute(arguments[2][0], arguments[2][1]);
+return lethora.answer('ok');
+)JS");
+}
+
 QString PageSnapshots::clickScript() {
     return writeScript(R"JS(
 el.click();

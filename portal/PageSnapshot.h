@@ -42,6 +42,8 @@ QString setOuterHtmlScript();
 // "not input".
 QString setValueScript();
 QString clickScript();
+// Sets an attribute; the third argument is [name, value].
+QString setAttributeScript();
 // Reads the rendered text of the element (a long one the snapshot did not carry).
 QString textScript();
 // Submits with the form's first submit button; refuses with "not form".

@@ -58,7 +58,6 @@ const ActionTexts& textsOf(DeclarationAction action) {
 
 const QString kViewPicture = QStringLiteral("viewmag.png");
 const QString kEditPicture = QStringLiteral("edit.png");
-const QString kBlankTarget = QStringLiteral("target=\"_blank\"");
 
 bool holdsWholeNumber(const QString& html, const QString& number) {
     if (number.isEmpty())
@@ -73,21 +72,16 @@ bool holdsWholeNumber(const QString& html, const QString& number) {
     return false;
 }
 
-// A view form is made to open in a new window; an edit form in the same window. Empty
-// when the form is already as wanted.
-QString adjustedViewForm(const QString& html) {
-    QString adjusted = html;
-    if (html.contains(kViewPicture)) {
-        if (html.contains(kBlankTarget + QStringLiteral(" action")))
-            return QString();
-        adjusted.replace(QStringLiteral("form action"),
-                         QStringLiteral("form ") + kBlankTarget + QStringLiteral(" action"));
-    } else {
-        if (!html.contains(kBlankTarget))
-            return QString();
-        adjusted.replace(kBlankTarget, QStringLiteral(" "));
-    }
-    return adjusted == html ? QString() : adjusted;
+// A view form is made to open in a new window, an edit form in the same window, whatever
+// order the page writes the form's attributes in.
+void setViewTarget(const PageElement& form, const QString& html) {
+    BrowserOps& browser = browserOps();
+    const bool inNewWindow =
+        browser.GetAttribute(form, QStringLiteral("target")) == QLatin1String("_blank");
+    if (html.contains(kViewPicture) && !inNewWindow)
+        browser.SetAttribute(form, QStringLiteral("target"), QStringLiteral("_blank"));
+    else if (!html.contains(kViewPicture) && inNewWindow)
+        browser.SetAttribute(form, QStringLiteral("target"), QStringLiteral("_self"));
 }
 
 // Submits the first form of the action; false when no form matched.
@@ -104,11 +98,8 @@ bool submitActionForm(const PageDocument& document, DeclarationAction action,
         const QString html = browser.GetOuterHtml(form);
         if (!isActionForm(html, number, action))
             continue;
-        if (action == DeclarationAction::ViewOrEdit) {
-            const QString adjusted = adjustedViewForm(html);
-            if (!adjusted.isEmpty())
-                browser.SetOuterHtml(form, adjusted);
-        }
+        if (action == DeclarationAction::ViewOrEdit)
+            setViewTarget(form, html);
         browser.Submit(browser.Item(forms, i));
         return true;
     }

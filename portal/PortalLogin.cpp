@@ -71,16 +71,20 @@ PageDocument sessionDocument(const PortalSession& session) {
                                   : PageDocument{};
 }
 
-void clickFirstButton1(const PageDocument& document) {
+// Clicks the first "button1" of the page; a page that shows the year choice in a frame
+// has the button beside it in that frame.
+void clickFirstButton1(const PageDocument& document, const PageDocument& yearShownIn) {
     BrowserOps& browser = browserOps();
-    const ElementCollection all = browser.GetAllElements(document);
-    const int count = browser.Count(all);
-    for (int i = 0; i < count; ++i) {
-        const PageElement element = browser.Item(all, i);
-        if (element &&
-            browser.GetAttribute(element, QStringLiteral("name")) == QLatin1String("button1")) {
-            browser.Click(element);
-            return;
+    for (const PageDocument& searched : {document, yearShownIn}) {
+        const ElementCollection all = browser.GetAllElements(searched);
+        const int count = browser.Count(all);
+        for (int i = 0; i < count; ++i) {
+            const PageElement element = browser.Item(all, i);
+            if (element &&
+                browser.GetAttribute(element, QStringLiteral("name")) == QLatin1String("button1")) {
+                browser.Click(element);
+                return;
+            }
         }
     }
 }
@@ -177,8 +181,11 @@ void sbConnectAADEClick(PortalSession& session, const ConnectInputs& inputs,
         showMessage(PortalTexts::kChooseRole);
         return;
     }
-    if (document && FindElementByName(document, QStringLiteral("yearShow")))
-        clickFirstButton1(document);
+    const auto [yearShow, yearShownIn] =
+        document ? FindElementAndDocumentByName(document, QStringLiteral("yearShow"))
+                 : std::pair<PageElement, PageDocument>{};
+    if (yearShow)
+        clickFirstButton1(document, yearShownIn);
     else
         showMessage(PortalTexts::kChooseRole);
 }

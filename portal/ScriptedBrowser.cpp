@@ -255,6 +255,13 @@ void ScriptedBrowser::SetOuterHtml(const PageElement& element, const QString& ht
     page->replace(node, HtmlParser::parseFragment(*page, html, page->nodes.at(parent).name));
 }
 
+void ScriptedBrowser::SetAttribute(const PageElement& element, const QString& name,
+                                   const QString& value) {
+    const auto [page, node] = livePage(element, "SetAttribute");
+    m_writes.last() += QLatin1Char(' ') + name;
+    page->setAttribute(node, name, value);
+}
+
 void ScriptedBrowser::SetInputValue(const PageElement& element, const QString& text) {
     const auto [page, node] = livePage(element, "SetInputValue");
     static const QStringList controls = {QStringLiteral("input"), QStringLiteral("textarea"),

@@ -32,6 +32,8 @@ public:
     void BringToFront(WindowHandle handle) override;
     void RequestWindowClose(WindowHandle handle) override;
     void SetOuterHtml(const PageElement& element, const QString& html) override;
+    void SetAttribute(const PageElement& element, const QString& name,
+                      const QString& value) override;
     void SetInputValue(const PageElement& element, const QString& text) override;
     void Click(const PageElement& element) override;
     void Submit(const PageElement& form) override;

@@ -34,6 +34,9 @@ const QString kRunDataCheckFirst =
     QStringLiteral("Για να προβάλετε τη δήλωση συνδεθείτε στην πλατφόρμα μισθωμάτων της ΑΑΔΕ και "
                    "εκτελέστε την επιλογή \"Έλεγχος Δεδομένων\"");
 const QString kRepresentativePhrase = QStringLiteral("για λογαριασμό του Α.Φ.Μ.: ");
+const QString kNotRefreshed =
+    QStringLiteral("Τα στοιχεία της δήλωσης δεν ενημερώθηκαν: η δήλωση δεν διαβάστηκε από την "
+                   "πλατφόρμα. Τα αποθηκευμένα στοιχεία έμειναν όπως ήταν.");
 
 const QString kNumberHeading = QStringLiteral("Αριθμός Καταχώρησης");
 const QString kLesseeHeading = QStringLiteral("Στοιχεία   1ου μισθωτή");
@@ -52,6 +55,12 @@ QString flatText(const PageElement& element) {
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
     return text.trimmed();
+}
+
+// Whether a heading cell reads the text, every run of white space taken as one blank:
+// browsers render the blanks and line breaks of a heading differently.
+bool headingReads(const PageElement& cell, const QString& heading) {
+    return flatText(cell).simplified() == heading.simplified();
 }
 
 bool opensDeclaration(const QString& formHtml) {
@@ -123,6 +132,19 @@ QString formNumberOf(const QString& formHtml) {
     return formHtml.mid(start, end < 0 ? -1 : end - start).trimmed();
 }
 
+QString formNumber(const PageElement& form, const QString& formHtml) {
+    BrowserOps& browser = browserOps();
+    const ElementCollection inputs = browser.GetElementsByTagName(form, QStringLiteral("INPUT"));
+    const int count = browser.Count(inputs);
+    for (int i = 0; i < count; ++i) {
+        const PageElement input = browser.Item(inputs, i);
+        if (input &&
+            browser.GetAttribute(input, QStringLiteral("name")) == QLatin1String("transId"))
+            return browser.GetAttribute(input, QStringLiteral("value")).trimmed();
+    }
+    return formNumberOf(formHtml);
+}
+
 SubmissionImport::SubmissionImport(PortalSession& session, StagingGrid& grid, ImportPanel& panel)
     : m_session(session), m_grid(grid), m_panel(panel) {}
 
@@ -171,6 +193,16 @@ void SubmissionImport::sbGetTaxisDilsClick() {
     }
 
     ReadSubmissionList();
+    countPlatformDeclarations();
+    m_panel.showPlatformCounts(m_platformInitial, m_platformAmending);
+    const Counts stored = refreshStoredCounts();
+    if (m_platformInitial == stored.initial && m_platformAmending == stored.amending)
+        m_panel.showNotice(kNothingNew, false);
+    else
+        m_panel.showNotice(newDeclarationsNotice(stored), true);
+}
+
+void SubmissionImport::countPlatformDeclarations() {
     m_platformInitial = m_platformAmending = 0;
     for (int row = 1; row < m_grid.rowCount(); ++row) {
         const QString kind = m_grid.cell(StagingColumn::Kind, row);
@@ -179,12 +211,6 @@ void SubmissionImport::sbGetTaxisDilsClick() {
         else if (kind == QStringLiteral("Τροποποιητική") || kind == QStringLiteral("Λύση"))
             ++m_platformAmending;
     }
-    m_panel.showPlatformCounts(m_platformInitial, m_platformAmending);
-    const Counts stored = refreshStoredCounts();
-    if (m_platformInitial == stored.initial && m_platformAmending == stored.amending)
-        m_panel.showNotice(kNothingNew, false);
-    else
-        m_panel.showNotice(newDeclarationsNotice(stored), true);
 }
 
 void SubmissionImport::ReadSubmissionList() {
@@ -204,8 +230,8 @@ void SubmissionImport::ReadSubmissionList() {
             continue;
         const ElementCollection headingCells = browser.GetCells(heading);
         if (browser.Count(headingCells) <= 5 ||
-            flatText(browser.Item(headingCells, 0)) != kNumberHeading ||
-            flatText(browser.Item(headingCells, 2)) != kLesseeHeading)
+            !headingReads(browser.Item(headingCells, 0), kNumberHeading) ||
+            !headingReads(browser.Item(headingCells, 2), kLesseeHeading))
             continue;
         for (int i = 1; i <= n; ++i) {
             m_panel.showListProgress(int(std::lround(100.0 * i / n)));
@@ -264,11 +290,11 @@ void SubmissionImport::runPass(Pass pass, const PageDocument& document, bool& fa
     QString lastNumber;
     bool newSeen = false;
     const int formCount = browser.Count(forms);
-    for (int f = 0; f < formCount; ++f) {
+    for (int f = 0; f < formCount && !m_session.stopRequested(); ++f) {
         try {
             const PageElement form = browser.Item(forms, f);
             const QString html = browser.GetOuterHtml(form);
-            const QString number = formNumberOf(html);
+            const QString number = formNumber(form, html);
             if (number.isEmpty() || (initialPass && number == lastNumber))
                 continue;
             const StagingGrid::Found found = m_grid.FindInSubmissionList(number);
@@ -305,8 +331,21 @@ void SubmissionImport::runPass(Pass pass, const PageDocument& document, bool& fa
             newSeen = true;
             if (found.row == 0 || !opensDeclaration(html))
                 continue;
-            if (!openAndRead(f, forms, found.row, number))
+            const Opening opening = openAndRead(f, forms, found.row, number);
+            if (opening == Opening::NoWindow)
                 return;
+            if (opening != Opening::Read) {
+                // Nothing of a page that was not read is stored: the declaration stays
+                // new, and the next data check offers it again.
+                failed = true;
+                if (opening == Opening::SessionEnded) {
+                    showMessage(kViewProblem);
+                    return;
+                }
+                if (newSeen && allStored())
+                    return;
+                continue;
+            }
             // The declarations cursor may have moved while the window was waited for.
             if (!initialPass)
                 declarationStored(m_grid.cell(StagingColumn::InitialNumber, found.row));
@@ -322,28 +361,27 @@ void SubmissionImport::runPass(Pass pass, const PageDocument& document, bool& fa
     }
 }
 
-bool SubmissionImport::openAndRead(int formIndex, const ElementCollection& forms, int row,
-                                   const QString& number) {
+SubmissionImport::Opening SubmissionImport::openAndRead(int formIndex,
+                                                        const ElementCollection& forms, int row,
+                                                        const QString& number) {
     OpenDeclarationForm(formIndex, forms, row, number);
+    m_opening = Opening::NoWindow;
     do {
         m_grid.setCell(StagingColumn::OwnRow, row, QString::number(row));
         ReadOpenedDeclaration(row);
     } while (!(FlowPageHandled && DeclarationRead) &&
              WindowPass::elapsedSeconds(m_submittedAt) <= kDeclarationSeconds);
-    return FlowPageHandled && DeclarationRead;
+    return FlowPageHandled && DeclarationRead ? m_opening : Opening::NoWindow;
 }
 
 void SubmissionImport::OpenDeclarationForm(int formIndex, const ElementCollection& forms, int row,
                                            const QString& number) {
     BrowserOps& browser = browserOps();
     const PageElement form = browser.Item(forms, formIndex);
-    QString html = browser.GetOuterHtml(form);
     // The platform answers in a window of its own, which is read and then closed.
-    if (!html.contains(QStringLiteral("target=\"_blank\" action"))) {
-        html.replace(QStringLiteral("form action"),
-                     QStringLiteral("form target=\"_blank\" action"));
-        browser.SetOuterHtml(form, html);
-    }
+    if (browser.GetAttribute(form, QStringLiteral("target")) != QLatin1String("_blank"))
+        browser.SetAttribute(form, QStringLiteral("target"), QStringLiteral("_blank"));
+    m_windowsBefore = OpenWindowHandles();
     browser.Submit(browser.Item(forms, formIndex));
     m_grid.setCell(StagingColumn::Number, row, number);
     m_grid.setCurrentRow(row);
@@ -357,31 +395,48 @@ void SubmissionImport::ReadOpenedDeclaration(int row) {
     if (FlowPageHandled)
         return;
     const QString flowAddress = PortalAddresses::flowPage();
-    const PageDocument document = WaitForPortalPage(m_session, flowAddress);
-    if (!document)
+    const QString signOn = PortalAddresses::signOnBase();
+    // Only the window that the submission opened is the declaration's: one left open
+    // before, even at the same address, is neither read nor closed.
+    const NewWindow opened =
+        WaitForNewWindow(m_session, m_windowsBefore, {flowAddress, signOn}, kReadSeconds);
+    if (!opened)
         return;
     FlowPageHandled = true;
     if (!DeclarationRead) {
-        PageReadDone = false;
-        const qint64 start = appClock().nowMs();
-        for (;;) {
-            ReadDeclarationPage(m_grid, row, m_grid.cell(StagingColumn::Number, row), document,
-                                PageReadDone);
-            if (PageReadDone || WindowPass::elapsedSeconds(start) > kReadSeconds)
-                break;
-            PumpWait(WindowPass::kPauseMs);
-        }
+        m_opening = opened.address.contains(flowAddress) ? readDeclarationWindow(opened.window, row)
+                                                         : Opening::SessionEnded;
         DeclarationRead = true;
     }
     BrowserOps& browser = browserOps();
-    const WindowHandle handle = browser.GetWindowHandle(m_session.SessionBrowser);
-    if (handle >= 1) {
-        browser.RequestWindowClose(handle);
-        const qint64 start = appClock().nowMs();
-        while (FindPortalWindow(m_session, flowAddress) != 0 &&
-               WindowPass::elapsedSeconds(start) <= kCloseSeconds) {
-        }
+    browser.RequestWindowClose(opened.handle);
+    const qint64 start = appClock().nowMs();
+    while (WindowOpen(opened.handle) && WindowPass::elapsedSeconds(start) <= kCloseSeconds)
+        PumpWait(WindowPass::kNewWindowPauseMs);
+}
+
+SubmissionImport::Opening SubmissionImport::readDeclarationWindow(const BrowserWindow& window,
+                                                                  int row) {
+    BrowserOps& browser = browserOps();
+    const QString expected = m_grid.cell(StagingColumn::Number, row);
+    const qint64 start = appClock().nowMs();
+    for (;;) {
+        // A fresh look each time: the page may still be loading or adding to itself.
+        PageReadDone = false;
+        const PageDocument document = browser.GetDocument(window);
+        const PageReading reading =
+            document ? ReadDeclarationPage(m_grid, row, expected, document, PageReadDone)
+                     : PageReading::NoBody;
+        if (reading == PageReading::Read)
+            return Opening::Read;
+        if (reading == PageReading::OtherNumber)
+            return Opening::NotRead;
+        if (WindowPass::elapsedSeconds(start) > kReadSeconds)
+            break;
+        PumpWait(WindowPass::kNewWindowPauseMs);
     }
+    showMessage(kViewProblem);
+    return Opening::NotRead;
 }
 
 void SubmissionImport::RefreshDeclaration(const QString& dilCode, const QString& tropDilCode) {
@@ -395,22 +450,29 @@ void SubmissionImport::RefreshDeclaration(const QString& dilCode, const QString&
     const ElementCollection forms =
         browser.GetElementsByTagName(browser.GetBody(document), QStringLiteral("FORM"));
     const int formCount = browser.Count(forms);
+    bool attempted = false;
     for (int f = 0; f < formCount; ++f) {
         try {
-            const QString html = browser.GetOuterHtml(browser.Item(forms, f));
-            if (formNumberOf(html) != wanted)
+            const PageElement form = browser.Item(forms, f);
+            const QString html = browser.GetOuterHtml(form);
+            if (formNumber(form, html) != wanted)
                 continue;
-            if (refreshForm(html, f, forms, wanted, dilCode, tropDilCode))
-                return;
+            if (refreshForm(html, f, forms, wanted, dilCode, tropDilCode, attempted))
+                break;
         } catch (const std::exception&) {
             // The refresh goes on with the next form of the declaration.
+            attempted = true;
         }
     }
+    // A refresh that was tried and did not happen is said, never passed over in silence.
+    if (attempted)
+        showMessage(kNotRefreshed);
 }
 
 bool SubmissionImport::refreshForm(const QString& formHtml, int formIndex,
                                    const ElementCollection& forms, const QString& number,
-                                   const QString& dilCode, const QString& tropDilCode) {
+                                   const QString& dilCode, const QString& tropDilCode,
+                                   bool& attempted) {
     const StagingGrid::Found found = m_grid.FindInSubmissionList(number);
     if (found.row == 0) {
         showMessage(kRunDataCheckFirst);
@@ -426,12 +488,15 @@ bool SubmissionImport::refreshForm(const QString& formHtml, int formIndex,
     PumpWait(kPauseBeforeDeclarationMs);
     if (!opensDeclaration(formHtml))
         return false;
-    if (openAndRead(formIndex, forms, found.row, number)) {
-        if (found.kind == StagingGrid::Kind::Amending)
-            amendmentStored(dilCode, tropDilCode);
-        else
-            declarationStored(number);
-        UpdateImportedDeclaration(m_grid, found.row);
-    }
+    attempted = true;
+    // Only a page read whole and matched rewrites the stored declaration.
+    if (openAndRead(formIndex, forms, found.row, number) != Opening::Read)
+        return true;
+    if (found.kind == StagingGrid::Kind::Amending)
+        amendmentStored(dilCode, tropDilCode);
+    else
+        declarationStored(number);
+    UpdateImportedDeclaration(m_grid, found.row);
+    attempted = false;
     return true;
 }

@@ -40,6 +40,8 @@ public:
     void sbGetTaxisDilsClick();
     // Reads the list table of the session window's page into the staging grid.
     void ReadSubmissionList();
+    // Counts the initial and the amending declarations of the list read.
+    void countPlatformDeclarations();
     // "Πατήστε για προσθήκη".
     void sbInsertNewDilsClick();
     void ImportNewDeclarations();
@@ -56,6 +58,19 @@ public:
     bool DeclarationRead = false;
     bool PageReadDone = false;
 
+    // How the opening of one declaration ended.
+    enum class Opening {
+        // Its window came and its page was read whole.
+        Read,
+        // Its window came, but the page was not the declaration's, or not whole, within the
+        // time limit: nothing of it may be stored.
+        NotRead,
+        // No window of the declaration came within the time limit.
+        NoWindow,
+        // The platform asked to sign in again: the session has expired.
+        SessionEnded,
+    };
+
 private:
     struct Counts {
         int initial = 0;
@@ -70,14 +85,20 @@ private:
     // One pass over the list page's forms; failed is set when a declaration could not
     // be handled.
     void runPass(Pass pass, const PageDocument& document, bool& failed);
-    // Opens the form and reads its declaration into the row; false when the declaration
-    // window did not come within the time limit.
-    bool openAndRead(int formIndex, const ElementCollection& forms, int row, const QString& number);
+    // Opens the form and reads its declaration into the row.
+    Opening openAndRead(int formIndex, const ElementCollection& forms, int row,
+                        const QString& number);
+    // Reads the declaration window's page, looked at afresh each time, until it is read
+    // whole or shows another declaration, for up to the reading's time limit.
+    Opening readDeclarationWindow(const BrowserWindow& window, int row);
     void OpenDeclarationForm(int formIndex, const ElementCollection& forms, int row,
                              const QString& number);
     void ReadOpenedDeclaration(int row);
+    // Refreshes the declaration from its form; false to go on with the next form.
+    // attempted is left set when the declaration was opened but not rewritten.
     bool refreshForm(const QString& formHtml, int formIndex, const ElementCollection& forms,
-                     const QString& number, const QString& dilCode, const QString& tropDilCode);
+                     const QString& number, const QString& dilCode, const QString& tropDilCode,
+                     bool& attempted);
 
     PortalSession& m_session;
     StagingGrid& m_grid;
@@ -86,8 +107,15 @@ private:
     int m_platformAmending = 0;
     Counts m_stored;
     qint64 m_submittedAt = 0;
+    // The windows open when the declaration's form was submitted: none of them is the
+    // declaration's window, whatever it shows.
+    QSet<WindowHandle> m_windowsBefore;
+    Opening m_opening = Opening::NoWindow;
 };
 
-// The number of a list page's form: the value of its hidden "transId" input, trimmed;
-// empty for a form without one.
+// The number of a list page's form as its HTML shows it: the value of its hidden
+// "transId" input written as the platform writes it, trimmed; empty for a form without it.
 QString formNumberOf(const QString& formHtml);
+// The number of a list page's form: the value of its "transId" input, however the page
+// writes the input's attributes; the form's HTML as formNumberOf reads it otherwise.
+QString formNumber(const PageElement& form, const QString& formHtml);

@@ -115,7 +115,7 @@ bool WebDriverBrowser::switchTo(Window& window, bool force) {
         return true;
     try {
         m_client.post(sessionPath(*window.session, QStringLiteral("/window")),
-                      QJsonObject{{QStringLiteral("handle"), window.handle}});
+                      QJsonObject{{QStringLiteral("handle"), window.handle}}, kQuestionTimeoutMs);
     } catch (const WebDriverError& error) {
         if (!meansWindowGone(error))
             throw;
@@ -126,25 +126,32 @@ bool WebDriverBrowser::switchTo(Window& window, bool force) {
     return true;
 }
 
-QJsonValue WebDriverBrowser::execute(Window& window, const QString& script,
-                                     const QJsonArray& args) {
+QJsonValue WebDriverBrowser::execute(Window& window, const QString& script, const QJsonArray& args,
+                                     int timeoutMs) {
     if (!switchTo(window))
         throw windowGone();
     return m_client.post(
         sessionPath(*window.session, QStringLiteral("/execute/sync")),
-        QJsonObject{{QStringLiteral("script"), script}, {QStringLiteral("args"), args}});
+        QJsonObject{{QStringLiteral("script"), script}, {QStringLiteral("args"), args}}, timeoutMs);
 }
 
 QList<BrowserWindow> WebDriverBrowser::ListBrowserWindows() {
     for (const auto& session : m_sessions) {
-        if (!session->alive)
+        if (!session->alive || session->isQuiet())
             continue;
         QJsonArray handles;
         try {
-            handles =
-                m_client.get(sessionPath(*session, QStringLiteral("/window/handles"))).toArray();
-        } catch (const WebDriverError&) {
-            endSession(*session); // the operator closed that browser
+            handles = m_client
+                          .get(sessionPath(*session, QStringLiteral("/window/handles")),
+                               kQuestionTimeoutMs)
+                          .toArray();
+        } catch (const WebDriverError& error) {
+            // A browser busy with a page keeps the windows it had; one that does not
+            // answer at all was closed by the operator.
+            if (meansNoAnswer(error) && m_driver.isRunning())
+                session->hush();
+            else
+                endSession(*session);
             continue;
         }
         QStringList listed;
@@ -176,16 +183,22 @@ QList<BrowserWindow> WebDriverBrowser::ListBrowserWindows() {
 
 QString WebDriverBrowser::GetLocationUrl(const BrowserWindow& window) {
     Window& w = windowOf(window);
-    if (!switchTo(w))
+    if (w.session->isQuiet())
         return QString();
     try {
+        if (!switchTo(w))
+            return QString();
         const QString address =
-            m_client.get(sessionPath(*w.session, QStringLiteral("/url"))).toString();
+            m_client.get(sessionPath(*w.session, QStringLiteral("/url")), kQuestionTimeoutMs)
+                .toString();
         return isBlank(address) ? QString() : address;
     } catch (const WebDriverError& error) {
-        if (!meansWindowGone(error))
+        if (meansWindowGone(error))
+            forget(w);
+        else if (meansNoAnswer(error))
+            w.session->hush();
+        else
             throw;
-        forget(w);
         return QString();
     }
 }
@@ -216,8 +229,8 @@ void WebDriverBrowser::QuitBrowser(const BrowserWindow& window) {
 BrowserWindow WebDriverBrowser::OpenBrowser() {
     ensureDriver();
     auto session = std::make_shared<Session>();
-    session->profile = std::make_unique<QTemporaryDir>(QDir::tempPath() +
-                                                       QStringLiteral("/lethora-browser-XXXXXX"));
+    session->profile = std::make_unique<QTemporaryDir>(m_driver.profilesFolder() +
+                                                       QStringLiteral("/profile-XXXXXX"));
     try {
         const QJsonObject created =
             m_client
@@ -227,6 +240,8 @@ BrowserWindow WebDriverBrowser::OpenBrowser() {
         session->id = created.value(QStringLiteral("sessionId")).toString();
         session->current =
             m_client.get(sessionPath(*session, QStringLiteral("/window"))).toString();
+        m_client.post(sessionPath(*session, QStringLiteral("/timeouts")),
+                      QJsonObject{{QStringLiteral("script"), kScriptTimeoutMs}});
     } catch (const WebDriverError& error) {
         throw AppError(QStringLiteral("Δεν άνοιξε ο φυλλομετρητής Chromium. ") + error.text());
     }

@@ -37,6 +37,8 @@ public:
     void BringToFront(WindowHandle handle) override;
     void RequestWindowClose(WindowHandle handle) override;
     void SetOuterHtml(const PageElement& element, const QString& html) override;
+    void SetAttribute(const PageElement& element, const QString& name,
+                      const QString& value) override;
     void SetInputValue(const PageElement& element, const QString& text) override;
     void Click(const PageElement& element) override;
     void Submit(const PageElement& form) override;
@@ -58,7 +60,8 @@ private:
     // Makes the window the session's current one; false when the window is gone.
     bool switchTo(Window& window, bool force = false);
     QString sessionPath(const Session& session, const QString& command) const;
-    QJsonValue execute(Window& window, const QString& script, const QJsonArray& args);
+    QJsonValue execute(Window& window, const QString& script, const QJsonArray& args,
+                       int timeoutMs);
     // Runs a write script on the element's live page; gives its answer.
     QJsonObject write(const PageElement& element, const QString& script,
                       const QJsonValue& argument = QJsonValue());

@@ -41,7 +41,8 @@ QJsonValue WebDriverClient::send(const QByteArray& verb, const QString& path,
         QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
-    const QByteArray answer = reply->readAll();
+    // A command that ran out of time has no answer to read.
+    const QByteArray answer = reply->isOpen() ? reply->readAll() : QByteArray();
     const QJsonValue value =
         QJsonDocument::fromJson(answer).object().value(QStringLiteral("value"));
     const QString error = value.toObject().value(QStringLiteral("error")).toString();

@@ -9,15 +9,18 @@ using namespace WebDriverState;
 
 PageDocument WebDriverBrowser::GetDocument(const BrowserWindow& window) {
     Window& w = windowOf(window);
+    if (w.session->isQuiet())
+        return {};
     QJsonObject answer;
     try {
-        answer = parseAnswer(execute(w, PageSnapshots::readinessScript(), {}));
+        answer = parseAnswer(execute(w, PageSnapshots::readinessScript(), {}, kQuestionTimeoutMs));
     } catch (const WebDriverError& error) {
-        // A page between two documents has none for the moment.
+        // A page between two documents, or one busy with a script of its own, has none for
+        // the moment.
         if (meansWindowGone(error))
             forget(w);
-        else if (error.error == QLatin1String("no answer"))
-            throw;
+        else if (meansNoAnswer(error))
+            w.session->hush();
         return {};
     } catch (const AppError&) {
         return {}; // the window has gone
@@ -38,7 +41,8 @@ void WebDriverBrowser::load(DomDocument& document) {
     auto snapshot = std::make_shared<PageSnapshot>();
     snapshot->hasBrowserTexts = true;
     snapshot->window = owner;
-    const QJsonObject answer = parseAnswer(execute(*window, PageSnapshots::snapshotScript(), {}));
+    const QJsonObject answer =
+        parseAnswer(execute(*window, PageSnapshots::snapshotScript(), {}, kReadTimeoutMs));
     snapshot->pageMark = answer.value(QStringLiteral("mark")).toString();
     QList<int> roots = PageSnapshots::appendNodes(*snapshot, answer);
     // The window went on to a page still loading: a document with nothing in it.
@@ -62,7 +66,7 @@ QJsonObject WebDriverBrowser::write(const PageElement& element, const QString& s
     if (!tree->isConnected(node))
         return {{QStringLiteral("status"), QStringLiteral("detached")}};
     const QJsonArray args = {PageSnapshots::pathOf(*tree, node), snapshot->pageMark, argument};
-    const QJsonObject answer = parseAnswer(execute(*window, script, args));
+    const QJsonObject answer = parseAnswer(execute(*window, script, args, kWriteTimeoutMs));
     const QString status = answer.value(QStringLiteral("status")).toString();
     if (status == QLatin1String("changed"))
         throw AppError(QStringLiteral("Η σελίδα του στοιχείου δεν εμφανίζεται πια στο παράθυρο."));
@@ -80,6 +84,15 @@ void WebDriverBrowser::SetOuterHtml(const PageElement& element, const QString& h
         return;
     const auto [tree, node] = resolve(element);
     tree->replace(node, PageSnapshots::appendNodes(*tree, answer));
+}
+
+void WebDriverBrowser::SetAttribute(const PageElement& element, const QString& name,
+                                    const QString& value) {
+    const QJsonObject answer =
+        write(element, PageSnapshots::setAttributeScript(), QJsonArray{name, value});
+    const auto [tree, node] = resolve(element);
+    if (answer.value(QStringLiteral("status")).toString() == QLatin1String("ok"))
+        tree->setAttribute(node, name, value);
 }
 
 void WebDriverBrowser::SetInputValue(const PageElement& element, const QString& text) {

@@ -5,6 +5,7 @@
 #include "portal/WebDriverBrowser.h"
 #include "portal/WebDriverClient.h"
 
+#include <QDeadlineTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRect>
@@ -15,6 +16,13 @@ struct WebDriverBrowser::Session {
     std::unique_ptr<QTemporaryDir> profile;
     QString current; // the window the session's commands act on
     bool alive = true;
+    // The driver answers a session's commands one at a time: once a question went
+    // unanswered (a page busy with a script), the questions after it would wait behind it,
+    // so for a while the session's windows count as showing nothing yet.
+    QDeadlineTimer quiet;
+    bool isQuiet() const { return !quiet.hasExpired(); }
+    void hush() { quiet.setRemainingTime(kQuietMs); }
+    static constexpr int kQuietMs = 1000;
 };
 
 // A document that is read when it is first used.
@@ -42,6 +50,23 @@ inline AppError windowGone() {
 inline bool isBlank(const QString& address) {
     return address.isEmpty() || address == QLatin1String("about:blank") ||
            address == QLatin1String("data:,");
+}
+
+// The time limits of the driver's commands. A window pass asks each window for its
+// address and whether it has a document; a window whose page is busy (a script that
+// loops, a page that never finishes loading) must not hold a wait past its limit, so
+// those questions wait one second at most and a question without an answer counts as
+// "nothing yet". Reading a page and acting on it may take longer.
+inline constexpr int kQuestionTimeoutMs = 1000;
+inline constexpr int kReadTimeoutMs = 15000;
+inline constexpr int kWriteTimeoutMs = 10000;
+// The longest a page script may run in the browser before the driver gives up on it.
+inline constexpr int kScriptTimeoutMs = 10000;
+
+inline bool meansNoAnswer(const WebDriverError& error) {
+    return error.error == QLatin1String("no answer") ||
+           error.error == QLatin1String("script timeout") ||
+           error.error == QLatin1String("timeout");
 }
 
 inline bool meansWindowGone(const WebDriverError& error) {

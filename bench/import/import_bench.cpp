@@ -3,6 +3,7 @@
 // - per declaration imported: the form submitted, the declaration's window waited for,
 //   its page read, the declaration stored and the window closed; the pause of 2000 ms
 //   before each declaration is left out (the clock skips it);
+//   the same with declaration pages that come 1000 ms late, which must be waited for;
 // - the reading of a submission list of about 500 submissions into the staging grid.
 // Each figure is the median of its runs.
 
@@ -87,6 +88,26 @@ void closeCompany() {
     tables.tblMistDilDet.close();
     tables.tblMistDilMast.close();
 }
+
+// Imports the owner's whole register into an empty store and prints the median time
+// per declaration, and how many of the platform's declarations were stored.
+void importRegister(WebDriverBrowser& browser, const FakeOwner& owner, const char* what) {
+    openCompany(owner.data.ownerAfm);
+    PortalSession session;
+    StagingGrid grid;
+    TimingPanel panel;
+    panel.clock.start();
+    SubmissionImport import(session, grid, panel);
+    const BrowserWindow window = ChromiumPortal::signIn(
+        browser, PortalAddresses::submissionDetailsPage(), owner.userName, owner.password);
+    import.sbGetTaxisDilsClick();
+    import.sbInsertNewDilsClick();
+    browser.QuitBrowser(window);
+    std::printf("  %-58s %8.1f ms  (%zu of %lld declarations stored)\n", what,
+                bench::median(panel.perDeclaration), panel.perDeclaration.size(),
+                qlonglong(owner.data.declarations.size() + owner.data.amendments.size()));
+    closeCompany();
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -108,7 +129,11 @@ int main(int argc, char** argv) {
         SampleRegister::owner(generateRegister(SampleRegister::kOwnerAfm, 8, 3));
     const FakeOwner large = SampleRegister::owner(registerOf(SampleRegister::kOtherAfm, 500),
                                                   QStringLiteral("large"), QStringLiteral("large"));
-    FakePlatform platform({small, large}, server.base(), server.base() + QStringLiteral("/sso"));
+    const FakeOwner slow =
+        SampleRegister::owner(generateRegister(QStringLiteral("094259216"), 4, 3),
+                              QStringLiteral("slow"), QStringLiteral("slow"));
+    FakePlatform platform({small, large, slow}, server.base(),
+                          server.base() + QStringLiteral("/sso"));
     server.setSource(&platform);
     Settings::setFolderValue(QStringLiteral("LeaseAppBaseAddress"), platform.leaseAppBase());
     Settings::setFolderValue(QStringLiteral("SignOnBaseAddress"), platform.signOnBase());
@@ -116,25 +141,11 @@ int main(int argc, char** argv) {
     WebDriverBrowser browser;
     setBrowserOps(&browser);
 
-    // The import of the small owner's whole register.
-    openCompany(small.data.ownerAfm);
-    {
-        PortalSession session;
-        StagingGrid grid;
-        TimingPanel panel;
-        panel.clock.start();
-        SubmissionImport import(session, grid, panel);
-        const BrowserWindow window =
-            ChromiumPortal::signIn(browser, PortalAddresses::submissionDetailsPage());
-        import.sbGetTaxisDilsClick();
-        import.sbInsertNewDilsClick();
-        browser.QuitBrowser(window);
-        std::printf("import with headless Chromium, medians\n");
-        std::printf("  per declaration, less the 2000 ms pause (goal < 400 ms)  %8.1f ms  "
-                    "(%zu declarations)\n",
-                    bench::median(panel.perDeclaration), panel.perDeclaration.size());
-    }
-    closeCompany();
+    std::printf("import with headless Chromium, medians\n");
+    importRegister(browser, small, "per declaration, less the 2000 ms pause (goal < 300 ms)");
+    platform.setUntidiness(*parseUntidiness(QStringLiteral("slow=1000")));
+    importRegister(browser, slow, "the same, pages 1000 ms late (waited for)");
+    platform.setUntidiness({});
 
     // The list reading of the large owner's submissions.
     openCompany(large.data.ownerAfm);
@@ -156,7 +167,7 @@ int main(int argc, char** argv) {
             browser.GetBody(browser.GetDocument(session.SessionBrowser));
             snapshots.push_back(double(t.nsecsElapsed()) / 1e6);
         }
-        std::printf("  reading a list of %d submissions (goal < 300 ms)          %8.1f ms  "
+        std::printf("  reading a list of %d submissions (goal < 250 ms)          %8.1f ms  "
                     "(%zu runs)\n",
                     grid.rowCount() - 2, bench::median(reads), reads.size());
         std::printf("    of which the snapshot of the page                        %8.1f ms\n",

@@ -80,6 +80,7 @@ struct Reading {
     StagingGrid grid;
     RecordingMessages messages;
     bool done = false;
+    PageReading outcome = PageReading::AlreadyDone;
 
     explicit Reading(const QString& stage = QStringLiteral("Οριστικοποιημένο"),
                      const QString& kind = QStringLiteral("Αρχική")) {
@@ -94,7 +95,7 @@ struct Reading {
     void read(BrowserOps& browser, const PageDocument& document, const QString& expected) {
         grid.setCell(Number, kRow, expected);
         setBrowserOps(&browser);
-        ReadDeclarationPage(grid, kRow, expected, document, done);
+        outcome = ReadDeclarationPage(grid, kRow, expected, document, done);
         setBrowserOps(nullptr);
     }
     QString at(int column) const { return grid.cell(column, kRow); }
@@ -112,6 +113,8 @@ QString pageOf(const PlatformSubmission& submission) {
     return DeclarationPage::page(submission, QStringLiteral("Χρήστης: owner"));
 }
 } // namespace
+
+Q_DECLARE_METATYPE(PageReading)
 
 class TestDeclarationPageReader : public QObject {
     Q_OBJECT
@@ -154,6 +157,7 @@ private slots:
             Reading reading;
             reading.read(titled(lessors, QStringLiteral("124")), QStringLiteral("123"));
             QVERIFY(reading.done);
+            QCOMPARE(reading.outcome, PageReading::OtherNumber);
             QCOMPARE(reading.messages.shown,
                      QStringList{QStringLiteral("Πρόβλημα στη δήλωση με αριθμό 123(124)")});
             QCOMPARE(reading.filled(), QList<int>());
@@ -193,6 +197,7 @@ private slots:
                                         "<p>ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΜΙΣΘΩΣΗΣ ΑΚΙΝΗΤΗΣ ΠΕΡΙΟΥΣΙΑΣ "
                                         "με Αριθμ. 500 - Αρχική</p></body>"));
             QVERIFY(reading.done);
+            QCOMPARE(reading.outcome, PageReading::NoTitle);
             QCOMPARE(reading.messages.shown, QStringList());
             QCOMPARE(reading.filled(), QList<int>());
         }
@@ -206,6 +211,7 @@ private slots:
             const PageDocument bodiless{std::make_shared<DomDocument>(empty, empty->add(document))};
             reading.read(page.browser, bodiless, QStringLiteral("500"));
             QVERIFY(!reading.done);
+            QCOMPARE(reading.outcome, PageReading::NoBody);
             QCOMPARE(reading.filled(), QList<int>());
         }
         {
@@ -221,8 +227,35 @@ private slots:
             reading.grid.setCell(Notes, kRow, QStringLiteral("κρατημένο"));
             reading.read(titled(QString()));
             QVERIFY(reading.done);
+            QCOMPARE(reading.outcome, PageReading::Incomplete);
             QCOMPARE(reading.at(Notes), QStringLiteral("κρατημένο"));
         }
+    }
+
+    // A page is whole once it shows the lessors and the lease terms, which every
+    // declaration has; before, its own scripts may still be adding to it.
+    void aPageIsWholeWithItsLessorsAndLeaseTerms_data() {
+        QTest::addColumn<bool>("lessors");
+        QTest::addColumn<bool>("terms");
+        QTest::addColumn<PageReading>("outcome");
+        QTest::newRow("both") << true << true << PageReading::Read;
+        QTest::newRow("lessors only") << true << false << PageReading::Incomplete;
+        QTest::newRow("terms only") << false << true << PageReading::Incomplete;
+    }
+    void aPageIsWholeWithItsLessorsAndLeaseTerms() {
+        QFETCH(bool, lessors);
+        QFETCH(bool, terms);
+        QFETCH(PageReading, outcome);
+        Reading reading;
+        reading.read(titled(
+            (lessors ? table(row({QStringLiteral("ΣΤΟΙΧΕΙΑ ΕΚΜΙΣΘΩΤΩΝ")}) +
+                             row({QStringLiteral("Α/Α")}) + lessorRows(1))
+                     : QString()) +
+            (terms ? table(row({QStringLiteral("Ημερομηνία Λύσης"), QStringLiteral("1/1/2026")}),
+                           QStringLiteral("contractDetails"))
+                   : QString())));
+        QCOMPARE(reading.outcome, outcome);
+        QCOMPARE(reading.at(lessorAfm(1)).isEmpty(), !lessors);
     }
 
     void lessorsAndAcceptances() {

@@ -117,7 +117,7 @@ private slots:
             portal.browser.GetLocationUrl(windows.last()).contains(PortalAddresses::flowPage()));
         QCOMPARE(portal.platform.actionsSubmitted(), QStringList({QStringLiteral("view 1020")}));
         QCOMPARE(portal.browser.writes().mid(portal.browser.writes().size() - 2),
-                 QStringList({QStringLiteral("SetOuterHtml"), QStringLiteral("Submit")}));
+                 QStringList({QStringLiteral("SetAttribute target"), QStringLiteral("Submit")}));
     }
 
     void amendAndTerminateSubmitInTheSameWindow() {

@@ -6,6 +6,7 @@
 #include "tests/portal/StoredRegister.h"
 #include "tests/support/TestMain.h"
 #include "tools/fakeplatform/SubmissionListPage.h"
+#include "tools/fakeplatform/Untidiness.h"
 #include "tools/registergen/RegisterGenerator.h"
 #include "workspace/StagingColumns.h"
 
@@ -260,20 +261,78 @@ private slots:
         QCOMPARE(f.count(kDet), 2);
     }
 
-    void aPageOfAnotherDeclarationStoresItsListedParticularsOnly() {
+    // A page that was not read whole and matched stores nothing: the declaration stays
+    // new for the next data check, the operator is told, and the next form is taken.
+    void aPageThatWasNotReadStoresNothing_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("another number")
+            << QStringLiteral("με Αριθμ. 1020 -") << QStringLiteral("με Αριθμ. 1021 -")
+            << QStringLiteral("Πρόβλημα στη δήλωση με αριθμό 1020(1021)");
+        QTest::newRow("no title") << QStringLiteral("ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ") << QStringLiteral("Δήλωση")
+                                  << kViewProblem;
+        QTest::newRow("no lease terms") << QStringLiteral("id=\"contractDetails\"")
+                                        << QStringLiteral("id=\"terms\"") << kViewProblem;
+        QTest::newRow("no body") << QStringLiteral("*") << QString() << kViewProblem;
+    }
+    void aPageThatWasNotReadStoresNothing() {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, message);
         ImportPortal f;
-        editDetailsPage(f, QStringLiteral("1020"), [](QString& html) {
-            html.replace(QStringLiteral("με Αριθμ. 1020 -"), QStringLiteral("με Αριθμ. 1021 -"));
+        editDetailsPage(f, QStringLiteral("1020"), [&](QString& html) {
+            html = from == QLatin1String("*") ? QString() : html.replace(from, to);
         });
         f.dataCheck();
         f.import.sbInsertNewDilsClick();
-        QCOMPARE(f.portal.messages.shown,
-                 QStringList({QStringLiteral("Πρόβλημα στη δήλωση με αριθμό 1020(1021)")}));
-        QCOMPARE(f.stored(kMast, QStringLiteral("DilCode = 1020"), QStringLiteral("EidosDilosis")),
-                 QVariant(QStringLiteral("Αρχική")));
-        QVERIFY(f.stored(kMast, QStringLiteral("DilCode = 1020"), QStringLiteral("EkmAFM1"))
-                    .toString()
-                    .isEmpty());
+        QCOMPARE(f.portal.messages.shown, QStringList({message}));
+        QCOMPARE(f.count(kMast, QStringLiteral("DilCode = 1020")), 0);
+        QCOMPARE(f.count(kAkinita, QStringLiteral("DilCode = 1020")), 0);
+        QCOMPARE(f.count(kMast), 2);
+        // Its window was closed all the same.
+        QCOMPARE(f.portal.browser.ListBrowserWindows().size(), 1);
+        f.portal.answers.edit = {};
+        f.dataCheck();
+        QCOMPARE(f.panel.notice,
+                 QStringLiteral("Βρέθηκαν 1 αρχικές και 2 τροποποιητικές νέες δηλώσεις στο Taxis"));
+    }
+
+    // An expired session sends the declaration's window to the sign-on page: nothing more
+    // can be read, so the import stops there with what it stored.
+    void anExpiredSessionEndsTheImport() {
+        ImportPortal f;
+        Untidiness untidy;
+        untidy.sessionExpiresAfter = 1;
+        f.portal.platform.setUntidiness(untidy);
+        f.dataCheck();
+        f.import.sbInsertNewDilsClick();
+        QCOMPARE(f.portal.messages.shown, QStringList({kViewProblem}));
+        QCOMPARE(f.count(kMast), 1);
+        QCOMPARE(f.count(kDet), 0);
+        QCOMPARE(f.portal.browser.ListBrowserWindows().size(), 1);
+    }
+
+    // A refresh whose page was not read leaves the stored declaration as it was, and says
+    // that it did not happen.
+    void aRefreshThatReadNothingKeepsTheStoredDeclaration() {
+        ImportPortal f;
+        f.dataCheck();
+        f.import.sbInsertNewDilsClick();
+        editDetailsPage(f, QStringLiteral("1001"), [](QString& html) {
+            html.replace(QStringLiteral("ΣΤΟΙΧΕΙΑ ΕΚΜΙΣΘΩΤΩΝ"), QStringLiteral("ΕΚΜΙΣΘΩΤΕΣ"));
+        });
+        f.import.RefreshDeclaration(QStringLiteral("1001"), QString());
+        QCOMPARE(f.portal.messages.shown.size(), 2);
+        QCOMPARE(f.portal.messages.shown.first(), kViewProblem);
+        QVERIFY(f.portal.messages.shown.last().startsWith(
+            QStringLiteral("Τα στοιχεία της δήλωσης δεν ενημερώθηκαν")));
+        QCOMPARE(f.stored(kMast, QStringLiteral("DilCode = 1001"), QStringLiteral("TotalMistoma"))
+                     .toDouble(),
+                 1234.5);
+        QVERIFY(!f.stored(kMast, QStringLiteral("DilCode = 1001"), QStringLiteral("EkmAFM1"))
+                     .toString()
+                     .isEmpty());
     }
 
     void aStoredDeclarationIsReadAgain() {
@@ -334,6 +393,38 @@ private slots:
         QCOMPARE(f.count(kAkinita), data.properties.size());
         const QStringList differences = StoredRegister::differences(data);
         QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
+    }
+
+    // Headings broken over lines, forms written in another order, and a declaration
+    // window left open by an earlier action: the same register comes in, and the window
+    // that was open stays open.
+    void anUntidyPlatformGivesTheSameRegister_data() {
+        QTest::addColumn<QString>("untidiness");
+        QTest::addColumn<bool>("windowLeftOpen");
+        QTest::newRow("spaced headings") << QStringLiteral("spaced") << false;
+        QTest::newRow("reordered attributes") << QStringLiteral("reordered") << false;
+        QTest::newRow("declaration window left open") << QString() << true;
+    }
+    void anUntidyPlatformGivesTheSameRegister() {
+        QFETCH(QString, untidiness);
+        QFETCH(bool, windowLeftOpen);
+        ImportPortal f;
+        f.portal.platform.setUntidiness(*parseUntidiness(untidiness));
+        f.listWindow = f.portal.signedInWindow(PortalAddresses::submissionDetailsPage());
+        if (windowLeftOpen) {
+            RunDeclarationAction(f.portal.session, DeclarationAction::ViewOrEdit,
+                                 QStringLiteral("1020"), QStringLiteral("Οριστικοποιημένο"));
+            f.portal.settle();
+        }
+        const int windowsBefore = int(f.portal.browser.ListBrowserWindows().size());
+        f.dataCheck();
+        QCOMPARE(f.panel.platformCounts, qMakePair(3, 2));
+        f.import.sbInsertNewDilsClick();
+        QCOMPARE(f.portal.messages.shown, QStringList());
+        const QStringList differences =
+            StoredRegister::differences(f.portal.platform.owners().first().data);
+        QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
+        QCOMPARE(f.portal.browser.ListBrowserWindows().size(), windowsBefore);
     }
 
     void theNumberOfAForm_data() {

@@ -70,6 +70,38 @@ private slots:
         QCOMPARE(f.portal.messages.shown, QStringList());
     }
 
+    // While the import runs, its waits let the operator's input through: a second data
+    // check or a refresh does nothing, and closing the workspace stops the import after
+    // the declaration in hand, then closes it.
+    void aSecondCommandWaitsAndClosingStopsTheImport() {
+        ImportPortal f;
+        f.listWindow = f.portal.signedInWindow(PortalAddresses::submissionDetailsPage());
+        TfiMistomataTaxis w;
+        w.show();
+        f.portal.messages.queueAnswer(false);
+        w.portal->sbGetTaxisDils->click();
+        QVERIFY(dmTables().tblMistDilMast.isEmpty());
+        bool interfered = false;
+        f.portal.clock.setOnWait([&](qint64) {
+            if (interfered || f.count(QStringLiteral("MistDilMast")) != 1)
+                return;
+            interfered = true;
+            w.portal->sbGetTaxisDils->click();
+            menuItem(w.pmArxikes, "miUpdate")->trigger();
+            w.close();
+        });
+        emit w.portal->sbInsertNewDils->linkActivated(QStringLiteral("#"));
+        f.portal.clock.setOnWait({});
+        QVERIFY(interfered);
+        // No second question, no refresh opened; the declaration in hand was finished.
+        QCOMPARE(f.portal.messages.asked.size(), 1);
+        QCOMPARE(f.opened(),
+                 QStringList({QStringLiteral("view 1001"), QStringLiteral("edit 1010")}));
+        QCOMPARE(f.count(QStringLiteral("MistDilMast")), 2);
+        QCOMPARE(f.count(QStringLiteral("MistDilDet")), 0);
+        QTRY_VERIFY(!w.isVisible());
+    }
+
     void aCheckWithoutTheListPageIsToldInGreek() {
         ImportPortal f;
         TfiMistomataTaxis w;

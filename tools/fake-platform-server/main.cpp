@@ -5,14 +5,21 @@
 //
 //   fake-platform-server [--port N] [--owner
 //   AFM,DECLARATIONS,SEED,USER,PASSWORD[,REPUSER,REPPASSWORD]]...
-//                        [--configure WORKING_FOLDER]
+//                        [--configure WORKING_FOLDER] [--untidy LIST]
 //
 // Each --owner puts one owner's synthetic register on the platform with the owner's
 // portal account and, optionally, an authorised user's. Without --owner one owner is
 // served: 094014201 with 20 declarations of seed 1, account owner / owner123 and
 // authorised user logistis / logistis123. --configure writes the addresses into the
 // working folder's "settings.ini", so that the application started there uses this
-// server. The server prints its base address and runs until it is stopped.
+// server. --untidy makes the pages and sessions as untidy as the real platform's: a
+// comma-separated list of "spaced" (list headings broken by line breaks and blanks),
+// "reordered" (form attributes in other orders, extra attributes), "frames" (the
+// console's year choice in a frame), "slow=MS" (declaration pages filled in by their
+// own script over MS milliseconds), "busy=MS" (declaration pages busy with a script for
+// MS milliseconds), "expire=N" (the session expires after N declarations opened) and
+// "wrong=NUMBER" (that declaration's window shows another declaration). The server
+// prints its base address and runs until it is stopped.
 //
 //   fake-platform-server --port 8181 --configure build/work
 
@@ -33,12 +40,13 @@ struct Options {
     quint16 port = 0;
     QStringList owners;
     QString configure;
+    Untidiness untidy;
 };
 
 int usage() {
     std::fprintf(stderr, "usage: fake-platform-server [--port N] "
                          "[--owner AFM,DECLARATIONS,SEED,USER,PASSWORD[,REPUSER,REPPASSWORD]]... "
-                         "[--configure WORKING_FOLDER]\n");
+                         "[--configure WORKING_FOLDER] [--untidy LIST]\n");
     return 2;
 }
 
@@ -57,6 +65,11 @@ bool parse(const QStringList& args, Options& options) {
             options.owners << value;
         } else if (arg == QLatin1String("--configure")) {
             options.configure = value;
+        } else if (arg == QLatin1String("--untidy")) {
+            const auto untidy = parseUntidiness(value);
+            if (!untidy)
+                return false;
+            options.untidy = *untidy;
         } else {
             return false;
         }
@@ -112,6 +125,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     FakePlatform platform(owners, server.base(), server.base() + QStringLiteral("/sso"));
+    platform.setUntidiness(options.untidy);
     MakerServices services(platform, server.base());
     server.setSource(&services);
 

@@ -1,6 +1,9 @@
 #include "tools/fakeplatform/DeclarationPage.h"
 #include "tools/fakeplatform/PageHtml.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+
 namespace {
 const int kParties = 5;
 
@@ -143,38 +146,90 @@ QString DeclarationPage::notes(const PlatformSubmission& submission) {
         .arg(shown(submission, QStringLiteral("Simiosis")));
 }
 
-QString DeclarationPage::page(const PlatformSubmission& submission, const QString& userLine) {
+namespace {
+// The title and the lessors, and the sections after them.
+std::pair<QString, QString> mainParts(const PlatformSubmission& submission) {
     const QString kind = submission.isTemporarilySaved() ? QStringLiteral("Προσωρινά Αποθηκευμένη")
                          : submission.amends.isEmpty()
                              ? submission.kind
                              : submission.kind + QStringLiteral(" της ") + submission.amends;
-    const QString content =
+    const QString title =
         QStringLiteral(R"(
-<table class="layout" width="100%" cellspacing="0">
- <tr>
-  <td class="sidebar" valign="top">
-    <ul><li><a href="/sgsisapps/plcs/protected/displayConsole.htm">Κεντρική σελίδα</a></li>
-        <li><a href="/sgsisapps/plcs/protected/displaySubmissionDetails.htm">Οι δηλώσεις μου</a></li></ul>
-  </td>
-  <td class="main" valign="top">
    <div class="breadcrumb">Αρχική &raquo; Οι δηλώσεις μου &raquo; Προβολή δήλωσης</div>
    <table class="pageTitle" width="100%">
      <tr><td class="title">ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΜΙΣΘΩΣΗΣ ΑΚΙΝΗΤΗΣ ΠΕΡΙΟΥΣΙΑΣ με Αριθμ. %1 - %2</td></tr>
      <tr><td class="subtitle">Ημερομηνία υποβολής:&nbsp;%3 &nbsp;&nbsp; Στάδιο:&nbsp;%4</td></tr>
    </table>
 %5
-%6
-%7
-%8
-%9
-%10
+)")
+            .arg(submission.number, PageHtml::text(kind),
+                 shown(submission, QStringLiteral("DateDisplay")), PageHtml::text(submission.stage),
+                 DeclarationPage::lessors(submission));
+    const QStringList rest = {
+        DeclarationPage::lessees(submission), DeclarationPage::leaseTerms(submission),
+        DeclarationPage::properties(submission), DeclarationPage::acceptances(submission),
+        DeclarationPage::notes(submission)};
+    return {title, rest.join(QLatin1Char('\n'))};
+}
+
+// The page's layout around the main part.
+QString layout(const QString& main, const QString& userLine) {
+    const QString content = QStringLiteral(R"(
+<table class="layout" width="100%" cellspacing="0">
+ <tr>
+  <td class="sidebar" valign="top">
+    <ul><li><a href="/sgsisapps/plcs/protected/displayConsole.htm">Κεντρική σελίδα</a></li>
+        <li><a href="/sgsisapps/plcs/protected/displaySubmissionDetails.htm">Οι δηλώσεις μου</a></li></ul>
+  </td>
+  <td class="main" id="declarationMain" valign="top">%1
   </td>
  </tr>
 </table>
 )")
-            .arg(submission.number, PageHtml::text(kind),
-                 shown(submission, QStringLiteral("DateDisplay")), PageHtml::text(submission.stage),
-                 lessors(submission), lessees(submission), leaseTerms(submission),
-                 properties(submission), acceptances(submission), notes(submission));
+                                .arg(main);
     return PageHtml::page(QStringLiteral("Προβολή δήλωσης"), userLine, content);
+}
+
+// A script for the end of the body, its texts given as JSON that cannot end the script.
+QString bodyScript(const QString& script, const QJsonArray& texts) {
+    QString json = QString::fromUtf8(QJsonDocument(texts).toJson(QJsonDocument::Compact));
+    json.replace(QStringLiteral("</"), QStringLiteral("<\\/"));
+    return QStringLiteral("<script>\nvar texts = %1;\n%2\n</script>\n</body>").arg(json, script);
+}
+} // namespace
+
+QString DeclarationPage::page(const PlatformSubmission& submission, const QString& userLine) {
+    const auto [title, rest] = mainParts(submission);
+    return layout(title + rest, userLine);
+}
+
+QString DeclarationPage::latePage(const PlatformSubmission& submission, const QString& userLine,
+                                  int ms) {
+    const auto [title, rest] = mainParts(submission);
+    const QString script =
+        QStringLiteral("window.addEventListener('load', function () {\n"
+                       "  var main = document.getElementById('declarationMain');\n"
+                       "  setTimeout(function () {\n"
+                       "    main.insertAdjacentHTML('beforeend', texts[0]);\n"
+                       "    setTimeout(function () { main.insertAdjacentHTML('beforeend', "
+                       "texts[1]); }, %1);\n"
+                       "  }, %1);\n"
+                       "});")
+            .arg(ms / 2);
+    QString html = layout(QString(), userLine);
+    html.replace(QStringLiteral("</body>"), bodyScript(script, QJsonArray{title, rest}));
+    return html;
+}
+
+QString DeclarationPage::busyAfterLoad(const QString& page, int ms) {
+    const QString script = QStringLiteral("window.addEventListener('load', function () {\n"
+                                          "  setTimeout(function () {\n"
+                                          "    var end = Date.now() + %1;\n"
+                                          "    while (Date.now() < end) {}\n"
+                                          "  }, 0);\n"
+                                          "});")
+                               .arg(ms);
+    QString html = page;
+    html.replace(QStringLiteral("</body>"), bodyScript(script, {}));
+    return html;
 }

@@ -10,6 +10,12 @@
 
 namespace DeclarationPage {
 QString page(const PlatformSubmission& submission, const QString& userLine);
+// The page as it comes over a slow line: loaded without the declaration, which the
+// page's own script then adds in two steps, half of the milliseconds apart: first the
+// title and the lessors, then the rest.
+QString latePage(const PlatformSubmission& submission, const QString& userLine, int ms);
+// The page with a script that keeps it busy for the milliseconds once it has loaded.
+QString busyAfterLoad(const QString& page, int ms);
 
 // The sections, each a table or a few.
 QString lessors(const PlatformSubmission& submission);

@@ -142,10 +142,18 @@ PageAnswer FakePlatform::leaseAppAnswer(const PageRequest& request, const QStrin
         return answer;
     }
     const auto found = m_sessions.find(request.cookies.value(kSessionCookie));
-    if (found == m_sessions.end())
-        return redirect(signOnPage() + QStringLiteral("?service=") +
-                        QString::fromLatin1(QUrl::toPercentEncoding(request.url.toString())));
-    return protectedPage(request, *found, path.mid(kProtected.size()));
+    const QString page = path.mid(kProtected.size());
+    const bool opensDeclaration = page == QLatin1String("submissionAction.htm") &&
+                                  QStringList({QStringLiteral("view"), QStringLiteral("edit")})
+                                      .contains(field(request, QStringLiteral("action")));
+    // An untidy platform ends the session after so many declarations opened.
+    if (found != m_sessions.end() && opensDeclaration && m_untidy.sessionExpiresAfter > 0 &&
+        ++found->declarationsOpened > m_untidy.sessionExpiresAfter)
+        m_sessions.erase(found);
+    else if (found != m_sessions.end())
+        return protectedPage(request, *found, page);
+    return redirect(signOnPage() + QStringLiteral("?service=") +
+                    QString::fromLatin1(QUrl::toPercentEncoding(request.url.toString())));
 }
 
 QString FakePlatform::userLine(const Session& session) const {
@@ -177,12 +185,18 @@ PageAnswer FakePlatform::protectedPage(const PageRequest& request, Session& sess
         return html(SignOnPages::roleChoice(userLine(session), afms));
     }
     if (page == QLatin1String("displayConsole.htm"))
-        return html(SignOnPages::console(userLine(session)));
+        return html(m_untidy.consoleInFrames ? SignOnPages::consoleInFrames(userLine(session))
+                                             : SignOnPages::console(userLine(session)));
+    if (page == QLatin1String("consoleMenu.htm"))
+        return html(SignOnPages::consoleMenuFrame());
+    if (page == QLatin1String("consoleMain.htm"))
+        return html(SignOnPages::consoleMainFrame());
     if (page == QLatin1String("displaySubmissionDetails.htm"))
         return html(
             SubmissionListPage::page(m_submissions.at(session.actingOwner), userLine(session),
                                      QStringLiteral("Δηλώσεις του εκμισθωτή με Α.Φ.Μ. %1")
-                                         .arg(m_owners.at(session.actingOwner).data.ownerAfm)));
+                                         .arg(m_owners.at(session.actingOwner).data.ownerAfm),
+                                     m_untidy));
     if (page == QLatin1String("submissionAction.htm"))
         return actionAnswer(request, session);
     if (page == QLatin1String("gsis-flow.htm"))
@@ -243,5 +257,17 @@ PageAnswer FakePlatform::flowAnswer(const PageRequest& request, Session& session
         return html(ActionPages::amend(*submission, userLine(session)));
     if (flow->action == QLatin1String("terminate"))
         return html(ActionPages::terminate(*submission, userLine(session)));
-    return html(DeclarationPage::page(*submission, userLine(session)));
+    if (submission->number == m_untidy.wrongNumberFor)
+        for (const PlatformSubmission& other : m_submissions.at(session.actingOwner))
+            if (other.number != submission->number) {
+                submission = &other;
+                break;
+            }
+    QString page =
+        m_untidy.slowPageMs > 0
+            ? DeclarationPage::latePage(*submission, userLine(session), m_untidy.slowPageMs)
+            : DeclarationPage::page(*submission, userLine(session));
+    if (m_untidy.busyPageMs > 0)
+        page = DeclarationPage::busyAfterLoad(page, m_untidy.busyPageMs);
+    return html(page);
 }

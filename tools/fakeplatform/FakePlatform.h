@@ -9,6 +9,7 @@
 
 #include "portal/PageSource.h"
 #include "tools/fakeplatform/PlatformSubmissions.h"
+#include "tools/fakeplatform/Untidiness.h"
 
 #include <QHash>
 #include <QStringList>
@@ -38,6 +39,8 @@ public:
     QString signOnPage() const;
     // Every action form submitted, as "action number" (e.g. "view 1234"), in order.
     QStringList actionsSubmitted() const { return m_actionsSubmitted; }
+    // Makes the pages and the sessions as untidy as the real platform's.
+    void setUntidiness(const Untidiness& untidy) { m_untidy = untidy; }
 
 private:
     struct Account {
@@ -53,6 +56,7 @@ private:
         Account account;
         int actingOwner = -1; // -1 until an authorised user picks a role
         QHash<QString, Flow> flows;
+        int declarationsOpened = 0;
     };
 
     PageAnswer signOnAnswer(const PageRequest& request, const QString& path);
@@ -72,4 +76,5 @@ private:
     QHash<QString, Session> m_sessions; // by the session cookie
     QHash<QString, Account> m_tickets;
     QStringList m_actionsSubmitted;
+    Untidiness m_untidy;
 };

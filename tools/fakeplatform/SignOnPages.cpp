@@ -29,11 +29,11 @@ QString SignOnPages::signOn(const QString& action, const QString& returnTo, cons
     return PageHtml::page(QStringLiteral("Σύνδεση"), QString(), content);
 }
 
-QString SignOnPages::console(const QString& userLine) {
-    const QString content = QStringLiteral(R"(
-<h2>Κεντρική σελίδα εφαρμογής</h2>
-<p>Επιλέξτε το έτος και πατήστε &laquo;Αναζήτηση&raquo; για να δείτε τις δηλώσεις σας.</p>
-<form name="consoleForm" action="/sgsisapps/plcs/protected/displaySubmissionDetails.htm" method="get">
+namespace {
+// The year choice and its button; target names where the list opens.
+QString yearChoice(const QString& target) {
+    return QStringLiteral(R"(
+<form name="consoleForm" action="/sgsisapps/plcs/protected/displaySubmissionDetails.htm" method="get"%1>
   <table class="console">
     <tr>
       <td>Έτος:</td>
@@ -48,13 +48,50 @@ QString SignOnPages::console(const QString& userLine) {
       <td><input type="submit" name="button1" value="Αναζήτηση"></td>
     </tr>
   </table>
-</form>
+</form>)")
+        .arg(target.isEmpty() ? QString() : QStringLiteral(" target=\"%1\"").arg(target));
+}
+
+QString frame(const QString& title, const QString& body) {
+    return QStringLiteral("<!DOCTYPE html>\n<html lang=\"el\"><head><meta charset=\"utf-8\">"
+                          "<title>%1</title></head>\n<body>%2</body></html>\n")
+        .arg(title, body);
+}
+} // namespace
+
+QString SignOnPages::console(const QString& userLine) {
+    const QString content = QStringLiteral(R"(
+<h2>Κεντρική σελίδα εφαρμογής</h2>
+<p>Επιλέξτε το έτος και πατήστε &laquo;Αναζήτηση&raquo; για να δείτε τις δηλώσεις σας.</p>
+%1
 <ul class="actions">
   <li><a href="/sgsisapps/plcs/protected/newDeclaration.htm">Νέα δήλωση μίσθωσης</a></li>
   <li><a href="/sgsisapps/plcs/protected/displaySubmissionDetails.htm">Οι δηλώσεις μου</a></li>
 </ul>
+)")
+                                .arg(yearChoice(QString()));
+    return PageHtml::page(QStringLiteral("Κεντρική σελίδα"), userLine, content);
+}
+
+QString SignOnPages::consoleInFrames(const QString& userLine) {
+    const QString content = QStringLiteral(R"(
+<h2>Κεντρική σελίδα εφαρμογής</h2>
+<iframe name="menu" src="/sgsisapps/plcs/protected/consoleMenu.htm" width="200" height="120"></iframe>
+<iframe name="main" src="/sgsisapps/plcs/protected/consoleMain.htm" width="500" height="120"></iframe>
 )");
     return PageHtml::page(QStringLiteral("Κεντρική σελίδα"), userLine, content);
+}
+
+QString SignOnPages::consoleMenuFrame() {
+    return frame(QStringLiteral("Μενού"),
+                 QStringLiteral("<ul><li><a href=\"/sgsisapps/plcs/protected/newDeclaration.htm\" "
+                                "target=\"_top\">Νέα δήλωση μίσθωσης</a></li></ul>"));
+}
+
+QString SignOnPages::consoleMainFrame() {
+    return frame(QStringLiteral("Αναζήτηση"),
+                 QStringLiteral("<p>Επιλέξτε το έτος και πατήστε &laquo;Αναζήτηση&raquo;.</p>") +
+                     yearChoice(QStringLiteral("_top")));
 }
 
 QString SignOnPages::roleChoice(const QString& userLine, const QStringList& representedAfms) {

@@ -11,6 +11,11 @@ namespace SignOnPages {
 QString signOn(const QString& action, const QString& returnTo, const QString& error);
 // The console: the year choice "yearShow" and the button "button1" that opens the list.
 QString console(const QString& userLine);
+// The console made of two frames: a menu ("consoleMenu.htm") and the year choice with
+// its button ("consoleMain.htm", whose form opens the list in the whole window).
+QString consoleInFrames(const QString& userLine);
+QString consoleMenuFrame();
+QString consoleMainFrame();
 // The console of an authorised user who has not picked a role yet: a form to
 // "displayActorRoles.htm" offering the represented tax numbers.
 QString roleChoice(const QString& userLine, const QStringList& representedAfms);

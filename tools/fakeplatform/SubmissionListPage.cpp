@@ -20,17 +20,18 @@ ActionLook lookOf(const QString& action) {
     return {"termination.png", "Λύση", false};
 }
 
-QString actionsOf(const PlatformSubmission& submission) {
-    QStringList forms;
+QString actionsOf(const PlatformSubmission& submission, bool reordered) {
+    QStringList actions;
     if (submission.isTemporarilySaved()) {
-        forms << SubmissionListPage::actionForm(submission.number, QStringLiteral("edit"));
+        actions << QStringLiteral("edit");
     } else {
-        forms << SubmissionListPage::actionForm(submission.number, QStringLiteral("view"))
-              << SubmissionListPage::actionForm(submission.number, QStringLiteral("print"));
+        actions << QStringLiteral("view") << QStringLiteral("print");
         if (submission.canBeAmended())
-            forms << SubmissionListPage::actionForm(submission.number, QStringLiteral("amend"))
-                  << SubmissionListPage::actionForm(submission.number, QStringLiteral("terminate"));
+            actions << QStringLiteral("amend") << QStringLiteral("terminate");
     }
+    QStringList forms;
+    for (const QString& action : actions)
+        forms << SubmissionListPage::actionForm(submission.number, action, reordered);
     return forms.join(QStringLiteral("\n        "));
 }
 
@@ -42,7 +43,7 @@ QString numberCell(const PlatformSubmission& submission) {
            submission.amends + QStringLiteral(")</span>");
 }
 
-QString row(const PlatformSubmission& submission, int index) {
+QString row(const PlatformSubmission& submission, int index, bool reordered) {
     return QStringLiteral(R"(
     <tr class="%1">
       <td class="number">
@@ -60,12 +61,39 @@ QString row(const PlatformSubmission& submission, int index) {
              PageHtml::text(submission.values.value(QStringLiteral("DateDisplay"))),
              PageHtml::text(submission.values.value(QStringLiteral("MistName1"))),
              PageHtml::text(submission.stage), PageHtml::text(submission.kind),
-             actionsOf(submission));
+             actionsOf(submission, reordered));
+}
+
+// The list's headings; untidy ones break their words as real pages do.
+QString headings(bool spaced) {
+    if (!spaced)
+        return QStringLiteral(R"(
+      <th>Αριθμός Καταχώρησης</th>
+      <th>Ημερομηνία Υποβολής</th>
+      <th style="white-space: pre">Στοιχεία   1ου μισθωτή</th>)");
+    return QStringLiteral(R"(
+      <th>Αριθμός
+          Καταχώρησης</th>
+      <th>Ημερομηνία<br>Υποβολής</th>
+      <th> Στοιχεία<br>
+           1ου&nbsp;μισθωτή </th>)");
 }
 } // namespace
 
-QString SubmissionListPage::actionForm(const QString& number, const QString& action) {
+QString SubmissionListPage::actionForm(const QString& number, const QString& action,
+                                       bool reordered) {
     const ActionLook look = lookOf(action);
+    if (reordered)
+        return QStringLiteral(
+                   "<form  method='post' class=\"inline-action\" id=\"%4Form%3\"\n"
+                   "       action=\"%1\"%2 accept-charset=\"UTF-8\">"
+                   "<input value=\"%3\"  type=\"hidden\" id=\"transId_%4_%3\" NAME=\"transId\" >"
+                   "<input name=\"action\" type=\"hidden\" value=\"%4\">"
+                   "<input class=\"icon\" type=\"image\" name=\"btn_%4\" "
+                   "src=\"/sgsisapps/plcs/images/%5\" title=\"%6\" alt=\"%6\"></form>")
+            .arg(kActionPath,
+                 look.newWindow ? QStringLiteral(" target='_blank' rel=\"opener\"") : QString(),
+                 number, action, QString::fromLatin1(look.picture), QString::fromUtf8(look.title));
     return QStringLiteral("<form action=\"%1\" method=\"post\"%2>"
                           "<input name=\"transId\" type=\"hidden\" value=\"%3\">"
                           "<input type=\"hidden\" name=\"action\" value=\"%4\">"
@@ -76,10 +104,11 @@ QString SubmissionListPage::actionForm(const QString& number, const QString& act
 }
 
 QString SubmissionListPage::page(const QList<PlatformSubmission>& submissions,
-                                 const QString& userLine, const QString& ownerLine) {
+                                 const QString& userLine, const QString& ownerLine,
+                                 const Untidiness& untidy) {
     QString rows;
     for (qsizetype i = 0; i < submissions.size(); ++i)
-        rows += row(submissions.at(i), int(i));
+        rows += row(submissions.at(i), int(i), untidy.reorderedAttributes);
     const QString content = QStringLiteral(R"(
 <h2>Οι δηλώσεις μου</h2>
 <p class="owner">%1</p>
@@ -89,10 +118,7 @@ QString SubmissionListPage::page(const QList<PlatformSubmission>& submissions,
 </tr></table>
 <table id="submissionList" class="displaySubmissionDetails" width="100%">
   <thead>
-    <tr>
-      <th>Αριθμός Καταχώρησης</th>
-      <th>Ημερομηνία Υποβολής</th>
-      <th style="white-space: pre">Στοιχεία   1ου μισθωτή</th>
+    <tr>%4
       <th>Στάδιο Υποβολής</th>
       <th>Είδος Δήλωσης</th>
       <th>Ενέργειες</th>
@@ -102,6 +128,7 @@ QString SubmissionListPage::page(const QList<PlatformSubmission>& submissions,
   </tbody>
 </table>
 )")
-                                .arg(ownerLine, QString::number(submissions.size()), rows);
+                                .arg(ownerLine, QString::number(submissions.size()), rows,
+                                     headings(untidy.spacedHeadings));
     return PageHtml::page(QStringLiteral("Οι δηλώσεις μου"), userLine, content);
 }

@@ -21,6 +21,7 @@
 #include "workspace/ui/TfiWait.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -117,9 +118,9 @@ TfiMistomataTaxis::TfiMistomataTaxis(QWidget* parent) : QDialog(parent) {
             [this] { cbSetLoginWithEkprClick(); });
     connect(portal->sbConnectAADE, &QPushButton::clicked, this, [this] { sbConnectAADEClick(); });
     connect(portal->sbGetTaxisDils, &QPushButton::clicked, this,
-            [this] { runGuarded([this] { import.sbGetTaxisDilsClick(); }); });
+            [this] { runPortalCommand([this] { import.sbGetTaxisDilsClick(); }); });
     connect(portal->sbInsertNewDils, &QLabel::linkActivated, this,
-            [this] { runGuarded([this] { import.sbInsertNewDilsClick(); }); });
+            [this] { runPortalCommand([this] { import.sbInsertNewDilsClick(); }); });
     buildContextMenus();
 
     fiWait = new TfiWait(this);
@@ -281,8 +282,36 @@ void TfiMistomataTaxis::sbConnectAADEClick() {
     inputs.loginWithEkpr = portal->cbSetLoginWithEkpr->isChecked();
     const QWidget* main = parentWidget() ? parentWidget()->window() : this;
     inputs.webPanelOrigin = main->geometry().topLeft() + pnArxeia->mapTo(this, QPoint(0, 0));
-    runGuarded(
+    runPortalCommand(
         [&] { ::sbConnectAADEClick(session, inputs, [this] { sgSubmissionList.clearAll(); }); });
+}
+
+void TfiMistomataTaxis::runPortalCommand(const std::function<void()>& command) {
+    session.runExclusive([&] { runGuarded(command); });
+    if (m_closeWhenIdle && !session.busy()) {
+        m_closeWhenIdle = false;
+        QMetaObject::invokeMethod(this, &TfiMistomataTaxis::reject, Qt::QueuedConnection);
+    }
+}
+
+bool TfiMistomataTaxis::closeLater() {
+    if (!session.busy())
+        return false;
+    session.requestStop();
+    m_closeWhenIdle = true;
+    return true;
+}
+
+void TfiMistomataTaxis::reject() {
+    if (!closeLater())
+        QDialog::reject();
+}
+
+void TfiMistomataTaxis::closeEvent(QCloseEvent* event) {
+    if (closeLater())
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
 }
 
 void TfiMistomataTaxis::runPlatformAction(DeclarationAction action, bool amending) {
@@ -293,7 +322,7 @@ void TfiMistomataTaxis::runPlatformAction(DeclarationAction action, bool amendin
         cursor.text(amending ? QStringLiteral("TropDilCode") : QStringLiteral("DilCode"));
     const QString stage = cursor.text(QStringLiteral("StadioYpovolis"));
     const WaitWindowHooks wait = fiWait->withoutProgress();
-    runGuarded([&] { RunDeclarationAction(session, action, number, stage, wait); });
+    runPortalCommand([&] { RunDeclarationAction(session, action, number, stage, wait); });
 }
 
 void TfiMistomataTaxis::miUpdateCurMistClick() {
@@ -302,7 +331,7 @@ void TfiMistomataTaxis::miUpdateCurMistClick() {
         return;
     const QString dilCode = declarations.text(QStringLiteral("DilCode"));
     if (!dilCode.isEmpty())
-        runGuarded([&] { import.RefreshDeclaration(dilCode, QString()); });
+        runPortalCommand([&] { import.RefreshDeclaration(dilCode, QString()); });
 }
 
 void TfiMistomataTaxis::miUpdateCurTropDilClick() {
@@ -312,7 +341,7 @@ void TfiMistomataTaxis::miUpdateCurTropDilClick() {
     const QString dilCode = amendments.text(QStringLiteral("DilCode"));
     const QString tropDilCode = amendments.text(QStringLiteral("TropDilCode"));
     if (!dilCode.isEmpty() && !tropDilCode.isEmpty())
-        runGuarded([&] { import.RefreshDeclaration(dilCode, tropDilCode); });
+        runPortalCommand([&] { import.RefreshDeclaration(dilCode, tropDilCode); });
 }
 
 void TfiMistomataTaxis::lbAnazitisiNowClick(QuickSearchKind kind) {

@@ -75,8 +75,19 @@ public:
     int amendmentRowsShown() const { return m_amendmentRows; }
     const QuickSearch& quickSearch() const { return m_search; }
 
+    // Runs a portal command (connect, data check, import, refresh, platform action) in the
+    // general error report, unless another one is running: their waits let the operator's
+    // input run, and a second command must not start in the middle of the first.
+    void runPortalCommand(const std::function<void()>& command);
+
+public slots:
+    // Closing while a portal command runs stops it after the declaration in hand and
+    // closes the window once it has stopped.
+    void reject() override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* buildLists();
@@ -85,7 +96,12 @@ private:
     void deleteAmendmentInHand();
     void setAmendmentHighlight(const QColor& colour);
 
+    // Asks a running portal command to stop and the window to close after it; false when
+    // no command runs.
+    bool closeLater();
+
     QuickSearch m_search;
+    bool m_closeWhenIdle = false;
     QList<QObject*> m_listViewports;
     int m_declarationRows = 1;
     int m_amendmentRows = 1;

@@ -1,0 +1,85 @@
+// read-submission-list: reads a saved submission-list page (an HTML file) with the same
+// list reading as the data check, into a staging grid set up as the workspace sets it up,
+// and prints what it found.
+//
+//   read-submission-list [--scripted] FILE
+//
+// The page is opened in the real headless Chromium from its file address, or with
+// --scripted in the scripted browser of the tests. Every staging row from 0 to the grid's
+// row count - 1 is printed as "ROW<TAB>c0<TAB>c1<TAB>c2<TAB>c3<TAB>c4<TAB>c5" (columns 0
+// to 5), then "counts<TAB>I<TAB>A" with the platform's initial and amending counts. A page
+// without a list table prints row 0 alone and "counts<TAB>0<TAB>0". The exit status is 2
+// for wrong arguments, 1 when the file cannot be read.
+
+#include "common/ErrorReport.h"
+#include "portal/SubmissionImport.h"
+#include "tools/saved-page/SavedPage.h"
+#include "workspace/StagingGrid.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+namespace {
+const int kListColumns = 6;
+
+int usage(const QString& why) {
+    SavedPages::printError(QStringLiteral("read-submission-list: ") + why +
+                           QStringLiteral("\nχρήση: read-submission-list [--scripted] ΑΡΧΕΙΟ"));
+    return 2;
+}
+
+// The list reading shows nothing: there is no workspace.
+class SilentPanel : public ImportPanel {
+public:
+    bool loginWithRepresentative() const override { return false; }
+    void showListProgress(int) override {}
+    void showPlatformCounts(int, int) override {}
+    void showStoredCounts(int, int) override {}
+    void showNotice(const QString&, bool) override {}
+    void setNoticeText(const QString&) override {}
+    void hideNotice() override {}
+    WaitWindowHooks waitWindow() override { return {}; }
+};
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    StandardErrorMessages toStandardError;
+    setMessages(&toStandardError);
+
+    QStringList args = app.arguments().mid(1);
+    const bool scripted = args.removeAll(QStringLiteral("--scripted")) > 0;
+    if (args.size() != 1)
+        return usage(QStringLiteral("χρειάζεται ένα όρισμα."));
+    if (args.first().startsWith(QLatin1Char('-')))
+        return usage(QStringLiteral("άγνωστη επιλογή ") + args.first());
+
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    StagingGrid grid;
+    grid.fillHeaderRow();
+    PortalSession session;
+    SilentPanel panel;
+    SubmissionImport import(session, grid, panel);
+    try {
+        SavedPage page(args.first());
+        page.open(scripted);
+        session.SessionBrowser = page.window();
+        import.ReadSubmissionList();
+        import.countPlatformDeclarations();
+    } catch (const AppError& error) {
+        SavedPages::printError(error.text());
+        return 1;
+    }
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        QStringList line = {QString::number(row)};
+        for (int column = 0; column < kListColumns; ++column)
+            line << grid.cell(column, row);
+        SavedPages::printLine(line.join(QLatin1Char('\t')));
+    }
+    SavedPages::printLine(QStringLiteral("counts\t%1\t%2")
+                              .arg(import.platformInitialCount())
+                              .arg(import.platformAmendingCount()));
+    return 0;
+}

@@ -1,0 +1,72 @@
+#include "tools/saved-page/SavedPage.h"
+#include "common/Clock.h"
+#include "common/ErrorReport.h"
+#include "portal/ScriptedPage.h"
+#include "portal/WebDriverBrowser.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <cstdio>
+
+namespace {
+const int kLoadTimeoutMs = 20000;
+
+// The page as a browser decodes it: by the charset it declares, UTF-8 otherwise.
+QString decoded(const QByteArray& bytes) {
+    QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
+    if (!decoder.isValid())
+        decoder = QStringDecoder(QStringDecoder::Utf8);
+    return decoder.decode(bytes);
+}
+} // namespace
+
+void SavedPages::printError(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+}
+
+void SavedPages::printLine(const QString& line) {
+    const QByteArray bytes = line.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+SavedPage::SavedPage(const QString& path) : m_path(QFileInfo(path).absoluteFilePath()) {
+    QFile file(m_path);
+    // A device or a pipe would be read for ever.
+    if (!QFileInfo(m_path).isFile() || !file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Δεν διαβάζεται το αρχείο ") + path + QStringLiteral(": ") +
+                       (QFileInfo(m_path).exists() && !QFileInfo(m_path).isFile()
+                            ? QStringLiteral("δεν είναι κανονικό αρχείο")
+                            : file.errorString()));
+    m_html = decoded(file.readAll());
+}
+
+SavedPage::~SavedPage() {
+    setBrowserOps(nullptr);
+    if (m_chromium)
+        m_chromium->shutDown();
+}
+
+void SavedPage::open(bool scripted) {
+    if (scripted) {
+        m_scripted = std::make_unique<ScriptedPage>(m_html, QUrl::fromLocalFile(m_path));
+        setBrowserOps(&m_scripted->browser);
+        m_window = m_scripted->browser.ListBrowserWindows().value(0);
+        m_document = m_scripted->document;
+        return;
+    }
+    qputenv("LETHORA_HEADLESS_BROWSER", "1");
+    m_chromium = std::make_unique<WebDriverBrowser>();
+    setBrowserOps(m_chromium.get());
+    m_window = m_chromium->OpenBrowser();
+    m_chromium->NavigateTo(m_window, QUrl::fromLocalFile(m_path).toString());
+    QElapsedTimer waited;
+    waited.start();
+    while (!(m_document = m_chromium->GetDocument(m_window))) {
+        if (waited.elapsed() > kLoadTimeoutMs)
+            throw AppError(QStringLiteral("Η σελίδα δεν φορτώθηκε στον φυλλομετρητή."));
+        PumpWait(20);
+    }
+}
