@@ -136,9 +136,15 @@ void TfiIndexCompany::acModifyExecute() {
 void TfiIndexCompany::acDelExecute() {
     if (!acDel->isEnabled() || dmTables().tblComps.isEmpty())
         return;
+    bool free = false;
+    runGuarded([&] { free = CompanyRegister::currentIsFree(); });
+    if (!free)
+        return;
     if (!askYesNo(CompanyTexts::kDeleteFirst) || !askYesNo(CompanyTexts::kDeleteSecond))
         return;
-    if (runGuarded([] { dmTables().tblComps.remove(); }))
+    bool deleted = false;
+    runGuarded([&] { deleted = CompanyRegister::deleteCurrent(); });
+    if (deleted)
         accept();
 }
 

@@ -73,7 +73,7 @@ private Q_SLOTS:
     }
     void cleanup() {
         rejectUnexpectedDialogs();
-        CompanyLock::release(CurrentCompany().AFM);
+        CompanyLock::release(CurrentCompany().AFM, InstallationId());
         folder.reset();
     }
 
@@ -150,7 +150,7 @@ private Q_SLOTS:
         q.setSql(QStringLiteral(
             "INSERT INTO 'Data\\123456783\\MistDilMast.DB' (DilCode) VALUES (4512)"));
         q.execSql();
-        CompanyLock::release(QStringLiteral("123456783"));
+        CompanyLock::release(QStringLiteral("123456783"), InstallationId());
         { // deleted from the register: the folder stays
             TableCursor comps;
             comps.setTableName(QStringLiteral("Tables\\Comps.db"));
@@ -246,7 +246,7 @@ private Q_SLOTS:
     void openingTakesTheLockAndOpensTheCompany() {
         RecordingMessages messages;
         QVERIFY(CompanyRegister::create(QStringLiteral("123456783"), QStringLiteral("Α")));
-        CompanyLock::release(QStringLiteral("123456783"));
+        CompanyLock::release(QStringLiteral("123456783"), InstallationId());
         CurrentCompany() = {};
         onChooser([](TfiIndexCompany& chooser) { chooser.acChoiceExecute(); });
         QVERIFY(CompanyCommands::openCompany(nullptr));
