@@ -81,7 +81,10 @@ TfiIndexCompany::TfiIndexCompany(Mode mode, QWidget* parent) : QDialog(parent), 
     layout->addWidget(dbCompany);
     resize(640, 520);
 
+    // The register is shown in the order that is ticked, whatever order the command
+    // opened it in, so that the quick search looks in the order the operator sees.
     rbByName->setChecked(true);
+    setSortByAfm(false);
     connect(rbByName, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             setSortByAfm(false);
