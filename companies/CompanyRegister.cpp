@@ -138,16 +138,11 @@ bool CompanyRegister::lockCurrent() {
 
 bool CompanyRegister::currentIsFree() {
     const QString afm = dmTables().tblComps.text(QStringLiteral("AFM"));
-    switch (CompanyLock::holder(afm, InstallationId())) {
-    case CompanyLock::Holder::Nobody:
-    case CompanyLock::Holder::This:
+    const CompanyLock::Holder holder = CompanyLock::holder(afm, InstallationId());
+    if (holder == CompanyLock::Holder::Nobody || holder == CompanyLock::Holder::This)
         return true;
-    case CompanyLock::Holder::Other:
-        return admitted(afm, CompanyLock::Outcome::HeldByOther);
-    case CompanyLock::Holder::Unreadable:
-        break;
-    }
-    return admitted(afm, CompanyLock::Outcome::Unreadable);
+    return admitted(afm, holder == CompanyLock::Holder::Other ? CompanyLock::Outcome::HeldByOther
+                                                              : CompanyLock::Outcome::Unreadable);
 }
 
 bool CompanyRegister::deleteCurrent() {
