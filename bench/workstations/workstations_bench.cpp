@@ -4,7 +4,8 @@
 // B's tables attached as they are in a running application. Meanwhile this process
 // times its own writes: an operator added to Users, and a declaration with a property
 // written to company B. Prints the median and the longest time of each kind of write,
-// which is how long the other workstation's writing made it wait.
+// first with this process alone on the data folder, then while the other writes: the
+// difference is how long the other workstation's writing made it wait.
 //
 //   workstations_bench [WRITES]     (200 writes of each kind by default)
 
@@ -99,6 +100,23 @@ template <typename Write> void timeWrite(Timings& timings, Write&& write) {
         ++timings.failed;
     timings.ms.push_back(t.nsecsElapsed() / 1e6);
 }
+// `count` operators added to Users and declarations written to company B, numbered
+// from `first`, each timed.
+void writeBoth(Timings& users, Timings& companyB, int first, int count) {
+    TableCursor& operators = dmTables().tblUsers;
+    operators.open();
+    CloseAfter close(operators);
+    for (int n = first; n < first + count; ++n) {
+        timeWrite(users, [&] {
+            operators.insert();
+            operators.setValue(QStringLiteral("UserName"),
+                               QStringLiteral("op") + QString::number(n));
+            operators.setValue(QStringLiteral("Rights"), QStringLiteral("V"));
+            operators.post();
+        });
+        timeWrite(companyB, [&] { writeDeclaration(kCompanyB, n, 1); });
+    }
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -125,6 +143,10 @@ int main(int argc, char** argv) {
     dm.EnsureUsersTable();
     dm.EnsureSharedTables();
 
+    // The same writes alone first, for the time a write takes on this machine.
+    Timings usersAlone, companyBAlone;
+    writeBoth(usersAlone, companyBAlone, 1, writes);
+
     QProcess other;
     other.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--writer"), dir.path()});
     QByteArray said;
@@ -134,27 +156,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the writing process did not start\n");
         return 1;
     }
-
     Timings users, companyB;
-    TableCursor& operators = dm.tblUsers;
-    operators.open();
-    for (int n = 1; n <= writes; ++n) {
-        timeWrite(users, [&] {
-            operators.insert();
-            operators.setValue(QStringLiteral("UserName"),
-                               QStringLiteral("op") + QString::number(n));
-            operators.setValue(QStringLiteral("Rights"), QStringLiteral("V"));
-            operators.post();
-        });
-        timeWrite(companyB, [&] { writeDeclaration(kCompanyB, n, 1); });
-    }
-    operators.close();
-
+    writeBoth(users, companyB, writes + 1, writes);
     QFile(stopFile()).open(QIODevice::WriteOnly);
     other.waitForFinished(60000);
     said += other.readAllStandardOutput();
-    std::printf("Two workstations: the other writes company A's declarations in a loop "
-                "(%s changes of a declaration with two properties)\n",
+
+    std::printf("Alone on the data folder:\n");
+    usersAlone.print("an operator added to Users");
+    companyBAlone.print("a declaration written to company B");
+    std::printf("While the other workstation writes company A's declarations in a loop "
+                "(%s changes of a declaration with two properties):\n",
                 said.split('\n').value(1).constData());
     users.print("an operator added to Users");
     companyB.print("a declaration written to company B");
