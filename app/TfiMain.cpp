@@ -15,6 +15,7 @@
 #include "companies/CompanyLock.h"
 #include "companies/CompanyRegister.h"
 #include "companies/CurrentCompany.h"
+#include "companies/InstallationId.h"
 #include "companies/TfiNewComp.h"
 #include "operators/CurrentOperator.h"
 #include "operators/Rights.h"
@@ -432,7 +433,7 @@ void TfiMain::acTarvenisExecute() {
 
 void TfiMain::acCompCloseExecute() {
     CompanyRecord& company = CurrentCompany();
-    CompanyLock::release(company.AFM);
+    CompanyLock::release(company.AFM, InstallationId());
     company.AFM.clear();
     company.BigName.clear();
     RefreshStatusBar();
@@ -537,6 +538,6 @@ bool TfiMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfiMain::closeEvent(QCloseEvent* event) {
-    CompanyLock::release(CurrentCompany().AFM);
+    CompanyLock::release(CurrentCompany().AFM, InstallationId());
     event->accept();
 }

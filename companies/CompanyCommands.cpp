@@ -50,7 +50,7 @@ bool CompanyCommands::openCompany(QWidget* parent) {
     TfiIndexCompany chooser(TfiIndexCompany::Mode::Open, parent);
     if (runDialog(chooser) != QDialog::Accepted)
         return false;
-    CompanyRegister::open(register_.text(QStringLiteral("AFM")));
+    CompanyRegister::openChosen(register_.text(QStringLiteral("AFM")));
     return true;
 }
 

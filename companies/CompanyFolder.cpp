@@ -40,13 +40,17 @@ QString CompanyFolder::backupTables(const QString& afm) {
     return backup;
 }
 
-void CompanyFolder::createWithEmptyTables(const QString& afm) {
+void CompanyFolder::make(const QString& afm) {
     const QString data = WorkFolder::path(QStringLiteral("Data"));
     if (!QFileInfo(data).isDir())
         throw AppError(QStringLiteral("Ο φάκελος ") + data + QStringLiteral(" δεν υπάρχει"));
     if (!QFileInfo(data + QLatin1Char('/') + afm).isDir() && !QDir(data).mkdir(afm))
         throw AppError(QStringLiteral("Δεν είναι δυνατή η δημιουργία του φακέλου ") + data +
                        QLatin1Char('/') + afm);
+}
+
+void CompanyFolder::createWithEmptyTables(const QString& afm) {
+    make(afm);
     backupTables(afm);
     dmTables().CreateCompanyTables(QStringLiteral("Data\\") + afm);
 }

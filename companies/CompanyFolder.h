@@ -4,6 +4,8 @@
 #include <QString>
 
 namespace CompanyFolder {
+// Creates the folder inside "Data" (which must exist) unless it is there already.
+void make(const QString& afm);
 // Creates the folder inside "Data" (which must exist) and fills it with empty tables.
 // Table files already there (a company deleted earlier under the same number) are moved
 // first into a dated backup folder inside it, so that nothing is lost.

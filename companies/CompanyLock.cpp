@@ -2,27 +2,43 @@
 #include "common/WorkFolder.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 QString CompanyLock::path(const QString& afm) {
     return QStringLiteral("Data\\") + afm + QStringLiteral("\\InUse.lck");
 }
 
 CompanyLock::Outcome CompanyLock::acquire(const QString& afm, const QString& installationId) {
-    const QString file = WorkFolder::path(path(afm));
-    QFile created(file);
+    QFile created(WorkFolder::path(path(afm)));
     if (created.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         created.write((installationId + QStringLiteral("\r\n")).toUtf8());
         created.close();
         return Outcome::Acquired;
     }
-    QFile existing(file);
-    if (!existing.exists() || !existing.open(QIODevice::ReadOnly))
-        return Outcome::Unreadable;
-    const QString firstLine = QString::fromUtf8(existing.readLine()).trimmed();
-    return firstLine == installationId ? Outcome::AlreadyOurs : Outcome::HeldByOther;
+    switch (holder(afm, installationId)) {
+    case Holder::This:
+        return Outcome::AlreadyOurs;
+    case Holder::Other:
+        return Outcome::HeldByOther;
+    case Holder::Nobody: // could not be created, yet is not there: a folder that is missing
+    case Holder::Unreadable:
+        break;
+    }
+    return Outcome::Unreadable;
 }
 
-void CompanyLock::release(const QString& afm) {
-    if (!afm.isEmpty())
+CompanyLock::Holder CompanyLock::holder(const QString& afm, const QString& installationId) {
+    const QString file = WorkFolder::path(path(afm));
+    if (!QFileInfo::exists(file))
+        return Holder::Nobody;
+    QFile existing(file);
+    if (!existing.open(QIODevice::ReadOnly))
+        return Holder::Unreadable;
+    const QString firstLine = QString::fromUtf8(existing.readLine()).trimmed();
+    return firstLine == installationId ? Holder::This : Holder::Other;
+}
+
+void CompanyLock::release(const QString& afm, const QString& installationId) {
+    if (!afm.isEmpty() && holder(afm, installationId) == Holder::This)
         QFile::remove(WorkFolder::path(path(afm)));
 }

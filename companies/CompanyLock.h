@@ -8,12 +8,16 @@
 
 namespace CompanyLock {
 enum class Outcome { Acquired, AlreadyOurs, HeldByOther, Unreadable };
+enum class Holder { Nobody, This, Other, Unreadable };
 
 QString path(const QString& afm);
 // Takes the lock for this installation, or tells who holds it.
 Outcome acquire(const QString& afm, const QString& installationId);
-// Deletes the lock file; a missing one is no error.
-void release(const QString& afm);
+// Who holds the lock now, without taking it.
+Holder holder(const QString& afm, const QString& installationId);
+// Deletes the lock file when it names this installation; another installation's lock
+// stays where it is. A missing one is no error.
+void release(const QString& afm, const QString& installationId);
 
 inline const QString kInUseMessage =
     QStringLiteral("Η εταιρεία έχει ανοίξει και χρησιμοποιείται από άλλο χρήστη. Δεν επιτρέπεται η "

@@ -20,6 +20,47 @@ bool isPlainTaxNumber(const QString& afm) {
             return false;
     return true;
 }
+
+// Shows why the company's lock keeps this installation out; true when it does not.
+bool admitted(const QString& afm, CompanyLock::Outcome outcome) {
+    switch (outcome) {
+    case CompanyLock::Outcome::Acquired:
+    case CompanyLock::Outcome::AlreadyOurs:
+        return true;
+    case CompanyLock::Outcome::HeldByOther:
+        showMessage(CompanyLock::kInUseMessage);
+        return false;
+    case CompanyLock::Outcome::Unreadable:
+        showMessage(CompanyTexts::kUnreadableLock + WorkFolder::path(CompanyLock::path(afm)));
+        return false;
+    }
+    return false;
+}
+
+// Writes the register row, the company record and the empty tables of a company whose
+// folder this installation has locked.
+void writeNewCompany(const QString& afm, const QString& name) {
+    TdmTables& dm = dmTables();
+    CompanyFolder::createWithEmptyTables(afm);
+    {
+        TableCursor& comps = dm.tblComps;
+        comps.open();
+        CloseAfter close(comps);
+        comps.insert();
+        comps.setValue(QStringLiteral("AFM"), afm);
+        comps.setValue(QStringLiteral("CompName"), name);
+        comps.setValue(QStringLiteral("UserName"), CurrentOperator().UserName);
+        comps.post();
+    }
+    dm.AttachCompanyTables(afm);
+    TableCursor& edra = dm.tblEdra;
+    edra.open();
+    CloseAfter close(edra);
+    edra.insert();
+    edra.setValue(QStringLiteral("AFM"), afm);
+    edra.post();
+    LoadCurrentCompany();
+}
 } // namespace
 
 bool CompanyRegister::create(const QString& afm, const QString& name) {
@@ -50,28 +91,19 @@ bool CompanyRegister::create(const QString& afm, const QString& name) {
         }
     }
     WaitCursor hourglass;
-    CompanyFolder::createWithEmptyTables(afm);
-    {
-        TableCursor& comps = dm.tblComps;
-        comps.open();
-        CloseAfter close(comps);
-        comps.insert();
-        comps.setValue(QStringLiteral("AFM"), afm);
-        comps.setValue(QStringLiteral("CompName"), name);
-        comps.setValue(QStringLiteral("UserName"), CurrentOperator().UserName);
-        comps.post();
+    // The lock is taken before any table is moved: a folder that another installation
+    // holds open keeps its live tables.
+    CompanyFolder::make(afm);
+    const CompanyLock::Outcome lock = CompanyLock::acquire(afm, InstallationId());
+    if (!admitted(afm, lock))
+        return false;
+    try {
+        writeNewCompany(afm, name);
+    } catch (...) {
+        if (lock == CompanyLock::Outcome::Acquired)
+            CompanyLock::release(afm, InstallationId());
+        throw;
     }
-    dm.AttachCompanyTables(afm);
-    {
-        TableCursor& edra = dm.tblEdra;
-        edra.open();
-        CloseAfter close(edra);
-        edra.insert();
-        edra.setValue(QStringLiteral("AFM"), afm);
-        edra.post();
-        LoadCurrentCompany();
-    }
-    CompanyLock::acquire(afm, InstallationId());
     return true;
 }
 
@@ -101,16 +133,30 @@ bool CompanyRegister::renameCurrent(const QString& name) {
 
 bool CompanyRegister::lockCurrent() {
     const QString afm = dmTables().tblComps.text(QStringLiteral("AFM"));
-    switch (CompanyLock::acquire(afm, InstallationId())) {
-    case CompanyLock::Outcome::Acquired:
-    case CompanyLock::Outcome::AlreadyOurs:
+    return admitted(afm, CompanyLock::acquire(afm, InstallationId()));
+}
+
+bool CompanyRegister::currentIsFree() {
+    const QString afm = dmTables().tblComps.text(QStringLiteral("AFM"));
+    const CompanyLock::Holder holder = CompanyLock::holder(afm, InstallationId());
+    if (holder == CompanyLock::Holder::Nobody || holder == CompanyLock::Holder::This)
         return true;
-    case CompanyLock::Outcome::HeldByOther:
-        showMessage(CompanyLock::kInUseMessage);
+    return admitted(afm, holder == CompanyLock::Holder::Other ? CompanyLock::Outcome::HeldByOther
+                                                              : CompanyLock::Outcome::Unreadable);
+}
+
+bool CompanyRegister::deleteCurrent() {
+    if (!currentIsFree())
         return false;
-    case CompanyLock::Outcome::Unreadable:
-        showMessage(CompanyTexts::kUnreadableLock + WorkFolder::path(CompanyLock::path(afm)));
-        return false;
+    dmTables().tblComps.remove();
+    return true;
+}
+
+void CompanyRegister::openChosen(const QString& afm) {
+    try {
+        open(afm);
+    } catch (...) {
+        CompanyLock::release(afm, InstallationId());
+        throw;
     }
-    return false;
 }

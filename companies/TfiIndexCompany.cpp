@@ -81,7 +81,10 @@ TfiIndexCompany::TfiIndexCompany(Mode mode, QWidget* parent) : QDialog(parent), 
     layout->addWidget(dbCompany);
     resize(640, 520);
 
+    // The register is shown in the order that is ticked, whatever order the command
+    // opened it in, so that the quick search looks in the order the operator sees.
     rbByName->setChecked(true);
+    setSortByAfm(false);
     connect(rbByName, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             setSortByAfm(false);
@@ -136,9 +139,15 @@ void TfiIndexCompany::acModifyExecute() {
 void TfiIndexCompany::acDelExecute() {
     if (!acDel->isEnabled() || dmTables().tblComps.isEmpty())
         return;
+    bool free = false;
+    runGuarded([&] { free = CompanyRegister::currentIsFree(); });
+    if (!free)
+        return;
     if (!askYesNo(CompanyTexts::kDeleteFirst) || !askYesNo(CompanyTexts::kDeleteSecond))
         return;
-    if (runGuarded([] { dmTables().tblComps.remove(); }))
+    bool deleted = false;
+    runGuarded([&] { deleted = CompanyRegister::deleteCurrent(); });
+    if (deleted)
         accept();
 }
 

@@ -92,6 +92,10 @@ void btExportExelixiClick() {
                   QStringLiteral("'"));
     query.addLine(QStringLiteral(" where DilCode = '") + mast.text(QStringLiteral("DilCode")) +
                   QStringLiteral("'"));
+    // Newest first, whatever plan the store chooses (after ANALYZE it may scan the table
+    // instead of the descending index); walked back from the last row, the entries follow
+    // the order in which the amending declarations were filed.
+    query.addLine(QStringLiteral(" order by TropDilCode desc"));
     query.open();
     for (query.last(); !query.bof(); query.prior())
         entries << ExcelRec{query.value(QStringLiteral("TropDilCode")).toString(),

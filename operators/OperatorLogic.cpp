@@ -95,6 +95,10 @@ int OperatorAdmin::itemOfLetter(const QString& letter) {
 }
 
 bool OperatorAdmin::saveOperator(const QString& userName, const QString& password, int levelItem) {
+    if (userName.trimmed().isEmpty()) {
+        showMessage(OperatorTexts::kEmptyName);
+        return false;
+    }
     if (password.isEmpty()) {
         showMessage(OperatorTexts::kEmptyPassword);
         return false;

@@ -13,6 +13,8 @@ inline const QString kWrongPassword =
 inline const QString kPasswordsDiffer = QStringLiteral("Δεν πληκτρολογήσατε τον ίδιο κωδικό");
 inline const QString kEmptyPassword =
     QStringLiteral("Δεν επιτρέπεται κενός κωδικός πρόσβασης. Παρακαλώ πληκτρολογείστε κωδικό");
+inline const QString kEmptyName = QStringLiteral(
+    "Δεν επιτρέπεται κενό όνομα χρήστη. Παρακαλώ πληκτρολογείστε το όνομα του χρήστη");
 inline const QString kPasswordChanged =
     QStringLiteral("Η αλλαγή του κωδικού πρόσβασής σας πραγματοποιήθηκε με επιτυχία");
 inline const QString kNoSuchOperator = QStringLiteral("Πρόβλημα με τους χρήστες");

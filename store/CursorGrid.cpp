@@ -1,12 +1,16 @@
 #include "store/CursorGrid.h"
+#include "common/ErrorReport.h"
+#include "common/Messages.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QTableView>
+#include <QTimer>
 
 CursorModel::CursorModel(TableCursor* cursor, const QList<GridColumn>& columns, QObject* parent)
     : QAbstractTableModel(parent), m_cursor(cursor), m_columns(columns) {
     connect(cursor, &TableCursor::reloaded, this, [this] {
+        m_readFailed = false;
         beginResetModel();
         endResetModel();
     });
@@ -26,8 +30,22 @@ QVariant CursorModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || !m_cursor || !m_cursor->isOpen())
         return {};
     const GridColumn& column = m_columns.at(index.column());
-    const QVariant value = m_cursor->valueAt(index.row(), column.field);
-    return column.format ? column.format(value) : value.toString();
+    try {
+        const QVariant value = m_cursor->valueAt(index.row(), column.field);
+        return column.format ? column.format(value) : value.toString();
+    } catch (...) {
+        reportReadFailure(currentFailureText());
+        return {};
+    }
+}
+
+void CursorModel::reportReadFailure(const QString& text) const {
+    // Rows are read while the grid paints: the report waits until the painting is
+    // over, and comes once for every cell that fails until the rows are read again.
+    if (m_readFailed)
+        return;
+    m_readFailed = true;
+    QTimer::singleShot(0, this, [text] { messages().showError(text); });
 }
 
 QVariant CursorModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -57,10 +75,12 @@ void bindGrid(QTableView* view, TableCursor* cursor, const QList<GridColumn>& co
     QObject::connect(model, &QAbstractItemModel::modelReset, view, selectCursorRow);
     QObject::connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, view,
                      [cursor](const QModelIndex& current) {
+                         // The move reads the cursor's details again; a failure there is
+                         // reported and leaves the grid where the operator put it.
                          if (current.isValid() && cursor->isOpen() &&
                              cursor->state() == TableCursor::State::Browse &&
                              cursor->position() != current.row())
-                             cursor->moveTo(current.row());
+                             runGuarded([&] { cursor->moveTo(current.row()); });
                      });
     selectCursorRow();
 }

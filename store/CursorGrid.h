@@ -30,10 +30,16 @@ public:
     TableCursor* cursor() const { return m_cursor; }
 
 private:
+    // A row that cannot be read (a table removed, damaged or locked) shows empty and
+    // the failure goes to the general error report.
+    void reportReadFailure(const QString& text) const;
+
     QPointer<TableCursor> m_cursor;
     QList<GridColumn> m_columns;
+    mutable bool m_readFailed = false;
 };
 
 // Shows the cursor in the view: whole-row selection, read-only; selecting a row moves
-// the cursor there, and a move of the cursor selects its row.
+// the cursor there, and a move of the cursor selects its row. Store failures while the
+// grid paints or moves go through the general error report.
 void bindGrid(QTableView* view, TableCursor* cursor, const QList<GridColumn>& columns);

@@ -166,7 +166,11 @@ QSqlQuery& TableStore::execPrepared(const QString& sql, const QVariantList& valu
 TableStore::Transaction::Transaction() {
     TableStore& store = instance();
     if (store.m_transactionDepth == 0) {
-        store.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        // Deferred: each file is write-locked by the first statement that writes it, so
+        // a change locks only the files it writes. Every other file that happens to be
+        // attached (the shared tables, another company's tables) stays free for the
+        // other workstations.
+        store.exec(QStringLiteral("BEGIN"));
         store.m_rollbackOnly = false;
     }
     store.m_transactionDepth++;

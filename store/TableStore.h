@@ -35,7 +35,8 @@ public:
     QSqlQuery& execPrepared(const QString& sql, const QVariantList& values = {});
 
     // One logical change: every write inside it lands together or not at all.
-    // Transactions nest; only the outermost one commits.
+    // Transactions nest; only the outermost one commits. Only the files written inside
+    // it are locked against the other workstations.
     class Transaction {
     public:
         Transaction();

@@ -28,6 +28,9 @@ void downloadAndStartSetup() {
     switch (SetupProgram::judge(program.size(), list.setupSize())) {
     case SetupProgram::Verdict::TooSmall:
         return;
+    case SetupProgram::Verdict::Unlisted:
+        showMessage(UpdateTexts::kSetupNotListed);
+        return;
     case SetupProgram::Verdict::Incomplete:
         showMessage(UpdateTexts::incompleteDownload(program.size(), *list.setupSize()));
         return;

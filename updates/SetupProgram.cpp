@@ -10,7 +10,9 @@
 SetupProgram::Verdict SetupProgram::judge(qint64 downloadedSize, std::optional<qint64> listedSize) {
     if (downloadedSize <= kSmallestSize)
         return Verdict::TooSmall;
-    if (listedSize && *listedSize != downloadedSize)
+    if (!listedSize)
+        return Verdict::Unlisted;
+    if (*listedSize != downloadedSize)
         return Verdict::Incomplete;
     return Verdict::Keep;
 }

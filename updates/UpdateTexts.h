@@ -38,6 +38,9 @@ inline const QString kSwitchedOffMessage =
     QStringLiteral("εκδόσεις, από το κεντρικό μενου και από την επιλογή Βοηθητικά/Έλεγχος Νέας "
                    "Έκδοσης.");
 
+inline const QString kSetupNotRun = QStringLiteral(
+    "Το πρόγραμμα εγκατάστασης δεν εκτελέστηκε. Παρακαλούμε δοκιμάστε ξανά αργότερα.");
+
 // A download whose size differs from the size in the file list.
 inline QString incompleteDownload(qint64 downloadedSize, qint64 listedSize) {
     const QLocale locale;
@@ -45,10 +48,14 @@ inline QString incompleteDownload(qint64 downloadedSize, qint64 listedSize) {
                           "παραλήφθησαν ") +
            locale.toString(downloadedSize) +
            QStringLiteral(" Bytes, ενώ το πρόγραμμα εγκατάστασης έχει μέγεθος ") +
-           locale.toString(listedSize) + QStringLiteral(" Bytes.") + kLineBreak +
-           QStringLiteral("Το πρόγραμμα εγκατάστασης δεν εκτελέστηκε. Παρακαλούμε δοκιμάστε ξανά "
-                          "αργότερα.");
+           locale.toString(listedSize) + QStringLiteral(" Bytes.") + kLineBreak + kSetupNotRun;
 }
+
+// A download that the file list does not name.
+inline const QString kSetupNotListed =
+    QStringLiteral("Η λήψη της νέας έκδοσης της εφαρμογής δεν αναγνωρίστηκε: ο κατάλογος "
+                   "αρχείων της ενημέρωσης δεν περιέχει το πρόγραμμα εγκατάστασης.") +
+    kLineBreak + kSetupNotRun;
 
 inline const QString kSetupNotStarted =
     QStringLiteral("Δεν ήταν δυνατή η εκκίνηση του προγράμματος εγκατάστασης της νέας έκδοσης.");

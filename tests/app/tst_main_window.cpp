@@ -11,6 +11,7 @@
 #include "common/Settings.h"
 #include "companies/CompanyLock.h"
 #include "companies/CurrentCompany.h"
+#include "companies/InstallationId.h"
 #include "operators/CurrentOperator.h"
 #include "operators/TfiGetPass.h"
 #include "store/TdmTables.h"
@@ -44,7 +45,7 @@ class TestMainWindow : public QObject {
         CurrentCompany().BigName = name;
         QFile lock(folder->path(QStringLiteral("Data/") + afm + QStringLiteral("/InUse.lck")));
         QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write("installation\n");
+        lock.write((InstallationId() + QLatin1Char('\n')).toUtf8()); // this installation's lock
     }
 
     bool enabled(TfiMain& main, const char* name) {

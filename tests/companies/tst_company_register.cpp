@@ -73,7 +73,7 @@ private Q_SLOTS:
     }
     void cleanup() {
         rejectUnexpectedDialogs();
-        CompanyLock::release(CurrentCompany().AFM);
+        CompanyLock::release(CurrentCompany().AFM, InstallationId());
         folder.reset();
     }
 
@@ -150,7 +150,7 @@ private Q_SLOTS:
         q.setSql(QStringLiteral(
             "INSERT INTO 'Data\\123456783\\MistDilMast.DB' (DilCode) VALUES (4512)"));
         q.execSql();
-        CompanyLock::release(QStringLiteral("123456783"));
+        CompanyLock::release(QStringLiteral("123456783"), InstallationId());
         { // deleted from the register: the folder stays
             TableCursor comps;
             comps.setTableName(QStringLiteral("Tables\\Comps.db"));
@@ -243,10 +243,49 @@ private Q_SLOTS:
         QCOMPARE(afterLetter, QStringLiteral("555555555"));
     }
 
+    void theQuickSearchLooksInTheOrderThatIsTicked_data() {
+        QTest::addColumn<bool>("deleting");
+        QTest::newRow("opening") << false;
+        QTest::newRow("deleting") << true;
+    }
+    void theQuickSearchLooksInTheOrderThatIsTicked() {
+        QFETCH(bool, deleting);
+        // Tax-number order and name order differ.
+        addCompany(QStringLiteral("111111111"), QStringLiteral("Ωμέγα"), QStringLiteral("admin"));
+        addCompany(QStringLiteral("222222222"), QStringLiteral("Βήτα"), QStringLiteral("admin"));
+        addCompany(QStringLiteral("333333333"), QStringLiteral("Γάμμα"), QStringLiteral("admin"));
+        addCompany(QStringLiteral("999999999"), QStringLiteral("Άλφα"), QStringLiteral("admin"));
+        RecordingMessages messages;
+        QString firstShown, found;
+        bool byName = false;
+        onChooser([&](TfiIndexCompany& chooser) {
+            chooser.show();
+            byName = !chooser.sortedByAfm();
+            firstShown = chooser.dbCompany->model()->index(0, 1).data().toString();
+            typeText(chooser.dbCompany, QStringLiteral("β"));
+            found = dmTables().tblComps.text(QStringLiteral("AFM"));
+            if (deleting) {
+                messages.queueAnswer(true);
+                messages.queueAnswer(true);
+                chooser.acDelExecute();
+            }
+        });
+        if (deleting)
+            CompanyCommands::deleteCompany(nullptr);
+        else
+            CompanyCommands::openCompany(nullptr);
+        QVERIFY(byName);
+        QCOMPARE(firstShown, QStringLiteral("Άλφα"));
+        QCOMPARE(found, QStringLiteral("222222222"));
+        if (deleting)
+            QCOMPARE(registerRows(QStringLiteral("AFM")),
+                     (QStringList{"111111111", "333333333", "999999999"}));
+    }
+
     void openingTakesTheLockAndOpensTheCompany() {
         RecordingMessages messages;
         QVERIFY(CompanyRegister::create(QStringLiteral("123456783"), QStringLiteral("Α")));
-        CompanyLock::release(QStringLiteral("123456783"));
+        CompanyLock::release(QStringLiteral("123456783"), InstallationId());
         CurrentCompany() = {};
         onChooser([](TfiIndexCompany& chooser) { chooser.acChoiceExecute(); });
         QVERIFY(CompanyCommands::openCompany(nullptr));

@@ -2,6 +2,7 @@
 
 #include "exports/ChartModel.h"
 #include "exports/RentProgression.h"
+#include "store/TableStore.h"
 #include "tests/exports/ExportFixture.h"
 #include "tests/support/TestMain.h"
 
@@ -14,6 +15,20 @@ class TestRentProgression : public QObject {
     const SheetModel& sheet() { return fx->sheet(); }
     QString at(int row, int column) { return fx->at(row, column); }
     QString chartBlock() { return areaName(*sheet().charts().front()->source()); }
+
+    // Statistics on the amending declarations under which the store reads them through
+    // the primary key, in ascending order, rather than through the descending index.
+    void favourThePrimaryKey() {
+        const QString path = dmTables().tblMistDilDet.tableName();
+        TableStore& store = TableStore::instance();
+        const QString schema = store.acquire(path);
+        store.exec(QStringLiteral("ANALYZE ") + store.qualifiedName(path));
+        store.exec(QStringLiteral("UPDATE ") + schema +
+                   QStringLiteral(".sqlite_stat1 SET stat = CASE WHEN idx LIKE 'sqlite_autoindex%' "
+                                  "THEN '1000000 1 1' ELSE '1000000 1000000 1' END"));
+        store.exec(QStringLiteral("ANALYZE ") + schema + QStringLiteral(".sqlite_master"));
+        store.release(path);
+    }
 
 private Q_SLOTS:
     void init() { fx = std::make_unique<ExportFixture>(); }
@@ -50,13 +65,40 @@ private Q_SLOTS:
         openView();
         btExportExelixiClick();
         QCOMPARE(at(16, 2), QStringLiteral("1"));
-        // The store gives the amending declarations newest first; reversed, they follow in
-        // the order they were filed.
         QCOMPARE(at(17, 2), QStringLiteral("11"));
         QCOMPARE(at(19, 2), QStringLiteral("13"));
         QCOMPARE(sheet().style(19, 4).fill, 65535);
         QCOMPARE(sheet().style(18, 4).fill, -1);
         QCOMPARE(chartBlock(), QStringLiteral("C15:D19"));
+    }
+
+    void amendmentsFollowFilingOrderWhateverTheQueryPlan_data() {
+        QTest::addColumn<QList<int>>("stored");
+        QTest::addColumn<bool>("byPrimaryKey");
+        QTest::newRow("stored as filed") << QList<int>{11, 12, 13} << false;
+        QTest::newRow("stored as filed, read by the primary key") << QList<int>{11, 12, 13} << true;
+        QTest::newRow("stored out of order") << QList<int>{13, 11, 12} << false;
+        QTest::newRow("stored out of order, read by the primary key")
+            << QList<int>{13, 11, 12} << true;
+    }
+    void amendmentsFollowFilingOrderWhateverTheQueryPlan() {
+        QFETCH(QList<int>, stored);
+        QFETCH(bool, byPrimaryKey);
+        fx->declarations.declaration(1, {{"TotalMistoma", 300.0}});
+        for (int tropDilCode : stored)
+            fx->declarations.amendment(1, tropDilCode, {{"TotalMistoma", 10.0 * tropDilCode}});
+        fx->declarations.amendment(2, 14); // another declaration's amendment
+        openView();
+        if (byPrimaryKey)
+            favourThePrimaryKey();
+        btExportExelixiClick();
+        QStringList numbers;
+        for (int row = 16; row <= 19; ++row)
+            numbers << at(row, 2);
+        QCOMPARE(numbers, (QStringList{"1", "11", "12", "13"}));
+        QCOMPARE(at(19, 4), QStringLiteral("130"));
+        QCOMPARE(sheet().style(19, 4).fill, 65535); // the newest is the yellow row
+        QVERIFY(at(20, 2).isEmpty());
     }
 
     void propertyLinesArePackedAndNeverMeetTheTable() {

@@ -7,6 +7,7 @@
 #include "operators/TfiSelectUser.h"
 #include "operators/TfiUserRights.h"
 #include "operators/TfiUsers.h"
+#include "store/CursorGuard.h"
 #include "store/TdmTables.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TestFolder.h"
@@ -189,6 +190,25 @@ private Q_SLOTS:
         QCOMPARE(dmTables().tblUsers.text(QStringLiteral("Rights")), QStringLiteral("D"));
         QCOMPARE(dmTables().tblUsers.recordCount(), 2);
         dmTables().tblUsers.close();
+    }
+
+    void theEditorRefusesAnEmptyName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << "";
+        QTest::newRow("blanks only") << "   ";
+    }
+    void theEditorRefusesAnEmptyName() {
+        QFETCH(QString, name);
+        RecordingMessages messages;
+        dmTables().tblUsers.open();
+        CloseAfter closeUsers(dmTables().tblUsers);
+        TfiUserRights editor;
+        editor.edUserName->setText(name);
+        editor.edUserPass->setText(QStringLiteral("1"));
+        editor.btSaveClick();
+        QCOMPARE(messages.shown, QStringList{OperatorTexts::kEmptyName});
+        QCOMPARE(editor.result(), int(QDialog::Rejected));
+        QCOMPARE(dmTables().tblUsers.recordCount(), 1); // "admin" only
     }
 
     void theEditorShowsAnOperatorsLevel() {

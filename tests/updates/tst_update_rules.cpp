@@ -105,15 +105,27 @@ private Q_SLOTS:
         QCOMPARE(report.percent, std::optional<int>(100));
     }
 
-    void aDownloadIsKeptOnlyWhenLargeAndWhole() {
+    void aDownloadIsKeptOnlyWhenLargeListedAndWhole_data() {
         using SetupProgram::Verdict;
-        QCOMPARE(SetupProgram::judge(1000, std::nullopt), Verdict::TooSmall);
-        QCOMPARE(SetupProgram::judge(1000, 1000), Verdict::TooSmall);
-        QCOMPARE(SetupProgram::judge(0, 5000), Verdict::TooSmall);
-        QCOMPARE(SetupProgram::judge(1001, std::nullopt), Verdict::Keep);
-        QCOMPARE(SetupProgram::judge(5000, 5000), Verdict::Keep);
-        QCOMPARE(SetupProgram::judge(3000, 5000), Verdict::Incomplete);
-        QCOMPARE(SetupProgram::judge(6000, 5000), Verdict::Incomplete);
+        QTest::addColumn<qint64>("downloaded");
+        QTest::addColumn<qint64>("listed"); // -1: the list names no setup program
+        QTest::addColumn<Verdict>("verdict");
+        QTest::newRow("1000 bytes, unlisted") << qint64(1000) << qint64(-1) << Verdict::TooSmall;
+        QTest::newRow("1000 bytes, listed") << qint64(1000) << qint64(1000) << Verdict::TooSmall;
+        QTest::newRow("nothing") << qint64(0) << qint64(5000) << Verdict::TooSmall;
+        QTest::newRow("1001 bytes, unlisted") << qint64(1001) << qint64(-1) << Verdict::Unlisted;
+        QTest::newRow("an error page, unlisted") << qint64(5000) << qint64(-1) << Verdict::Unlisted;
+        QTest::newRow("whole") << qint64(5000) << qint64(5000) << Verdict::Keep;
+        QTest::newRow("cut") << qint64(3000) << qint64(5000) << Verdict::Incomplete;
+        QTest::newRow("longer") << qint64(6000) << qint64(5000) << Verdict::Incomplete;
+    }
+    void aDownloadIsKeptOnlyWhenLargeListedAndWhole() {
+        QFETCH(qint64, downloaded);
+        QFETCH(qint64, listed);
+        QFETCH(SetupProgram::Verdict, verdict);
+        QCOMPARE(SetupProgram::judge(downloaded,
+                                     listed < 0 ? std::nullopt : std::optional<qint64>(listed)),
+                 verdict);
     }
 };
 

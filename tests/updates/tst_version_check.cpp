@@ -175,8 +175,22 @@ private Q_SLOTS:
         CheckForNewVersion(false);
         QCOMPARE(transferCounters().expectedTotal, qint64(150));
         QVERIFY(window.sbInfo->panelText(0).isEmpty()); // more arrived than listed
-        // No size listed for the setup program: any download over 1000 bytes is started.
-        QCOMPARE(f->launcher.started.size(), 1);
+    }
+
+    void aDownloadTheListDoesNotNameIsNeitherKeptNorStarted() {
+        // An error page or a cut transfer of more than 1000 bytes, with no setup program
+        // in the file list: the earlier setup program stays as it was.
+        offerNewVersion("2<br/>Lethora.exe<br/>100<br/>Help.chm<br/>50", 2000);
+        QDir().mkpath(WorkFolder::path(QStringLiteral("Upgrade")));
+        QFile earlier(setupPath());
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        earlier.close();
+        CheckForNewVersion(true);
+        QCOMPARE(f->server.hits.value(QStringLiteral("/Setup.exe")), 1);
+        QCOMPARE(f->messages.shown, QStringList{UpdateTexts::kSetupNotListed});
+        QCOMPARE(readSetup(), QByteArray("earlier"));
+        QVERIFY(f->launcher.started.isEmpty());
+        QCOMPARE(f->launcher.quits, 0);
     }
 
     void aDownloadThatDiffersFromTheListIsDroppedWithAMessage() {

@@ -1,0 +1,233 @@
+// Two installations on one data folder: this test program is one workstation, the
+// `workstation` program (with settings, and so an identifier, of its own) the other.
+// A company that the other holds open can be neither created again, deleted nor opened
+// here; closing here leaves the other's lock; a failed opening leaves no lock; and a
+// change that the other is writing to one company keeps no other file locked.
+
+#include "common/DialogRunner.h"
+#include "common/ErrorReport.h"
+#include "companies/CompanyCommands.h"
+#include "companies/CompanyLock.h"
+#include "companies/CompanyRegister.h"
+#include "companies/CurrentCompany.h"
+#include "companies/InstallationId.h"
+#include "companies/TfiIndexCompany.h"
+#include "operators/CurrentOperator.h"
+#include "store/StoreQuery.h"
+#include "store/TableStore.h"
+#include "store/TdmTables.h"
+#include "tests/support/RecordingMessages.h"
+#include "tests/support/TestFolder.h"
+#include "tests/support/TestMain.h"
+#include "tests/support/ToolRun.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+const QString kAfm = QStringLiteral("123456783");
+const QString kOtherAfm = QStringLiteral("094014298");
+
+// The other workstation: each command is one run of the program, under the same
+// installation identifier.
+class OtherWorkstation {
+public:
+    explicit OtherWorkstation(const QString& folder) : m_folder(folder) {}
+
+    ToolRun run(const QString& command, const QString& afm, const QString& argument = {}) {
+        ToolRun result = runTool(QStringLiteral(WORKSTATION), arguments(command, afm, argument));
+        m_id = result.out.section(QLatin1Char('\n'), 0, 0).section(QLatin1Char(' '), 1);
+        return result;
+    }
+    QStringList arguments(const QString& command, const QString& afm, const QString& argument) {
+        QStringList list{m_folder, m_settings.path(), command, afm};
+        if (!argument.isEmpty())
+            list << argument;
+        return list;
+    }
+    QString id() const { return m_id; }
+
+private:
+    QString m_folder;
+    QTemporaryDir m_settings;
+    QString m_id;
+};
+
+bool succeeded(const ToolRun& run) {
+    return run.exitCode == 0 && run.out.contains(QStringLiteral("\ndone\n"));
+}
+} // namespace
+
+class TestWorkstations : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestFolder> folder;
+    std::unique_ptr<OtherWorkstation> other;
+
+    QString lockHolder(const QString& afm) {
+        QFile lock(folder->path(QStringLiteral("Data/") + afm + QStringLiteral("/InUse.lck")));
+        return lock.open(QIODevice::ReadOnly) ? QString::fromUtf8(lock.readLine()).trimmed()
+                                              : QString();
+    }
+
+    QStringList declarationsOf(const QString& afm) {
+        StoreQuery q;
+        q.setSql(QStringLiteral("SELECT DilCode FROM '") +
+                 TdmTables::companyTablePath(afm, QStringLiteral("MistDilMast")) +
+                 QStringLiteral("' ORDER BY DilCode"));
+        q.open();
+        QStringList numbers;
+        for (q.first(); !q.eof(); q.next())
+            numbers << q.value(0).toString();
+        return numbers;
+    }
+
+    void run(const QString& sql) {
+        StoreQuery q;
+        q.setSql(sql);
+        q.execSql();
+    }
+
+    // Runs the company chooser of a command on the row of the tax number.
+    void chooseIn(const QString& afm, std::function<void(TfiIndexCompany&)> hands) {
+        setDialogRunner([afm, hands](QDialog& d) -> int {
+            auto* chooser = qobject_cast<TfiIndexCompany*>(&d);
+            if (!chooser || !dmTables().tblComps.findKey({afm}))
+                return QDialog::Rejected;
+            hands(*chooser);
+            return chooser->result();
+        });
+    }
+
+    // Creates a company here and closes it again, as a finished earlier session would.
+    void createClosed(const QString& afm) {
+        RecordingMessages quiet;
+        QVERIFY(CompanyRegister::create(afm, QStringLiteral("Εταιρεία ") + afm));
+        CompanyLock::release(afm, InstallationId());
+        CurrentCompany() = {};
+    }
+
+private Q_SLOTS:
+    void init() {
+        folder = std::make_unique<TestFolder>();
+        other = std::make_unique<OtherWorkstation>(folder->root());
+        CurrentCompany() = {};
+        CurrentOperator() = {QStringLiteral("admin"), QStringLiteral("x"), QStringLiteral("D")};
+    }
+    void cleanup() {
+        rejectUnexpectedDialogs();
+        other.reset();
+        folder.reset();
+    }
+
+    void aCompanyTheOtherHoldsOpenIsRefusedHere_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("creation") << "create";
+        QTest::newRow("deletion") << "delete";
+        QTest::newRow("opening") << "open";
+    }
+    void aCompanyTheOtherHoldsOpenIsRefusedHere() {
+        QFETCH(QString, command);
+        QVERIFY(succeeded(other->run(QStringLiteral("create"), kAfm, QStringLiteral("Άλλη"))));
+        QCOMPARE(lockHolder(kAfm), other->id());
+        run(QStringLiteral("INSERT INTO 'Data\\") + kAfm +
+            QStringLiteral("\\MistDilMast.DB' (DilCode) VALUES (4512)"));
+        RecordingMessages messages;
+        messages.queueAnswer(true);
+        messages.queueAnswer(true);
+        if (command == QLatin1String("create")) {
+            // Its register row has gone (removed by an earlier deletion): only the lock
+            // stands between a new creation and the other's live tables.
+            TableCursor comps;
+            comps.setTableName(QStringLiteral("Tables\\Comps.db"));
+            comps.open();
+            comps.remove();
+            QVERIFY(!CompanyRegister::create(kAfm, QStringLiteral("Νέα")));
+        } else if (command == QLatin1String("delete")) {
+            chooseIn(kAfm, [](TfiIndexCompany& chooser) { chooser.acDelExecute(); });
+            CompanyCommands::deleteCompany(nullptr);
+            QVERIFY(messages.asked.isEmpty());
+        } else {
+            chooseIn(kAfm, [](TfiIndexCompany& chooser) { chooser.acChoiceExecute(); });
+            QVERIFY(!CompanyCommands::openCompany(nullptr));
+        }
+        QCOMPARE(messages.shown, QStringList{CompanyLock::kInUseMessage});
+        QVERIFY(!CurrentCompany().isOpen());
+        QCOMPARE(lockHolder(kAfm), other->id());
+        QCOMPARE(declarationsOf(kAfm), QStringList{"4512"}); // the other's tables stay live
+        QVERIFY(QDir(folder->path(QStringLiteral("Data/") + kAfm))
+                    .entryList({QStringLiteral("Backup-*")}, QDir::Dirs)
+                    .isEmpty());
+        TableCursor comps;
+        comps.setTableName(QStringLiteral("Tables\\Comps.db"));
+        comps.open();
+        QCOMPARE(comps.recordCount(), command == QLatin1String("create") ? 0 : 1);
+    }
+
+    void closingHereLeavesTheOthersLock() {
+        QVERIFY(succeeded(other->run(QStringLiteral("create"), kAfm, QStringLiteral("Άλλη"))));
+        CompanyLock::release(kAfm, InstallationId());
+        QCOMPARE(lockHolder(kAfm), other->id());
+        QVERIFY(succeeded(other->run(QStringLiteral("close"), kAfm)));
+        QVERIFY(!QFile::exists(
+            folder->path(QStringLiteral("Data/") + kAfm + QStringLiteral("/InUse.lck"))));
+    }
+
+    void aFailedOpeningLeavesNoLock() {
+        createClosed(kAfm);
+        TableStore::instance().releaseFile(
+            TdmTables::companyTablePath(kAfm, QStringLiteral("Edra")));
+        QVERIFY(QFile::remove(
+            folder->path(QStringLiteral("Data/") + kAfm + QStringLiteral("/Edra.DB"))));
+        const ToolRun opening = other->run(QStringLiteral("open"), kAfm);
+        QVERIFY(!succeeded(opening));
+        QVERIFY2(opening.out.contains(QStringLiteral("error: ")), qPrintable(opening.out));
+        QVERIFY(lockHolder(kAfm).isEmpty());
+    }
+
+    void aWriteLocksOnlyTheFilesItWrites() {
+        createClosed(kAfm);
+        createClosed(kOtherAfm);
+        dmTables().EnsureUsersTable();
+        QProcess holder;
+        holder.start(QStringLiteral(WORKSTATION),
+                     other->arguments(QStringLiteral("hold"), kAfm, kOtherAfm));
+        QByteArray said;
+        while (!said.contains("holding\n") && holder.waitForReadyRead(60000))
+            said += holder.readAllStandardOutput();
+        QVERIFY2(said.contains("holding\n"), said.constData());
+
+        // While the other's change to one company is open, this workstation writes the
+        // shared tables and another company's declarations.
+        try {
+            TableCursor users;
+            users.setTableName(QStringLiteral("Tables\\Users.db"));
+            users.open();
+            users.insert();
+            users.setValue(QStringLiteral("UserName"), QStringLiteral("maria"));
+            users.post();
+            TableCursor comps;
+            comps.setTableName(QStringLiteral("Tables\\Comps.db"));
+            comps.open();
+            QVERIFY(comps.findKey({kOtherAfm}));
+            comps.edit();
+            comps.setValue(QStringLiteral("CompName"), QStringLiteral("Μετονομασία"));
+            comps.post();
+            run(QStringLiteral("INSERT INTO 'Data\\") + kOtherAfm +
+                QStringLiteral("\\MistDilMast.DB' (DilCode) VALUES (31)"));
+        } catch (const AppError& e) {
+            holder.write("\n");
+            holder.waitForFinished(60000);
+            QFAIL(qPrintable(e.text()));
+        }
+        holder.write("\n");
+        QVERIFY(holder.waitForFinished(60000));
+        QCOMPARE(holder.exitCode(), 0);
+        QCOMPARE(declarationsOf(kAfm), QStringList{"777"});
+        QCOMPARE(declarationsOf(kOtherAfm), QStringList{"31"});
+    }
+};
+
+LETHORA_TEST_MAIN(TestWorkstations)
+#include "tst_workstations.moc"
