@@ -105,11 +105,8 @@ private Q_SLOTS:
             << exportTool << exportTo + QStringList{""} + register_ << 2;
         QTest::newRow("export onto a pipe")
             << exportTool << exportTo + QStringList{"@pipe"} + register_ << 1;
-        QTest::newRow("export of the adjustable without both dates")
-            << exportTool
-            << exportTo +
-                   QStringList{"@old.xlsx", "register", "--adjustable", "--from", "01/01/2026"}
-            << 1;
+        QTest::newRow("export of the adjustable without dates")
+            << exportTool << exportTo + QStringList{"@old.xlsx", "register", "--adjustable"} << 1;
         const QStringList pageArguments = {number, QStringLiteral("Υποβεβλημένο"),
                                            QStringLiteral("Αρχική")};
         for (const char* page : {"empty", "binary", "redirect"})
