@@ -74,11 +74,10 @@ private Q_SLOTS:
         for (int i = 0; i < 4096; ++i)
             binary.append(char((i * 7919) % 256));
         writeFile(folder->path(QStringLiteral("pages/binary.html")), binary);
-        writeFile(
-            folder->path(QStringLiteral("pages/redirect.html")),
-            "<html><head><meta http-equiv=\"refresh\" content=\"0; url=https://example.org/\">"
-            "<script>location.href = 'https://example.org/';</script></head>"
-            "<body>Μεταφορά…</body></html>");
+        writeFile(folder->path(QStringLiteral("pages/redirect.html")),
+                  "<html><head><meta http-equiv=\"refresh\" content=\"0; url=elsewhere.html\">"
+                  "<script>location.href = 'elsewhere.html';</script></head>"
+                  "<body>Μεταφορά…</body></html>");
         const PlatformSubmission submission = platformSubmissions(set).first();
         number = submission.number;
         writeFile(folder->path(QStringLiteral("pages/details.html")),
@@ -116,6 +115,8 @@ private Q_SLOTS:
                                QStringLiteral("@pages/%1.html").arg(QLatin1String(page))} +
                        pageArguments
                 << 1;
+        QTest::newRow("page redirect, in Chromium")
+            << pageTool << QStringList{"@pages/redirect.html"} + pageArguments << 1;
         QTest::newRow("page of another declaration")
             << pageTool
             << QStringList{"--scripted", "@pages/details.html", number + QStringLiteral("7"),
