@@ -20,12 +20,15 @@ void prepareApplication() {
     QDir::setCurrent(WorkFolder::root());
 }
 
-bool loginAndPrepare(TfiMain& main) {
+LoginResult loginAndPrepare(TfiMain& main) {
     TfiGetPass login;
+    // Without the operators table every login would fail with the same error.
+    if (!login.ready())
+        return LoginResult::TablesBroken;
     if (runDialog(login) != QDialog::Accepted)
-        return false;
+        return LoginResult::Cancelled;
     main.prepareAfterLogin();
-    return true;
+    return LoginResult::LoggedIn;
 }
 
 int runApplication(QApplication& app) {
@@ -34,8 +37,14 @@ int runApplication(QApplication& app) {
     if (!storeReady)
         return 1;
     TfiMain main;
-    if (!loginAndPrepare(main))
+    switch (loginAndPrepare(main)) {
+    case LoginResult::LoggedIn:
+        break;
+    case LoginResult::Cancelled:
         return 0;
+    case LoginResult::TablesBroken:
+        return 1;
+    }
     runGuarded([] { RunStartupVersionCheck(); });
     main.RefreshStatusBar();
     main.showMaximized();

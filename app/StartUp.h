@@ -6,8 +6,13 @@ class TfiMain;
 
 // Sets the application's title, font and working folder.
 void prepareApplication();
-// Shows the login dialog and prepares the main window; false when the login was
-// cancelled (the application then ends without showing the main window).
-bool loginAndPrepare(TfiMain& main);
+enum class LoginResult {
+    LoggedIn,
+    Cancelled,   // the operator closed the login dialog
+    TablesBroken // the operators table could not be prepared; the error was shown once
+};
+// Shows the login dialog and prepares the main window. Unless logged in, the
+// application ends without showing the main window.
+LoginResult loginAndPrepare(TfiMain& main);
 // The whole sequence; returns the process's exit code.
 int runApplication(QApplication& app);

@@ -5,7 +5,7 @@
 
 struct OperatorRecord {
     QString UserName;
-    QString Pass;
+    QString Pass;   // as stored: the password's hash, or empty before the first password
     QString Rights; // "D", "I" or "V"
 };
 

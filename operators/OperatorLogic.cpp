@@ -1,6 +1,7 @@
 #include "operators/OperatorLogic.h"
 #include "common/Messages.h"
 #include "operators/CurrentOperator.h"
+#include "operators/PasswordHash.h"
 #include "operators/RememberedOperator.h"
 #include "store/TdmTables.h"
 
@@ -44,9 +45,15 @@ bool Login::attempt(const QString& userName, const QString& password,
         showMessage(OperatorTexts::kWrongName);
         return false;
     }
-    if (password != users.text(QStringLiteral("Pass"))) {
+    const QString stored = users.text(QStringLiteral("Pass"));
+    if (!PasswordHash::matches(stored, password)) {
         showMessage(OperatorTexts::kWrongPassword);
         return false;
+    }
+    if (PasswordHash::needsRehash(stored)) {
+        users.edit();
+        users.setValue(QStringLiteral("Pass"), PasswordHash::of(password));
+        users.post();
     }
     OperatorRecord& op = CurrentOperator();
     op.UserName = users.text(QStringLiteral("UserName"));
@@ -73,9 +80,9 @@ PasswordChange::Outcome PasswordChange::save(const QString& first, const QString
         return Outcome::NoOperator;
     }
     users.edit();
-    users.setValue(QStringLiteral("Pass"), first);
+    users.setValue(QStringLiteral("Pass"), PasswordHash::of(first));
     users.post();
-    CurrentOperator().Pass = first;
+    CurrentOperator().Pass = users.text(QStringLiteral("Pass"));
     showMessage(OperatorTexts::kPasswordChanged);
     return Outcome::Saved;
 }
@@ -112,7 +119,7 @@ bool OperatorAdmin::saveOperator(const QString& userName, const QString& passwor
         users.insert();
         users.setValue(QStringLiteral("UserName"), userName);
     }
-    users.setValue(QStringLiteral("Pass"), password);
+    users.setValue(QStringLiteral("Pass"), PasswordHash::of(password));
     users.setValue(QStringLiteral("Rights"), letterOfItem(levelItem));
     users.post();
     return true;

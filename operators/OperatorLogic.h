@@ -35,7 +35,8 @@ struct Preparation {
 Preparation prepare();
 
 // Tries to log in; shows the refusal messages. askNewPassword is run when the stored
-// password is empty, and must return true when a password was set.
+// password is empty, and must return true when a password was set. A password still
+// stored in plain text is replaced by its hash (PasswordHash) once it has matched.
 bool attempt(const QString& userName, const QString& password,
              const std::function<bool()>& askNewPassword);
 } // namespace Login

@@ -67,7 +67,7 @@ TfiGetPass::TfiGetPass(QWidget* parent) : QDialog(parent) {
     auto* keys = new FieldKeys(this, {edUserName, edPassword});
     keys->setFieldCommand(edPassword, [this] { btEnterClick(); });
 
-    runGuarded([this] {
+    m_ready = runGuarded([this] {
         const Login::Preparation start = Login::prepare();
         edUserName->setText(start.proposedName);
         mmFirstTime->setVisible(start.firstTime);

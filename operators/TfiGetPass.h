@@ -19,4 +19,10 @@ public:
 
     // The OK of the dialog: the picture button, or Enter or Down-arrow in the password.
     void btEnterClick();
+    // False when the operators table could not be prepared (the error was shown): no
+    // login can succeed, so the dialog is not to be shown.
+    bool ready() const { return m_ready; }
+
+private:
+    bool m_ready = false;
 };

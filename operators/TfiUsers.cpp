@@ -31,8 +31,7 @@ TfiUsers::TfiUsers(QWidget* parent) : QDialog(parent) {
     auto* left = new QGroupBox(QStringLiteral("Ενεργοί Χειριστές"), this);
     dbUsers = new QTableView(left);
     bindGrid(dbUsers, &dm.tblUsers,
-             {{QStringLiteral("UserName"), QStringLiteral("Όνομα Χειριστή")},
-              {QStringLiteral("Pass"), QStringLiteral("Κωδικός Χειριστή")}});
+             {{QStringLiteral("UserName"), QStringLiteral("Όνομα Χειριστή")}});
     btInsert = plainButton(QStringLiteral("Εισαγωγή Χειριστή"), left);
     btModify = plainButton(QStringLiteral("Μεταβολή Χειριστή"), left);
     btDelete = plainButton(QStringLiteral("Διαγραφή Χειριστή"), left);
@@ -97,8 +96,9 @@ void TfiUsers::btModifyClick() {
         if (users.isEmpty())
             return;
         TfiUserRights editor(this);
-        editor.showOperator(users.text(QStringLiteral("UserName")),
-                            users.text(QStringLiteral("Pass")),
+        // Only a hash of the password is kept, so the editor starts with an empty password
+        // field: saving sets the password typed there.
+        editor.showOperator(users.text(QStringLiteral("UserName")), QString(),
                             users.text(QStringLiteral("Rights")));
         runDialog(editor);
     });

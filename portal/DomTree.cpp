@@ -211,14 +211,20 @@ QString DomTree::innerHtml(int node) const {
 }
 
 QString DomTree::textContent(int node) const {
-    const DomNode& n = nodes.at(node);
-    if (n.kind == DomNode::Kind::Text)
-        return n.name;
     QString text;
-    for (const int child : n.children)
-        if (nodes.at(child).kind == DomNode::Kind::Text ||
-            nodes.at(child).kind == DomNode::Kind::Element)
-            text += textContent(child);
+    QList<int> stack{node};
+    while (!stack.isEmpty()) {
+        const DomNode& n = nodes.at(stack.takeLast());
+        if (n.kind == DomNode::Kind::Text) {
+            text += n.name;
+            continue;
+        }
+        // Texts and elements below; comments and doctypes add nothing.
+        for (auto it = n.children.crbegin(); it != n.children.crend(); ++it)
+            if (nodes.at(*it).kind == DomNode::Kind::Text ||
+                nodes.at(*it).kind == DomNode::Kind::Element)
+                stack.append(*it);
+    }
     return text;
 }
 
@@ -237,18 +243,19 @@ void DomTree::replace(int node, const QList<int>& replacements) {
     ++generation;
 }
 
-void DomTree::serialise(int node, QString& out) const {
+// Writes one node's own markup: a whole node without children, or an element's start
+// tag; returns whether its children and end tag follow.
+bool DomTree::serialiseOpening(int node, QString& out) const {
     const DomNode& n = nodes.at(node);
     switch (n.kind) {
     case DomNode::Kind::Document:
-        serialiseChildren(node, out);
-        return;
+        return true;
     case DomNode::Kind::Doctype:
         out += QLatin1String("<!DOCTYPE ") + n.name + QLatin1Char('>');
-        return;
+        return false;
     case DomNode::Kind::Comment:
         out += QLatin1String("<!--") + n.name + QLatin1String("-->");
-        return;
+        return false;
     case DomNode::Kind::Text: {
         const int parent = n.parent;
         if (isElement(parent) && (isRawTextElement(nodes.at(parent).name) ||
@@ -256,7 +263,7 @@ void DomTree::serialise(int node, QString& out) const {
             out += n.name;
         else
             escape(n.name, false, out);
-        return;
+        return false;
     }
     case DomNode::Kind::Element:
         break;
@@ -268,10 +275,28 @@ void DomTree::serialise(int node, QString& out) const {
         out += QLatin1Char('"');
     }
     out += QLatin1Char('>');
-    if (isVoidElement(n.name))
-        return;
-    serialiseChildren(node, out);
-    out += QLatin1String("</") + n.name + QLatin1Char('>');
+    return !isVoidElement(n.name);
+}
+
+// Walks with a stack of its own, so that deep nesting does not grow the program's stack.
+// A negative entry -(node + 1) stands for the end tag of that node.
+void DomTree::serialise(int node, QString& out) const {
+    QList<int> stack{node};
+    while (!stack.isEmpty()) {
+        const int next = stack.takeLast();
+        if (next < 0) {
+            const DomNode& closed = nodes.at(-next - 1);
+            if (closed.kind == DomNode::Kind::Element)
+                out += QLatin1String("</") + closed.name + QLatin1Char('>');
+            continue;
+        }
+        if (!serialiseOpening(next, out))
+            continue;
+        stack.append(-next - 1);
+        const QList<int>& children = nodes.at(next).children;
+        for (auto it = children.crbegin(); it != children.crend(); ++it)
+            stack.append(*it);
+    }
 }
 
 void DomTree::serialiseChildren(int node, QString& out) const {

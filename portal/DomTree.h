@@ -78,6 +78,7 @@ public:
     void replace(int node, const QList<int>& replacements);
 
 private:
+    bool serialiseOpening(int node, QString& out) const;
     void serialise(int node, QString& out) const;
     void serialiseChildren(int node, QString& out) const;
 };

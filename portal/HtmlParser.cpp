@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <gumbo.h>
 #include <memory>
+#include <vector>
 
 namespace {
 // The parser puts the text that ends a form after the form instead of inside it. A
@@ -35,7 +36,8 @@ QString tagNameOf(const GumboElement& element) {
     return QString::fromUtf8(original.data, qsizetype(original.length)).toLower();
 }
 
-int convert(DomTree& tree, const GumboNode* source) {
+// One parser node as a tree node, not yet linked.
+DomNode nodeOf(const GumboNode* source) {
     DomNode node;
     switch (source->type) {
     case GUMBO_NODE_DOCUMENT:
@@ -65,24 +67,47 @@ int convert(DomTree& tree, const GumboNode* source) {
         node.name.remove(QStringLiteral("<!--") + kFormEndMark + QStringLiteral("-->"));
         break;
     }
-    const int index = tree.add(node);
-    if (node.kind == DomNode::Kind::Document && source->v.document.has_doctype) {
-        DomNode doctype;
-        doctype.kind = DomNode::Kind::Doctype;
-        doctype.name = QString::fromUtf8(source->v.document.name);
-        tree.appendChild(index, tree.add(doctype));
-    }
-    if (node.kind == DomNode::Kind::Document || node.kind == DomNode::Kind::Element) {
+    return node;
+}
+
+// Copies the parser's tree below source into the tree, in document order, and returns
+// the index of source's node. The walk keeps its own stack, so that however deeply a
+// page nests its elements the program's stack does not grow with it.
+int convert(DomTree& tree, const GumboNode* source) {
+    struct Pending {
+        const GumboNode* source;
+        int parent;
+    };
+    std::vector<Pending> pending{{source, -1}};
+    int top = -1;
+    while (!pending.empty()) {
+        const Pending next = pending.back();
+        pending.pop_back();
+        const DomNode node = nodeOf(next.source);
+        const int index = tree.add(node);
+        if (next.parent < 0)
+            top = index;
+        else
+            tree.appendChild(next.parent, index);
+        if (node.kind == DomNode::Kind::Document && next.source->v.document.has_doctype) {
+            DomNode doctype;
+            doctype.kind = DomNode::Kind::Doctype;
+            doctype.name = QString::fromUtf8(next.source->v.document.name);
+            tree.appendChild(index, tree.add(doctype));
+        }
+        if (node.kind != DomNode::Kind::Document && node.kind != DomNode::Kind::Element)
+            continue;
         const GumboVector& children = node.kind == DomNode::Kind::Document
-                                          ? source->v.document.children
-                                          : source->v.element.children;
-        for (unsigned i = 0; i < children.length; ++i) {
+                                          ? next.source->v.document.children
+                                          : next.source->v.element.children;
+        // Last child first, so that the first is taken next.
+        for (unsigned i = children.length; i-- > 0;) {
             const auto* child = static_cast<const GumboNode*>(children.data[i]);
             if (!isFormEndMark(child))
-                tree.appendChild(index, convert(tree, child));
+                pending.push_back({child, index});
         }
     }
-    return index;
+    return top;
 }
 
 // The value an option submits: its value attribute, or its text with blanks collapsed.

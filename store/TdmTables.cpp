@@ -1,6 +1,7 @@
 #include "store/TdmTables.h"
 #include "common/WaitCursor.h"
 #include "common/WorkFolder.h"
+#include "store/StoreError.h"
 #include "store/TableSchema.h"
 #include "store/TemplateFiles.h"
 
@@ -10,9 +11,17 @@ namespace {
 const QStringList kDeclarationTables = {QStringLiteral("MistDilMast"), QStringLiteral("MistDilDet"),
                                         QStringLiteral("MistDilAkinita")};
 
+// A shared table that cannot be made from a sound template is an error: without it the
+// application cannot go on.
 void copySharedTemplate(const QString& tableName) {
     const TableDef& def = TableSchema::byName(tableName);
-    TemplateFiles::copyOver(def.templatePath(), QStringLiteral("Tables/") + def.fileName);
+    const QString target = QStringLiteral("Tables/") + def.fileName;
+    if (!TemplateFiles::copyOver(def.templatePath(), target))
+        throw StoreError(QStringLiteral("Σφάλμα πίνακα: δεν ήταν δυνατή η δημιουργία του πίνακα ") +
+                         QDir::toNativeSeparators(target) + QStringLiteral(" από το πρότυπό του ") +
+                         QDir::toNativeSeparators(def.templatePath()) +
+                         QStringLiteral(" (λείπει, είναι κατεστραμμένο ή ο φάκελος δεν δέχεται "
+                                        "αρχεία)."));
 }
 } // namespace
 

@@ -12,6 +12,13 @@ namespace {
 const QString kProvisional = QStringLiteral("Προσωρινά Αποθηκευμένο");
 const QString kTermination = QStringLiteral("Λύση");
 
+QString numberList(const QList<qlonglong>& numbers) {
+    QStringList texts;
+    for (const qlonglong number : numbers)
+        texts << QString::number(number);
+    return texts.join(QLatin1Char(','));
+}
+
 bool isEmptyDateBox(const QString& text) {
     return text.isEmpty() || text == kEmptyDateBox;
 }
@@ -59,17 +66,17 @@ QSet<qlonglong> declarationsWithProperty(const QString& field, const QString& te
     return found;
 }
 
+// Clears every mark and marks the declarations given, in one transaction, so that
+// another filter run on the same company sees either its marks before or after.
 void writeMarks(const QList<qlonglong>& marked) {
     TableStore::Transaction transaction;
+    StoredDeclarations::ClearFilterMarks();
     const int chunk = 500;
     for (int from = 0; from < marked.size(); from += chunk) {
-        QStringList numbers;
-        for (int i = from; i < qMin(from + chunk, static_cast<int>(marked.size())); ++i)
-            numbers << QString::number(marked.at(i));
         StoreQuery q;
         q.setSql(QStringLiteral("Update '") + StoredDeclarations::mastPath() +
                  QStringLiteral("' SET FilterField = 1 where DilCode in (") +
-                 numbers.join(QLatin1Char(',')) + QLatin1Char(')'));
+                 numberList(marked.mid(from, chunk)) + QLatin1Char(')'));
         q.execSql();
     }
     transaction.commit();
@@ -92,12 +99,25 @@ bool RegisterFilter::adjustableHasDates(const FilterCriteria& c) {
 FilterOutcome RegisterFilter::run(const FilterCriteria& c) {
     FilterOutcome outcome;
     outcome.groups = groupsOf(c);
-    StoredDeclarations::ClearFilterMarks();
-    if (!outcome.groups.any())
-        return outcome;
+    const QList<qlonglong> marked = find(c);
+    writeMarks(marked);
+    outcome.marked = static_cast<int>(marked.size());
+    return outcome;
+}
+
+QString RegisterFilter::onlyThese(const QList<qlonglong>& dilCodes) {
+    return dilCodes.isEmpty()
+               ? QStringLiteral("0 = 1")
+               : QStringLiteral("DilCode in (") + numberList(dilCodes) + QLatin1Char(')');
+}
+
+QList<qlonglong> RegisterFilter::find(const FilterCriteria& c) {
+    const FilterGroups groups = groupsOf(c);
+    if (!groups.any())
+        return {};
 
     QSet<qlonglong> withProperty;
-    if (outcome.groups.property) {
+    if (groups.property) {
         if (!c.declarationNumber.isEmpty())
             withProperty = declarationsWithProperty(QStringLiteral("DilCode"), c.declarationNumber);
         else if (!c.atak.isEmpty())
@@ -120,22 +140,21 @@ FilterOutcome RegisterFilter::run(const FilterCriteria& c) {
              QStringLiteral("' order by DilCode desc"));
     q.open();
     QList<qlonglong> marked;
-    const bool otherGroups =
-        outcome.groups.property || outcome.groups.lessee || outcome.groups.expiry;
+    const bool otherGroups = groups.property || groups.lessee || groups.expiry;
     for (q.first(); !q.eof(); q.next()) {
         const qlonglong dilCode = q.value(0).toLongLong();
         const auto amendment = newest.constFind(dilCode);
         const bool hasAmendment = amendment != newest.constEnd();
         bool result = true;
-        if (outcome.groups.property)
+        if (groups.property)
             result = result && withProperty.contains(dilCode);
-        if (outcome.groups.lessee) {
+        if (groups.lessee) {
             bool found = false;
             for (int column = 4; column <= 8 && !found; ++column)
                 found = q.value(column).toString().contains(lesseeText, Qt::CaseSensitive);
             result = result && found;
         }
-        if (outcome.groups.expiry && result) {
+        if (groups.expiry && result) {
             ExpiryInput lease;
             lease.start = SwapDateOrder(hasAmendment ? amendment->start : q.value(2).toString());
             lease.end = SwapDateOrder(hasAmendment ? amendment->end : q.value(3).toString());
@@ -162,7 +181,5 @@ FilterOutcome RegisterFilter::run(const FilterCriteria& c) {
         if (result)
             marked << dilCode;
     }
-    writeMarks(marked);
-    outcome.marked = static_cast<int>(marked.size());
-    return outcome;
+    return marked;
 }

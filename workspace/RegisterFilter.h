@@ -1,8 +1,10 @@
 #pragma once
-// The workspace's filter: marks (FilterField = 1) every declaration that meets all the
-// criteria filled in — property, lessee, lease expiry period, stage — reading the
-// tables in bulk and writing the marks in one transaction.
+// The workspace's filter: finds every declaration that meets all the criteria filled in
+// — property, lessee, lease expiry period, stage — reading the tables in bulk. The
+// workspace marks them (FilterField = 1) in one transaction; the command-line tools
+// only read what it finds and never write the marks.
 
+#include <QList>
 #include <QString>
 
 struct FilterCriteria {
@@ -37,9 +39,15 @@ namespace RegisterFilter {
 FilterGroups groupsOf(const FilterCriteria& criteria);
 // The adjustable search needs both dates: false when one is missing (nothing is done).
 bool adjustableHasDates(const FilterCriteria& criteria);
-// Clears every mark, then marks the declarations that pass. A date of the register
-// that is not a calendar date ends the run with an error (the marks are cleared).
+// The declarations that pass, highest DilCode first; none when no criterion is filled
+// in. Nothing is written. A date of the register that is not a calendar date ends the
+// search with an error.
+QList<qlonglong> find(const FilterCriteria& criteria);
+// Finds the declarations, then clears every mark and marks them in one transaction. A
+// search that fails leaves the marks as they were.
 FilterOutcome run(const FilterCriteria& criteria);
+// A cursor filter expression that lets through exactly the declarations given.
+QString onlyThese(const QList<qlonglong>& dilCodes);
 
 inline const QString kAdjustableNeedsDates =
     QStringLiteral("Για κατάλογο πιθανών αναπροσαρμοζόμενων συμβολαίων είναι απαραίτητο να "

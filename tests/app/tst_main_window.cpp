@@ -286,9 +286,53 @@ private Q_SLOTS:
         RecordingMessages messages;
         setDialogRunner([](QDialog&) -> int { return QDialog::Rejected; });
         TfiMain main;
-        QVERIFY(!loginAndPrepare(main));
+        QCOMPARE(loginAndPrepare(main), LoginResult::Cancelled);
         QVERIFY(!main.isVisible());
         QCOMPARE(main.windowTitle(), QStringLiteral("Lethora"));
+    }
+
+    // Shared tables that cannot serve a login: the error is shown once and the program
+    // ends with a failure, without a login dialog that could only fail again. A damaged
+    // template is not copied.
+    void brokenSharedTablesEndTheProgram_data() {
+        QTest::addColumn<QString>("removed");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("no templates") << "ClrTbls" << QString() << QByteArray();
+        QTest::newRow("Tables is a file") << QString() << "Tables" << QByteArray("x");
+        QTest::newRow("Users.db empty") << QString() << "Tables/Users.db" << QByteArray();
+        QTest::newRow("Users.db no table file")
+            << QString() << "Tables/Users.db" << QByteArray("UserName;Pass\nadmin;\n");
+        QTest::newRow("damaged template")
+            << QString() << "ClrTbls/Users.db" << QByteArray("SQLite format 3").leftJustified(4096);
+    }
+    void brokenSharedTablesEndTheProgram() {
+        QFETCH(QString, removed);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        if (!removed.isEmpty())
+            QVERIFY(QDir(folder->path(removed)).removeRecursively());
+        if (!file.isEmpty()) {
+            QDir().mkpath(QFileInfo(folder->path(file)).path());
+            QFile broken(folder->path(file));
+            QVERIFY(broken.open(QIODevice::WriteOnly));
+            broken.write(content);
+        }
+        RecordingMessages messages;
+        int loginsShown = 0;
+        setDialogRunner([&](QDialog& d) -> int {
+            if (auto* login = qobject_cast<TfiGetPass*>(&d)) {
+                ++loginsShown;
+                login->btEnterClick();
+            }
+            return QDialog::Rejected;
+        });
+        TfiMain main;
+        QCOMPARE(loginAndPrepare(main), LoginResult::TablesBroken);
+        QCOMPARE(loginsShown, 0);
+        QCOMPARE(messages.errors.size(), 1);
+        if (file.startsWith(QLatin1String("ClrTbls")))
+            QVERIFY(!QFile::exists(folder->path(QStringLiteral("Tables/Users.db"))));
     }
 
     void theAboutBoxShowsTheVersion() {

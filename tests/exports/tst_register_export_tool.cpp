@@ -57,6 +57,40 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(file));
     }
 
+    // The new workbook does not fit on the disk of the old one: the old file stays whole
+    // and nothing else is left there. The disk is a small memory file system mounted in
+    // a mount namespace of the test's own (skipped where the system allows none).
+    void aFullDiskLeavesTheOldWorkbookWhole() {
+        const QString old = fixture->folder().path(QStringLiteral("old.xlsx"));
+        QFile file(old);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("the workbook of last month");
+        file.close();
+        const QString disk = fixture->folder().path(QStringLiteral("disk"));
+        QVERIFY(QDir().mkpath(disk));
+        const QString script =
+            QStringLiteral("mount -t tmpfs -o size=8k tmpfs \"$1\" || exit 77\n"
+                           "cp \"$2\" \"$1/out.xlsx\"\n"
+                           "\"$3\" \"$4\" \"$5\" \"$1/out.xlsx\" register >/dev/null\n"
+                           "echo \"exit $?\"\n"
+                           "cmp -s \"$2\" \"$1/out.xlsx\" && echo kept\n"
+                           "ls -A \"$1\"\n");
+        QProcess p;
+        p.start(QStringLiteral("unshare"),
+                {QStringLiteral("--user"), QStringLiteral("--map-root-user"),
+                 QStringLiteral("--mount"), QStringLiteral("sh"), QStringLiteral("-c"), script,
+                 QStringLiteral("sh"), disk, old, QStringLiteral(REGISTER_EXPORT),
+                 fixture->folder().root(), afm});
+        if (!p.waitForStarted())
+            QSKIP("no unshare program here");
+        QVERIFY(p.waitForFinished(120000));
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        // unshare or mount refused (no user namespaces here): nothing was run.
+        if (!out.startsWith(QLatin1String("exit ")))
+            QSKIP("no mount namespace for a small disk here");
+        QCOMPARE(out, QStringLiteral("exit 1\nkept\nout.xlsx\n"));
+    }
+
 private:
     const QString afm = QStringLiteral("094014201");
     RegisterDataSet set;

@@ -7,6 +7,7 @@
 #include "operators/TfiGetPass.h"
 #include "operators/TfiNewPass.h"
 #include "store/TdmTables.h"
+#include "tests/operators/StoredPassword.h"
 #include "tests/support/GreekKeys.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TestFolder.h"
@@ -78,9 +79,9 @@ private Q_SLOTS:
         login.btEnterClick();
         QCOMPARE(asked, 2);
         QCOMPARE(login.result(), int(QDialog::Accepted));
-        QCOMPARE(storedPassword(QStringLiteral("admin")), QStringLiteral("μυστικό"));
+        QVERIFY(isHashOf(storedPassword(QStringLiteral("admin")), QStringLiteral("μυστικό")));
         QCOMPARE(CurrentOperator().UserName, QStringLiteral("admin"));
-        QCOMPARE(CurrentOperator().Pass, QStringLiteral("μυστικό"));
+        QCOMPARE(CurrentOperator().Pass, storedPassword(QStringLiteral("admin")));
         QCOMPARE(CurrentOperator().Rights, QStringLiteral("D"));
         QCOMPARE(messages.shown, QStringList{OperatorTexts::kPasswordChanged});
 
@@ -108,6 +109,33 @@ private Q_SLOTS:
         login.btEnterClick();
         QCOMPARE(login.result(), int(QDialog::Accepted));
         QCOMPARE(CurrentOperator().Rights, QStringLiteral("I"));
+    }
+
+    // A password stored in plain text by an earlier version still logs in, and is then
+    // kept as its hash; a wrong password changes nothing.
+    void aPlainPasswordBecomesItsHashAtTheNextLogin() {
+        dmTables().EnsureUsersTable();
+        addOperator(QStringLiteral("Μαρία"), QStringLiteral("Κωδ1"), QStringLiteral("I"));
+        RecordingMessages messages;
+        for (const QString& typed : {QStringLiteral("κωδ1"), QStringLiteral("Κωδ1")}) {
+            TfiGetPass login;
+            login.edUserName->setText(QStringLiteral("Μαρία"));
+            login.edPassword->setText(typed);
+            login.btEnterClick();
+        }
+        QCOMPARE(messages.shown, QStringList{OperatorTexts::kWrongPassword});
+        const QString hash = storedPassword(QStringLiteral("Μαρία"));
+        QVERIFY2(isHashOf(hash, QStringLiteral("Κωδ1")), qPrintable(hash));
+
+        TfiGetPass again;
+        again.edUserName->setText(QStringLiteral("Μαρία"));
+        again.edPassword->setText(hash); // the stored text is no password
+        again.btEnterClick();
+        QCOMPARE(again.result(), int(QDialog::Rejected));
+        again.edPassword->setText(QStringLiteral("Κωδ1"));
+        again.btEnterClick();
+        QCOMPARE(again.result(), int(QDialog::Accepted));
+        QCOMPARE(storedPassword(QStringLiteral("Μαρία")), hash); // hashed once
     }
 
     void proposesTheOperatorWhoLoggedInLast() {
@@ -175,6 +203,7 @@ private Q_SLOTS:
         RecordingMessages messages;
         QFile::remove(folder->path(QStringLiteral("ClrTbls/Users.db")));
         TfiGetPass login;
+        QVERIFY(!login.ready());
         QCOMPARE(messages.errors.size(), 1);
         QVERIFY(messages.errors.first().contains(QStringLiteral("Users.db")));
         login.btEnterClick();

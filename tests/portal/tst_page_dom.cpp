@@ -165,6 +165,18 @@ private slots:
         QVERIFY(frames.at(2));
         QVERIFY(!page.byId(QStringLiteral("in")));
     }
+
+    // A page nested 100,000 levels deep is parsed into the tree and written back whole.
+    void deepNestingIsReadAndWrittenBack() {
+        const int depth = 100000;
+        const QString nested = QStringLiteral("<div id=\"top\">") +
+                               QStringLiteral("<span>").repeated(depth) +
+                               QStringLiteral("<b id=\"deep\">βάθος</b>") +
+                               QStringLiteral("</span>").repeated(depth) + QStringLiteral("</div>");
+        Page page(QStringLiteral("<html><body>") + nested + QStringLiteral("</body></html>"));
+        QCOMPARE(page.html(QStringLiteral("deep")), QStringLiteral("<b id=\"deep\">βάθος</b>"));
+        QCOMPARE(page.html(QStringLiteral("top")), nested);
+    }
 };
 
 LETHORA_TEST_MAIN(TestPageDom)

@@ -7,6 +7,7 @@
 #include "tests/support/TestMain.h"
 
 #include <QDir>
+#include <sys/stat.h>
 
 class TestDataModule : public QObject {
     Q_OBJECT
@@ -27,7 +28,47 @@ class TestDataModule : public QObject {
         c.post();
     }
 
+    // The file's permission bits as the octal number ls shows (0644).
+    int modeOf(const QString& path) {
+        const QFile::Permissions p = QFile::permissions(path);
+        const QFile::Permission bits[] = {QFile::ReadOwner, QFile::WriteOwner, QFile::ExeOwner,
+                                          QFile::ReadGroup, QFile::WriteGroup, QFile::ExeGroup,
+                                          QFile::ReadOther, QFile::WriteOther, QFile::ExeOther};
+        int mode = 0;
+        for (const QFile::Permission bit : bits)
+            mode = mode * 2 + (p.testFlag(bit) ? 1 : 0);
+        return mode;
+    }
+
 private Q_SLOTS:
+    // Table files get what the process's umask gives, never more than the template's
+    // readers.
+    void tablesTakeTheUmasksPermissions_data() {
+        QTest::addColumn<int>("umask");
+        QTest::addColumn<int>("templateMode");
+        QTest::addColumn<int>("tableMode");
+        QTest::newRow("private") << 0077 << 0644 << 0600;
+        QTest::newRow("usual") << 0022 << 0644 << 0644;
+        QTest::newRow("shared group") << 0007 << 0644 << 0660;
+        QTest::newRow("private template") << 0002 << 0600 << 0600;
+    }
+    void tablesTakeTheUmasksPermissions() {
+        QFETCH(int, umask);
+        QFETCH(int, templateMode);
+        QFETCH(int, tableMode);
+        TestFolder folder;
+        for (const char* file : {"ClrTbls/Users.db", "ClrData/Edra.DB"})
+            QVERIFY(::chmod(QFile::encodeName(folder.path(QLatin1String(file))).constData(),
+                            mode_t(templateMode)) == 0);
+        QDir().mkpath(folder.path(QStringLiteral("Data/094000000")));
+        const mode_t previous = ::umask(mode_t(umask));
+        dmTables().EnsureUsersTable();
+        dmTables().CreateCompanyTables(QStringLiteral("Data\\094000000"));
+        ::umask(previous);
+        QCOMPARE(modeOf(folder.path(QStringLiteral("Tables/Users.db"))), tableMode);
+        QCOMPARE(modeOf(folder.path(QStringLiteral("Data/094000000/Edra.DB"))), tableMode);
+    }
+
     void aFreshFolderGetsUsersWithAdminOnly() {
         TestFolder folder;
         QVERIFY(!QFileInfo::exists(folder.path(QStringLiteral("Tables"))));

@@ -64,6 +64,33 @@ private Q_SLOTS:
         QVERIFY(sameRegister(stored(), generateRegister(kOwner, 40, 2)));
     }
 
+    // This process writes the owner's declarations while the tool is asked to replace
+    // them: the tool is refused, and this process's change still commits.
+    void replacingIsRefusedWhileAnotherProcessWritesTheTables() {
+        TestFolder folder;
+        QCOMPARE(
+            generate({folder.root(), kOwner, QStringLiteral("30"), QStringLiteral("1")}).exitCode,
+            0);
+        TableStore& store = TableStore::instance();
+        const QString mast = TdmTables::companyTablePath(kOwner, QStringLiteral("MistDilMast"));
+        store.acquire(mast);
+        {
+            TableStore::Transaction writing;
+            store.exec(QStringLiteral("UPDATE ") + store.qualifiedName(mast) +
+                       QStringLiteral(" SET Simiosis = 'σημείωση'"));
+            const ToolRun replaced = generate({folder.root(), kOwner, QStringLiteral("40"),
+                                               QStringLiteral("2"), QStringLiteral("--replace")});
+            QCOMPARE(replaced.exitCode, 1);
+            QVERIFY(!replaced.err.isEmpty());
+            writing.commit();
+        }
+        store.release(mast);
+        const RegisterDataSet kept = stored();
+        QCOMPARE(kept.declarations.size(), 30);
+        QCOMPARE(kept.declarations.first().value(QStringLiteral("Simiosis")).toString(),
+                 QStringLiteral("σημείωση"));
+    }
+
     void registersTheOwnerUnderTheGivenName() {
         TestFolder folder;
         const QString name = QStringLiteral("Καραγιάννης Οδυσσέας");

@@ -70,6 +70,41 @@ private Q_SLOTS:
         QCOMPARE(run.lines, expected);
     }
 
+    // The tool only reads the register: the workspace's marks stay as they were.
+    void leavesTheWorkspacesMarksAsTheyWere() {
+        FilterCriteria provisional;
+        provisional.stage = 4;
+        RegisterFilter::run(provisional);
+        const QStringList marks = markedNow();
+        QVERIFY(!marks.isEmpty());
+        const Run run = tool({"filter", "--stage", "3"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.lines != marks);
+        QCOMPARE(markedNow(), marks);
+    }
+
+    // Two filter runs at once on the company, as from two workstations: each prints what
+    // it prints alone.
+    void runsAtOnceEachPrintTheirOwnDeclarations() {
+        const QList<QStringList> criteria = {{"filter", "--stage", "4"},
+                                             {"filter", "--stage", "3"}};
+        const QList<QStringList> alone = {tool(criteria.at(0)).lines, tool(criteria.at(1)).lines};
+        QVERIFY(!alone.at(0).isEmpty() && !alone.at(1).isEmpty());
+        for (int pair = 0; pair < 10; ++pair) {
+            QProcess runs[2];
+            for (int i = 0; i < 2; ++i)
+                runs[i].start(QStringLiteral(REGISTER_FILTER),
+                              QStringList{fixture->folder().root(), afm} + criteria.at(i));
+            for (int i = 0; i < 2; ++i) {
+                QVERIFY(runs[i].waitForFinished(60000));
+                QCOMPARE(runs[i].exitCode(), 0);
+                QCOMPARE(QString::fromUtf8(runs[i].readAllStandardOutput())
+                             .split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+                         alone.at(i));
+            }
+        }
+    }
+
     void refusesBadArguments() {
         QCOMPARE(tool({"filter", "--from", "31/02/2026"}).exitCode, 2);
         QCOMPARE(tool({"filter", "--stage", "9"}).exitCode, 2);

@@ -212,15 +212,20 @@ private Q_SLOTS:
         QCOMPARE(marked(), (QList<qlonglong>{366, 365}));
     }
 
-    void aDateThatIsNoCalendarDateEndsTheRunWithAnError() {
+    void aDateThatIsNoCalendarDateEndsTheRunWithAnErrorAndKeepsTheMarks() {
         RegisterFixture r;
         r.declaration(1, {{"MistosiApoDate", "01/06/2025"}, {"MistosiEosDate", "31/02/2027"}});
+        r.declaration(2, {{"StadioYpovolis", "Προσωρινά Αποθηκευμένο"}});
+        FilterCriteria provisional = criteria();
+        provisional.stage = 4;
+        RegisterFilter::run(provisional);
+        QCOMPARE(marked(), QList<qlonglong>{2});
         FilterCriteria c = criteria();
         c.adjustable = true;
         c.dateFrom = QStringLiteral("01/06/2026");
         c.dateTo = QStringLiteral("03/06/2026");
         QVERIFY_THROWS_EXCEPTION(AppError, RegisterFilter::run(c));
-        QVERIFY(marked().isEmpty());
+        QCOMPARE(marked(), QList<qlonglong>{2});
     }
 
     void daysApartBothWays() {

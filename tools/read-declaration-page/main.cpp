@@ -8,11 +8,14 @@
 // and 5 (as the submission list shows them), EXPECTED_NUMBER its column 9. Each non-empty
 // column of the row is printed as "column<TAB>value", one per line, in column order, with
 // the line feeds inside a value written as \n. A message of the reader goes to standard
-// error. The exit status is 2 for wrong arguments, 1 when the page could not be read.
+// error. The exit status is 2 for wrong arguments, 1 when the page could not be read: a
+// file that is not a regular file, a page from which the reader took nothing (empty,
+// not a details page, another declaration's page) or one that sent the browser
+// elsewhere.
 
 #include "common/Clock.h"
 #include "common/ErrorReport.h"
-#include "common/Messages.h"
+#include "common/StandardErrorMessages.h"
 #include "portal/DeclarationPageReader.h"
 #include "portal/ScriptedPage.h"
 #include "portal/WebDriverBrowser.h"
@@ -30,29 +33,15 @@
 namespace {
 const int kRow = 1;
 const int kLoadTimeoutMs = 20000;
-
-void printError(const QString& text) {
-    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-}
+// Far above any details page; a larger file is not one.
+const qint64 kLargestPage = 64 * 1024 * 1024;
 
 int usage(const QString& why) {
-    printError(QStringLiteral("read-declaration-page: ") + why +
-               QStringLiteral("\nχρήση: read-declaration-page [--scripted] ΑΡΧΕΙΟ "
-                              "ΑΝΑΜΕΝΟΜΕΝΟΣ_ΑΡΙΘΜΟΣ ΣΤΑΔΙΟ ΕΙΔΟΣ"));
+    printToStandardError(QStringLiteral("read-declaration-page: ") + why +
+                         QStringLiteral("\nχρήση: read-declaration-page [--scripted] ΑΡΧΕΙΟ "
+                                        "ΑΝΑΜΕΝΟΜΕΝΟΣ_ΑΡΙΘΜΟΣ ΣΤΑΔΙΟ ΕΙΔΟΣ"));
     return 2;
 }
-
-// Every message of the reader goes to standard error; questions are answered No.
-class StandardErrorMessages : public MessageSeam {
-public:
-    void showMessage(const QString& text) override { printError(text); }
-    void showError(const QString& text) override { printError(text); }
-    bool askYesNo(const QString& text) override {
-        printError(text);
-        return false;
-    }
-    bool askOkCancel(const QString& text) override { return askYesNo(text); }
-};
 
 // The page as a browser decodes it: by the charset it declares, UTF-8 otherwise.
 QString decoded(const QByteArray& bytes) {
@@ -74,7 +63,27 @@ void printRow(const StagingGrid& grid) {
     }
 }
 
-// Opens the file in headless Chromium and reads it once the window has its document.
+// The row's columns, to tell afterwards whether the reader wrote anything.
+QStringList rowOf(const StagingGrid& grid) {
+    QStringList cells;
+    for (int column = 0; column < StagingGrid::kColumns; ++column)
+        cells << grid.cell(column, kRow);
+    return cells;
+}
+
+// Reads the document into the row; an AppError when the reader wrote nothing (a page
+// without a body, without the declaration's number or with another one).
+void readDocument(StagingGrid& grid, const QString& expected, const PageDocument& document) {
+    const QStringList before = rowOf(grid);
+    bool done = false;
+    ReadDeclarationPage(grid, kRow, expected, document, done);
+    if (!done || rowOf(grid) == before)
+        throw AppError(QStringLiteral("Η σελίδα δεν είναι σελίδα στοιχείων της δήλωσης ") +
+                       expected + QStringLiteral(": δεν διαβάστηκε τίποτα."));
+}
+
+// Opens the file in headless Chromium and reads it once the window has its document; a
+// page that takes the browser to another address is not read.
 void readInChromium(StagingGrid& grid, const QString& path, const QString& expected) {
     QTemporaryDir home;
     qputenv("HOME", home.path().toLocal8Bit());
@@ -96,8 +105,10 @@ void readInChromium(StagingGrid& grid, const QString& path, const QString& expec
             throw AppError(QStringLiteral("Η σελίδα δεν φορτώθηκε στον φυλλομετρητή."));
         PumpWait(20);
     }
-    bool done = false;
-    ReadDeclarationPage(grid, kRow, expected, document, done);
+    readDocument(grid, expected, document);
+    if (QUrl(browser.GetLocationUrl(window)) != QUrl::fromLocalFile(path))
+        throw AppError(QStringLiteral("Η σελίδα οδήγησε τον φυλλομετρητή σε άλλη διεύθυνση: ") +
+                       browser.GetLocationUrl(window));
 }
 
 void readScripted(StagingGrid& grid, const QString& path, const QString& html,
@@ -105,8 +116,7 @@ void readScripted(StagingGrid& grid, const QString& path, const QString& html,
     ScriptedPage page(html, QUrl::fromLocalFile(path));
     setBrowserOps(&page.browser);
     const auto end = qScopeGuard([] { setBrowserOps(nullptr); });
-    bool done = false;
-    ReadDeclarationPage(grid, kRow, expected, page.document, done);
+    readDocument(grid, expected, page.document);
 }
 } // namespace
 
@@ -121,11 +131,23 @@ int main(int argc, char** argv) {
         return usage(QStringLiteral("χρειάζονται τέσσερα ορίσματα."));
     if (args.first().startsWith(QLatin1Char('-')))
         return usage(QStringLiteral("άγνωστη επιλογή ") + args.first());
-    const QString path = QFileInfo(args.at(0)).absoluteFilePath();
+    const QFileInfo info(args.at(0));
+    const QString path = info.absoluteFilePath();
+    // A device, a pipe or a folder is never a page: reading one may not end.
+    if (info.exists() && !info.isFile()) {
+        printToStandardError(QStringLiteral("Το ") + args.at(0) +
+                             QStringLiteral(" δεν είναι κανονικό αρχείο."));
+        return 1;
+    }
+    if (info.size() > kLargestPage) {
+        printToStandardError(QStringLiteral("Το αρχείο ") + args.at(0) +
+                             QStringLiteral(" είναι πολύ μεγάλο για σελίδα δήλωσης."));
+        return 1;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        printError(QStringLiteral("Δεν διαβάζεται το αρχείο ") + args.at(0) + QStringLiteral(": ") +
-                   file.errorString());
+        printToStandardError(QStringLiteral("Δεν διαβάζεται το αρχείο ") + args.at(0) +
+                             QStringLiteral(": ") + file.errorString());
         return 1;
     }
     const QString html = decoded(file.readAll());
@@ -140,7 +162,7 @@ int main(int argc, char** argv) {
         else
             readInChromium(grid, path, args.at(1));
     } catch (const AppError& error) {
-        printError(error.text());
+        printToStandardError(error.text());
         return 1;
     }
     printRow(grid);

@@ -14,10 +14,13 @@
 // the full layout writes only the newest amending declaration (stage 2).
 // The progression is of the declaration DILCODE, headed by its property PROPERTY_AA (its
 // first property when not given).
-// Errors go to standard error; the exit status is 2 for wrong arguments, 1 when nothing
-// could be written.
+// The filter is only read: the workspace's filter marks are left as they are. The
+// workbook replaces OUTPUT.xlsx only once it is complete; an output that exists and is
+// not a regular file is refused. Errors go to standard error; the exit status is 2 for
+// wrong arguments, 1 when nothing could be written.
 
 #include "common/ErrorReport.h"
+#include "common/StandardErrorMessages.h"
 #include "common/WorkFolder.h"
 #include "companies/CurrentCompany.h"
 #include "exports/ExportChoice.h"
@@ -27,11 +30,11 @@
 #include "exports/WorkbookApp.h"
 #include "store/CursorGuard.h"
 #include "store/TdmTables.h"
+#include "tools/register-export/OutputFile.h"
 #include "tools/register-filter/FilterArguments.h"
 #include "workspace/StoredCounts.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -47,21 +50,6 @@ int usage(const QString& why) {
         why.toLocal8Bit().constData());
     return 2;
 }
-
-// Moves the written workbook to the path asked for.
-class MoveTo : public WorkbookOpener {
-public:
-    explicit MoveTo(QString target) : m_target(std::move(target)) {}
-    bool open(const QString& path) override {
-        QFile::remove(m_target);
-        moved = QFile::rename(path, m_target) || QFile::copy(path, m_target);
-        return moved;
-    }
-    bool moved = false;
-
-private:
-    QString m_target;
-};
 
 bool ticksFrom(const QString& text, QList<bool>* ticks) {
     for (int i = 0; i < ticks->size(); ++i) {
@@ -103,15 +91,13 @@ int exportRegister(const QStringList& args) {
         if (!ok)
             return usage(option + QStringLiteral(" ") + value + QStringLiteral(" is not valid"));
     }
-    TableCursor& mast = dmTables().tblMistDilMast;
-    const FilterGroups groups = RegisterFilter::groupsOf(parsed.criteria);
-    if (groups.any()) {
-        if (!RegisterFilter::adjustableHasDates(parsed.criteria))
-            throw AppError(RegisterFilter::kAdjustableNeedsDates);
-        if (RegisterFilter::run(parsed.criteria).filterOn()) {
-            mast.setFilter(QStringLiteral("FilterField = 1"));
-            mast.setFiltered(true);
-        }
+    if (!RegisterFilter::adjustableHasDates(parsed.criteria))
+        throw AppError(RegisterFilter::kAdjustableNeedsDates);
+    // The declarations the filter finds, without writing the workspace's marks.
+    if (RegisterFilter::groupsOf(parsed.criteria).any()) {
+        TableCursor& mast = dmTables().tblMistDilMast;
+        mast.setFilter(RegisterFilter::onlyThese(RegisterFilter::find(parsed.criteria)));
+        mast.setFiltered(true);
     }
     ExportRegister(choice);
     return 0;
@@ -146,10 +132,22 @@ int main(int argc, char** argv) {
         return usage(QStringLiteral("the working folder does not exist"));
     WorkFolder::setRoot(args.at(0));
     const QString afm = args.at(1);
+    if (args.at(2).isEmpty())
+        return usage(QStringLiteral("the output path is empty"));
     const QString output = QDir::current().absoluteFilePath(args.at(2));
-    CurrentCompany().AFM = afm;
-    auto opener = std::make_shared<MoveTo>(output);
+    if (const QString problem = outputPathProblem(output); !problem.isEmpty()) {
+        printToStandardError(QStringLiteral("register-export: ") + problem);
+        return 1;
+    }
     QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        printToStandardError(QStringLiteral("register-export: ") + scratch.errorString());
+        return 1;
+    }
+    StandardErrorMessages toStandardError;
+    setMessages(&toStandardError);
+    CurrentCompany().AFM = afm;
+    auto opener = std::make_shared<PlaceOutputFile>(output);
     setSpreadsheetStarter([&]() -> std::shared_ptr<SpreadsheetApp> {
         return std::make_shared<WorkbookApp>(opener, scratch.path());
     });
@@ -171,7 +169,7 @@ int main(int argc, char** argv) {
             return usage(QStringLiteral("the command is register or progression"));
         if (status != 0)
             return status;
-        if (!opener->moved) {
+        if (!opener->placed()) {
             std::fprintf(
                 stderr,
                 "register-export: no workbook was written (fewer than two columns ticked?)\n");

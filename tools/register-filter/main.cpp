@@ -6,10 +6,11 @@
 //                   [--number TEXT] [--atak TEXT] [--address TEXT]
 //   register-filter WORKING_FOLDER AFM search number|name|afm TEXT [--repeat N]
 //
-// filter: marks the declarations as the filter button does (the stage N is the item of
+// filter: finds the declarations as the filter button does (the stage N is the item of
 // the stage list, 0 to 4; --terminations is "με λύσεις μισθώσεων", --adjustable is
-// "αναπροσαρμοζόμενα") and prints the DilCode of each declaration marked, one per line,
-// in the list's order (highest first). With no criterion nothing is marked.
+// "αναπροσαρμοζόμενα") and prints the DilCode of each one found, one per line, in the
+// list's order (highest first). With no criterion nothing is found. The register is
+// only read: the workspace's filter marks are left as they are.
 // search: runs the quick search N times (1 by default), as Enter pressed N times in its
 // field, and prints the DilCode brought up each time; nothing when there is no hit.
 // Errors go to standard error; the exit status is 2 for wrong arguments, 1 for failures.
@@ -17,7 +18,6 @@
 #include "common/ErrorReport.h"
 #include "common/WorkFolder.h"
 #include "companies/CurrentCompany.h"
-#include "store/StoreQuery.h"
 #include "store/TdmTables.h"
 #include "tools/register-filter/FilterArguments.h"
 #include "workspace/QuickSearch.h"
@@ -57,13 +57,8 @@ int runFilter(const QStringList& args) {
                      RegisterFilter::kAdjustableNeedsDates.toLocal8Bit().constData());
         return 1;
     }
-    RegisterFilter::run(c);
-    StoreQuery q;
-    q.setSql(QStringLiteral("SELECT DilCode from '") + StoredDeclarations::mastPath() +
-             QStringLiteral("' where FilterField = 1 order by DilCode desc"));
-    q.open();
-    for (q.first(); !q.eof(); q.next())
-        print(q.value(0).toLongLong());
+    for (const qlonglong dilCode : RegisterFilter::find(c))
+        print(dilCode);
     return 0;
 }
 

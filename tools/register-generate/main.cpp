@@ -18,12 +18,18 @@
 //   --replace                empties the owner's declaration tables first; without it a
 //                            folder that already holds declarations is refused.
 //
+// A company that is open (its lock file "InUse.lck" is present) is refused, and so is a
+// table that another process is writing; the tool holds the company's lock while it
+// runs. The tables are emptied, filled and the owner registered in one transaction, so a
+// run that fails changes no table. DECLARATIONS is at most 1,000,000.
+//
 // Prints what was written; errors go to the error output with a non-zero exit code.
 //
 //   register-generate build/work 094014201 10000 7 --register-owner "Παπαδόπουλος Γεώργιος"
 
 #include "common/ErrorReport.h"
 #include "common/WorkFolder.h"
+#include "companies/CompanyLock.h"
 #include "companies/TaxNumber.h"
 #include "store/TableStore.h"
 #include "store/TdmTables.h"
@@ -37,9 +43,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QUuid>
 #include <cstdio>
 
 namespace {
+// Far above any office's register, and well within the memory the generator needs.
+const int kMostDeclarations = 1000000;
+
 struct Options {
     QString folder;
     QString afm;
@@ -87,8 +97,9 @@ bool parse(const QStringList& arguments, Options& options) {
     options.afm = positional.at(1);
     bool ok = false;
     options.declarations = positional.at(2).toInt(&ok);
-    if (!ok || options.declarations < 1) {
-        fail(QStringLiteral("DECLARATIONS must be a whole number of at least 1"));
+    if (!ok || options.declarations < 1 || options.declarations > kMostDeclarations) {
+        fail(QStringLiteral("DECLARATIONS must be a whole number from 1 to %1")
+                 .arg(kMostDeclarations));
         return false;
     }
     if (positional.size() == 4) {
@@ -112,18 +123,22 @@ qint64 storedDeclarations(const QString& afm) {
     return query.next() ? query.value(0).toLongLong() : 0;
 }
 
-// The owner's folder with tables that are empty, or false with the complaint printed.
-bool prepareFolder(const Options& options) {
+// The owner's folder with its tables, or false with the complaint printed. Tables that
+// are missing are copied from the templates; those already there are emptied later, in
+// the transaction that writes the register, when *emptyFirst is set.
+bool prepareFolder(const Options& options, bool* emptyFirst) {
     const QString folder = QStringLiteral("Data\\") + options.afm;
-    QDir().mkpath(WorkFolder::path(folder));
     const bool declarationTablesThere =
         WorkFolder::exists(folder + QStringLiteral("\\MistDilMast.DB")) &&
         WorkFolder::exists(folder + QStringLiteral("\\MistDilDet.DB")) &&
         WorkFolder::exists(folder + QStringLiteral("\\MistDilAkinita.DB"));
+    *emptyFirst = false;
     if (!WorkFolder::exists(folder + QStringLiteral("\\Edra.DB"))) {
         dmTables().CreateCompanyTables(folder);
-    } else if (options.replace || !declarationTablesThere) {
+    } else if (!declarationTablesThere) {
         dmTables().ResetDeclarationTables(folder);
+    } else if (options.replace) {
+        *emptyFirst = true;
     } else if (const qint64 stored = storedDeclarations(options.afm); stored > 0) {
         fail(QStringLiteral("%1 already holds %2 declarations; --replace empties its tables first")
                  .arg(WorkFolder::path(folder))
@@ -137,6 +152,37 @@ bool prepareFolder(const Options& options) {
     }
     return true;
 }
+
+// Empties the owner's declaration tables inside the caller's transaction: a table that
+// another process is writing makes this fail with the store's error, after its busy
+// time-out, and nothing is changed.
+void emptyDeclarationTables(const QString& afm) {
+    for (const char* table : {"MistDilMast", "MistDilDet", "MistDilAkinita"}) {
+        const HeldTable held(TdmTables::companyTablePath(afm, QString::fromLatin1(table)));
+        TableStore::instance().exec(QStringLiteral("DELETE FROM ") + held.qualifiedName());
+    }
+}
+
+// Holds the company's in-use lock while the tool writes, under an identifier of its own,
+// so that a company any installation has open (or another run is filling) is refused.
+class ToolCompanyLock {
+public:
+    explicit ToolCompanyLock(const QString& afm) : m_afm(afm) {
+        m_held = CompanyLock::acquire(afm, QUuid::createUuid().toString(QUuid::WithoutBraces)) ==
+                 CompanyLock::Outcome::Acquired;
+    }
+    ~ToolCompanyLock() {
+        if (m_held)
+            CompanyLock::release(m_afm);
+    }
+    bool held() const { return m_held; }
+    ToolCompanyLock(const ToolCompanyLock&) = delete;
+    ToolCompanyLock& operator=(const ToolCompanyLock&) = delete;
+
+private:
+    QString m_afm;
+    bool m_held = false;
+};
 
 void printSummary(const RegisterDataSet& set, double generateMs, double writeMs) {
     int terminations = 0, provisional = 0;
@@ -174,7 +220,26 @@ int main(int argc, char** argv) {
     }
     WorkFolder::setRoot(root);
     try {
-        if (!prepareFolder(options))
+        if (options.registerOwner) {
+            dmTables().EnsureSharedTables();
+            if (!WorkFolder::exists(QStringLiteral("Tables\\Comps.db"))) {
+                fail(QStringLiteral("cannot create the company register in ") +
+                     WorkFolder::path(QStringLiteral("Tables")));
+                return 1;
+            }
+        }
+        if (!QDir().mkpath(WorkFolder::path(QStringLiteral("Data\\") + options.afm))) {
+            fail(QStringLiteral("cannot create ") +
+                 WorkFolder::path(QStringLiteral("Data\\") + options.afm));
+            return 1;
+        }
+        const ToolCompanyLock lock(options.afm);
+        if (!lock.held()) {
+            fail(CompanyLock::kInUseMessage);
+            return 1;
+        }
+        bool emptyFirst = false;
+        if (!prepareFolder(options, &emptyFirst))
             return 1;
         QElapsedTimer timer;
         timer.start();
@@ -182,10 +247,16 @@ int main(int argc, char** argv) {
             generateRegister(options.afm, options.declarations, options.seed, options.ownerName);
         const double generateMs = timer.nsecsElapsed() / 1e6;
         timer.restart();
+        // The tables are emptied, the register written and the owner registered in one
+        // transaction: a run that fails leaves every table as it was.
+        TableStore::Transaction transaction;
+        if (emptyFirst)
+            emptyDeclarationTables(options.afm);
         writeRegister(set, options.afm);
-        const double writeMs = timer.nsecsElapsed() / 1e6;
         if (options.registerOwner)
             registerOwner(options.afm, options.ownerName);
+        transaction.commit();
+        const double writeMs = timer.nsecsElapsed() / 1e6;
         printSummary(set, generateMs, writeMs);
         if (options.registerOwner)
             std::printf("registered in Tables/Comps.db for the operator admin\n");
