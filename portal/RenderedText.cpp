@@ -149,98 +149,132 @@ void RenderedText::emitText(int node, const QString& text) {
     m_texts[node] += text;
 }
 
-void RenderedText::layOut(int node, bool preserve) {
-    const DomNode& n = m_tree.nodes.at(node);
-    if (n.kind == DomNode::Kind::Text) {
-        if (preserve) {
-            if (!n.name.isEmpty()) {
-                emitText(node, n.name);
-                m_atLineStart = n.name.endsWith(QLatin1Char('\n'));
+// A node of a walk over the tree, kept on a stack of the walk's own so that however deep
+// a page nests its elements, the walk never runs out of the program's stack: entered
+// first, and left once its children have been walked.
+struct RenderedText::Step {
+    int node;
+    bool preserve;
+    bool leaving = false;
+    Display display = Display::Inline;
+    int breaks = 0;
+};
+
+void RenderedText::layOut(int root, bool preserveRoot) {
+    QList<Step> steps = {{root, preserveRoot}};
+    while (!steps.isEmpty()) {
+        const Step step = steps.takeLast();
+        const int node = step.node;
+        if (step.leaving) {
+            if (step.display == Display::InlineBlock) {
+                m_withheldSpace = -1;
+                m_atLineStart = false;
+            } else if (step.display != Display::Inline) {
+                lineBoundary();
             }
-            return;
+            continue;
         }
-        QString text = collapse(n.name);
-        if (text.startsWith(QLatin1Char(' ')) && (m_atLineStart || m_withheldSpace >= 0))
-            text.remove(0, 1);
-        if (text.isEmpty())
-            return;
-        const bool trailingBlank = text.endsWith(QLatin1Char(' '));
-        if (trailingBlank)
-            text.chop(1);
-        if (!text.isEmpty())
-            emitText(node, text);
-        if (trailingBlank)
-            m_withheldSpace = node;
-        m_atLineStart = false;
-        return;
-    }
-    if (n.kind != DomNode::Kind::Element && n.kind != DomNode::Kind::Document)
-        return;
-    const Display display =
-        n.kind == DomNode::Kind::Document ? Display::Block : displayOf(m_tree, node);
-    switch (display) {
-    case Display::None:
-        return;
-    case Display::LineBreak:
-        lineBoundary();
-        return;
-    case Display::Atomic:
-        if (m_withheldSpace >= 0)
-            emitText(node, QString());
-        m_atLineStart = false;
-        return;
-    case Display::Inline:
-        break;
-    case Display::InlineBlock:
-        // Stands in the line like a picture, with lines of its own inside.
-        if (m_withheldSpace >= 0)
-            emitText(node, QString());
-        lineBoundary();
-        break;
-    default:
-        lineBoundary();
-    }
-    const bool keep =
-        preserve || (n.kind == DomNode::Kind::Element && preservesBlanks(m_tree, node));
-    for (const int child : n.children)
-        layOut(child, keep);
-    if (display == Display::InlineBlock) {
-        m_withheldSpace = -1;
-        m_atLineStart = false;
-    } else if (display != Display::Inline) {
-        lineBoundary();
+        const DomNode& n = m_tree.nodes.at(node);
+        if (n.kind == DomNode::Kind::Text) {
+            layOutText(node, step.preserve);
+            continue;
+        }
+        if (n.kind != DomNode::Kind::Element && n.kind != DomNode::Kind::Document)
+            continue;
+        const Display display =
+            n.kind == DomNode::Kind::Document ? Display::Block : displayOf(m_tree, node);
+        switch (display) {
+        case Display::None:
+            continue;
+        case Display::LineBreak:
+            lineBoundary();
+            continue;
+        case Display::Atomic:
+            if (m_withheldSpace >= 0)
+                emitText(node, QString());
+            m_atLineStart = false;
+            continue;
+        case Display::Inline:
+            break;
+        case Display::InlineBlock:
+            // Stands in the line like a picture, with lines of its own inside.
+            if (m_withheldSpace >= 0)
+                emitText(node, QString());
+            lineBoundary();
+            break;
+        default:
+            lineBoundary();
+        }
+        const bool keep =
+            step.preserve || (n.kind == DomNode::Kind::Element && preservesBlanks(m_tree, node));
+        steps.append({node, keep, true, display});
+        for (auto child = n.children.crbegin(); child != n.children.crend(); ++child)
+            steps.append({*child, keep});
     }
 }
 
-void RenderedText::collect(int node, QList<Item>& items) const {
+void RenderedText::layOutText(int node, bool preserve) {
     const DomNode& n = m_tree.nodes.at(node);
-    if (n.kind == DomNode::Kind::Text) {
-        const auto found = m_texts.constFind(node);
-        if (found != m_texts.constEnd() && !found->isEmpty())
-            items.append({*found});
+    if (preserve) {
+        if (!n.name.isEmpty()) {
+            emitText(node, n.name);
+            m_atLineStart = n.name.endsWith(QLatin1Char('\n'));
+        }
         return;
     }
-    if (n.kind != DomNode::Kind::Element)
+    QString text = collapse(n.name);
+    if (text.startsWith(QLatin1Char(' ')) && (m_atLineStart || m_withheldSpace >= 0))
+        text.remove(0, 1);
+    if (text.isEmpty())
         return;
-    const Display display = displayOf(m_tree, node);
-    if (display == Display::None)
-        return;
-    const int breaks = display == Display::Paragraph ? 2 : display == Display::Block ? 1 : 0;
-    if (breaks > 0)
-        items.append({QString(), breaks});
-    for (const int child : n.children)
-        collect(child, items);
-    if (display == Display::LineBreak)
-        items.append({QStringLiteral("\n")});
-    if (display == Display::Cell && hasNextSibling(node, m_tree.cells(n.parent)))
-        items.append({QStringLiteral("\t")});
-    if (display == Display::Row) {
-        const int table = enclosingTable(m_tree, node);
-        if (table >= 0 && hasNextSibling(node, m_tree.rows(table)))
-            items.append({QStringLiteral("\n")});
+    const bool trailingBlank = text.endsWith(QLatin1Char(' '));
+    if (trailingBlank)
+        text.chop(1);
+    if (!text.isEmpty())
+        emitText(node, text);
+    if (trailingBlank)
+        m_withheldSpace = node;
+    m_atLineStart = false;
+}
+
+void RenderedText::collect(int root, QList<Item>& items) const {
+    QList<Step> steps = {{root, false}};
+    while (!steps.isEmpty()) {
+        const Step step = steps.takeLast();
+        const int node = step.node;
+        const DomNode& n = m_tree.nodes.at(node);
+        if (step.leaving) {
+            if (step.display == Display::LineBreak)
+                items.append({QStringLiteral("\n")});
+            if (step.display == Display::Cell && hasNextSibling(node, m_tree.cells(n.parent)))
+                items.append({QStringLiteral("\t")});
+            if (step.display == Display::Row) {
+                const int table = enclosingTable(m_tree, node);
+                if (table >= 0 && hasNextSibling(node, m_tree.rows(table)))
+                    items.append({QStringLiteral("\n")});
+            }
+            if (step.breaks > 0)
+                items.append({QString(), step.breaks});
+            continue;
+        }
+        if (n.kind == DomNode::Kind::Text) {
+            const auto found = m_texts.constFind(node);
+            if (found != m_texts.constEnd() && !found->isEmpty())
+                items.append({*found});
+            continue;
+        }
+        if (n.kind != DomNode::Kind::Element)
+            continue;
+        const Display display = displayOf(m_tree, node);
+        if (display == Display::None)
+            continue;
+        const int breaks = display == Display::Paragraph ? 2 : display == Display::Block ? 1 : 0;
+        if (breaks > 0)
+            items.append({QString(), breaks});
+        steps.append({node, false, true, display, breaks});
+        for (auto child = n.children.crbegin(); child != n.children.crend(); ++child)
+            steps.append({*child, false});
     }
-    if (breaks > 0)
-        items.append({QString(), breaks});
 }
 
 QString RenderedText::innerText(int element) const {

@@ -24,7 +24,10 @@ private:
         int breaks = 0; // a required line break count, when text is empty
     };
 
-    void layOut(int node, bool preserve);
+    struct Step;
+
+    void layOut(int root, bool preserveRoot);
+    void layOutText(int node, bool preserve);
     void lineBoundary();
     void emitText(int node, const QString& text);
     void collect(int node, QList<Item>& items) const;

@@ -97,6 +97,22 @@ private slots:
         QVERIFY2(waited.elapsed() < 12000, qPrintable(QString::number(waited.elapsed())));
     }
 
+    // A window that shows another declaration, then a session that expires: neither page
+    // is stored, each is told, and the import ends at the sign-on page, since nothing more
+    // can be read there.
+    void pagesThatWereNotReadAreNotStored() {
+        UntidyImport f(QStringLiteral("wrong=1010,expire=2"));
+        f.run();
+        QCOMPARE(f.portal.messages.shown,
+                 QStringList({QStringLiteral("Πρόβλημα στη δήλωση με αριθμό 1010(1001)"),
+                              QStringLiteral("Παρουσιάστηκε κάποιο πρόβλημα με την προβολή της "
+                                             "δήλωσης.")}));
+        TableCursor& stored = dmTables().tblMistDilMast;
+        QCOMPARE(stored.recordCount(), 1);
+        QVERIFY(stored.findKey({1001}));
+        QCOMPARE(OpenWindowHandles().size(), 1);
+    }
+
     // The console that shows its year choice in the second of two frames: the connect
     // command presses the button beside it and reaches the list.
     void theConsoleInFramesLeadsToTheList() {

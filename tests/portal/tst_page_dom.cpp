@@ -176,6 +176,7 @@ private slots:
         Page page(QStringLiteral("<html><body>") + nested + QStringLiteral("</body></html>"));
         QCOMPARE(page.html(QStringLiteral("deep")), QStringLiteral("<b id=\"deep\">βάθος</b>"));
         QCOMPARE(page.html(QStringLiteral("top")), nested);
+        QCOMPARE(page.text(QStringLiteral("top")), QStringLiteral("βάθος"));
     }
 };
 

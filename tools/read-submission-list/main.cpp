@@ -12,19 +12,19 @@
 // for wrong arguments, 1 when the file cannot be read.
 
 #include "common/ErrorReport.h"
+#include "common/StandardErrorMessages.h"
 #include "portal/SubmissionImport.h"
 #include "tools/saved-page/SavedPage.h"
 #include "workspace/StagingGrid.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 
 namespace {
 const int kListColumns = 6;
 
 int usage(const QString& why) {
-    SavedPages::printError(QStringLiteral("read-submission-list: ") + why +
-                           QStringLiteral("\nχρήση: read-submission-list [--scripted] ΑΡΧΕΙΟ"));
+    printToStandardError(QStringLiteral("read-submission-list: ") + why +
+                         QStringLiteral("\nχρήση: read-submission-list [--scripted] ΑΡΧΕΙΟ"));
     return 2;
 }
 
@@ -54,9 +54,6 @@ int main(int argc, char** argv) {
     if (args.first().startsWith(QLatin1Char('-')))
         return usage(QStringLiteral("άγνωστη επιλογή ") + args.first());
 
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     StagingGrid grid;
     grid.fillHeaderRow();
     PortalSession session;
@@ -69,17 +66,17 @@ int main(int argc, char** argv) {
         import.ReadSubmissionList();
         import.countPlatformDeclarations();
     } catch (const AppError& error) {
-        SavedPages::printError(error.text());
+        printToStandardError(error.text());
         return 1;
     }
     for (int row = 0; row < grid.rowCount(); ++row) {
         QStringList line = {QString::number(row)};
         for (int column = 0; column < kListColumns; ++column)
             line << grid.cell(column, row);
-        SavedPages::printLine(line.join(QLatin1Char('\t')));
+        printLine(line.join(QLatin1Char('\t')));
     }
-    SavedPages::printLine(QStringLiteral("counts\t%1\t%2")
-                              .arg(import.platformInitialCount())
-                              .arg(import.platformAmendingCount()));
+    printLine(QStringLiteral("counts\t%1\t%2")
+                  .arg(import.platformInitialCount())
+                  .arg(import.platformAmendingCount()));
     return 0;
 }

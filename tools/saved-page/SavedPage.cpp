@@ -12,6 +12,8 @@
 
 namespace {
 const int kLoadTimeoutMs = 20000;
+// Far above any page of the platform; a larger file is not one.
+const qint64 kLargestPage = 64 * 1024 * 1024;
 
 // The page as a browser decodes it: by the charset it declares, UTF-8 otherwise.
 QString decoded(const QByteArray& bytes) {
@@ -22,24 +24,25 @@ QString decoded(const QByteArray& bytes) {
 }
 } // namespace
 
-void SavedPages::printError(const QString& text) {
-    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-}
-
-void SavedPages::printLine(const QString& line) {
+void printLine(const QString& line) {
     const QByteArray bytes = line.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fputc('\n', stdout);
 }
 
-SavedPage::SavedPage(const QString& path) : m_path(QFileInfo(path).absoluteFilePath()) {
+SavedPage::SavedPage(const QString& path) {
+    const QFileInfo info(path);
+    m_path = info.absoluteFilePath();
+    if (info.exists() && !info.isFile())
+        throw AppError(QStringLiteral("Το ") + path +
+                       QStringLiteral(" δεν είναι κανονικό αρχείο."));
+    if (info.size() > kLargestPage)
+        throw AppError(QStringLiteral("Το αρχείο ") + path +
+                       QStringLiteral(" είναι πολύ μεγάλο για σελίδα της πλατφόρμας."));
     QFile file(m_path);
-    // A device or a pipe would be read for ever.
-    if (!QFileInfo(m_path).isFile() || !file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("Δεν διαβάζεται το αρχείο ") + path + QStringLiteral(": ") +
-                       (QFileInfo(m_path).exists() && !QFileInfo(m_path).isFile()
-                            ? QStringLiteral("δεν είναι κανονικό αρχείο")
-                            : file.errorString()));
+                       file.errorString());
     m_html = decoded(file.readAll());
 }
 
@@ -57,6 +60,9 @@ void SavedPage::open(bool scripted) {
         m_document = m_scripted->document;
         return;
     }
+    // Chromium's own files go to a home of the tool's, and it runs without a display.
+    qputenv("HOME", m_home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", m_home.path().toLocal8Bit());
     qputenv("LETHORA_HEADLESS_BROWSER", "1");
     m_chromium = std::make_unique<WebDriverBrowser>();
     setBrowserOps(m_chromium.get());
@@ -69,4 +75,13 @@ void SavedPage::open(bool scripted) {
             throw AppError(QStringLiteral("Η σελίδα δεν φορτώθηκε στον φυλλομετρητή."));
         PumpWait(20);
     }
+}
+
+void SavedPage::requireStillShown() {
+    if (!m_chromium)
+        return;
+    const QString shown = m_chromium->GetLocationUrl(m_window);
+    if (QUrl(shown) != QUrl::fromLocalFile(m_path))
+        throw AppError(QStringLiteral("Η σελίδα οδήγησε τον φυλλομετρητή σε άλλη διεύθυνση: ") +
+                       shown);
 }
