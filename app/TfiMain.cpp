@@ -217,6 +217,8 @@ void TfiMain::buildToolbar() {
         {"acDeleteCompany", QStyle::SP_TrashIcon},
         {"acCompChange", QStyle::SP_FileDialogDetailedView},
         {nullptr, {}},
+        {"acOfficeOverview", QStyle::SP_FileDialogInfoView},
+        {nullptr, {}},
         {"acCompClose", QStyle::SP_DialogCloseButton},
         {nullptr, {}},
         {"acSave", QStyle::SP_DialogSaveButton},
@@ -225,9 +227,7 @@ void TfiMain::buildToolbar() {
         {nullptr, {}},
         {"acPreview", QStyle::SP_FileDialogContentsView},
         {"acPrint", QStyle::SP_DriveFDIcon},
-        {"acExportBookToExcel", QStyle::SP_ArrowForward},
-        {nullptr, {}},
-        {"acOfficeOverview", QStyle::SP_FileDialogInfoView}};
+        {"acExportBookToExcel", QStyle::SP_ArrowForward}};
     for (const auto& [name, icon] : layout) {
         if (!name) {
             bar->addSeparator();

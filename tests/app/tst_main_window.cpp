@@ -107,6 +107,10 @@ private Q_SLOTS:
         QVERIFY(!s.acSave && !s.acCompChange && !s.acCompClose && !s.mainPanel2Visible &&
                 !s.hideVideoHelp);
 
+        // The office overview needs no company: the start panel makes room for it.
+        applyEnablingRule({false, 1, QStringLiteral("fiOfficeOverview")}, s);
+        QVERIFY(s.acOpenCompany && !s.mainPanelVisible && s.acExportBookToExcel);
+
         applyEnablingRule({true, 0, {}}, s);
         QVERIFY(!s.acNewComp && !s.acOpenCompany && !s.acDeleteCompany && !s.mainPanelVisible);
         QVERIFY(s.acCompChange && s.acCompClose && s.mainPanel2Visible && !s.acSave &&

@@ -80,6 +80,8 @@ QGroupBox* TfiOfficeOverview::listGroup(QTableView*& grid, int n) {
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(22);
     grid->horizontalHeader()->setStretchLastSection(true);
+    // Column widths are fitted to the first rows, not to thousands of them.
+    grid->horizontalHeader()->setResizeContentsPrecision(200);
     connect(grid, &QTableView::doubleClicked, this,
             [this, n](const QModelIndex& index) { gridDoubleClick(n, index.row()); });
     auto* layout = new QVBoxLayout(group);
