@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -62,8 +63,13 @@ TfiOfficeOverview::TfiOfficeOverview(QWidget* parent) : QWidget(parent) {
     connect(miExportToExcel, &QAction::triggered, this, [this] { btExportToExcelClick(); });
     connect(btExportToExcel, &QPushButton::clicked, this, [this] { btExportToExcelClick(); });
     connect(btRefresh, &QPushButton::clicked, this, [this] { refresh(); });
-    connect(sbDays, &QSpinBox::valueChanged, this,
+    // The days typed or stepped through are read once the operator pauses.
+    m_daysChanged = new QTimer(this);
+    m_daysChanged->setSingleShot(true);
+    m_daysChanged->setInterval(400);
+    connect(m_daysChanged, &QTimer::timeout, this,
             [this] { refresh(OfficeOverviewReader::Expiring); });
+    connect(sbDays, &QSpinBox::valueChanged, m_daysChanged, qOverload<>(&QTimer::start));
     resize(1100, 760);
 }
 
@@ -95,8 +101,8 @@ void TfiOfficeOverview::refresh(int lists) {
     runGuarded([&] {
         WaitCursor hourglass;
         const OfficeOverview overview = OfficeOverviewReader::read(
-            OfficeOverviewReader::owners(CompanyVisibility::filterForOpening()), m_today,
-            sbDays->value(), lists);
+            OfficeOverviewReader::owners(CompanyVisibility::filterForOpening()),
+            m_today.isValid() ? m_today : QDate::currentDate(), sbDays->value(), lists);
         const QList<OverviewTable> tables = OverviewTables::all(overview);
         for (int n = 0; n < 3; ++n) {
             if (!(lists & (1 << n)))

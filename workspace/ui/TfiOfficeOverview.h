@@ -18,6 +18,7 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTableView;
+class QTimer;
 
 class TfiOfficeOverview : public QWidget {
     Q_OBJECT
@@ -36,7 +37,8 @@ public:
     // Asked to open the owner (AFM) and the workspace on the declaration (DilCode).
     std::function<void(const QString& afm, qlonglong dilCode)> onOpenDeclaration;
 
-    // The day the window counts from; the system date unless a test sets another.
+    // The day the window counts from; the system date of each reading unless a test
+    // sets another.
     void setToday(const QDate& today) { m_today = today; }
     // Reads the three lists again; with only the expiring one when the days changed.
     void refresh(int lists = OfficeOverviewReader::AllLists);
@@ -47,7 +49,8 @@ private:
     QGroupBox* listGroup(QTableView*& grid, int n);
     void gridDoubleClick(int n, int row);
 
-    QDate m_today = QDate::currentDate();
+    QDate m_today;
+    QTimer* m_daysChanged;
     QList<OverviewListModel*> m_models;
     QList<QGroupBox*> m_groups;
 };
