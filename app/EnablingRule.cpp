@@ -11,7 +11,9 @@ void applyEnablingRule(const MainWindowSituation& situation, MainCommandState& s
     s.hideVideoHelp = children;
     if (!situation.companyOpen) {
         setChildCommands(s, children);
-        s.mainPanelVisible = true;
+        // The start panel lies over the child windows' area: a child window (the office
+        // overview, which needs no company) hides it.
+        s.mainPanelVisible = !children;
         s.acNewComp = s.acOpenCompany = s.acDeleteCompany = true;
         s.acCompChange = s.acCompClose = false;
         s.mainPanel2Visible = false;

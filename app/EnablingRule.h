@@ -15,7 +15,7 @@ struct MainCommandState {
     bool acDeleteCompany = true;
     bool acCompChange = false;
     bool acCompClose = false;
-    bool mainPanelVisible = true;   // the start panel, while no company is open
+    bool mainPanelVisible = true;   // the start panel, while no company nor child window is open
     bool mainPanel2Visible = false; // the workspace picture, with a company and no child window
     bool hideVideoHelp = false;     // a child window covers the help-video panel
 };

@@ -14,6 +14,7 @@
 #include "companies/CompanyCommands.h"
 #include "companies/CompanyLock.h"
 #include "companies/CompanyRegister.h"
+#include "companies/CompanyTexts.h"
 #include "companies/CurrentCompany.h"
 #include "companies/InstallationId.h"
 #include "companies/TfiNewComp.h"
@@ -25,6 +26,7 @@
 #include "store/TdmTables.h"
 #include "updates/Updates.h"
 #include "workspace/ui/TfiMistomataTaxis.h"
+#include "workspace/ui/TfiOfficeOverview.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -115,6 +117,8 @@ TfiMain::TfiMain(QWidget* parent) : QMainWindow(parent) {
                &TfiMain::acNewPassExecute);
     addCommand(QStringLiteral("acDeleteTables"), QStringLiteral("Διαγραφή Δεδομένων Συμφωνητικών "),
                {}, &TfiMain::acDeleteTablesExecute);
+    addCommand(QStringLiteral("acOfficeOverview"), QStringLiteral("Εκκρεμότητες Γραφείου"), {},
+               &TfiMain::acOfficeOverviewExecute);
 
     buildMenus();
     buildToolbar();
@@ -189,6 +193,7 @@ void TfiMain::buildMenus() {
     item(tools, QStringLiteral("acNewVer"), QStringLiteral("miCheckNewVersions"), QString());
     miUsers = item(tools, QStringLiteral("acUsers"), QStringLiteral("miUsers"), QString());
     item(tools, QStringLiteral("acNewPass"), QStringLiteral("miNewPass"), QString());
+    item(tools, QStringLiteral("acOfficeOverview"), QStringLiteral("miOfficeOverview"), QString());
     tools->addSeparator();
     item(tools, QStringLiteral("acDeleteTables"), QStringLiteral("miDeleteTables"), QString());
 
@@ -211,6 +216,8 @@ void TfiMain::buildToolbar() {
         {"acOpenCompany", QStyle::SP_DirOpenIcon},
         {"acDeleteCompany", QStyle::SP_TrashIcon},
         {"acCompChange", QStyle::SP_FileDialogDetailedView},
+        {nullptr, {}},
+        {"acOfficeOverview", QStyle::SP_FileDialogInfoView},
         {nullptr, {}},
         {"acCompClose", QStyle::SP_DialogCloseButton},
         {nullptr, {}},
@@ -465,6 +472,50 @@ void TfiMain::acNewPassExecute() {
     CloseAfter closeAfter(users);
     TfiNewPass dialog(this);
     runDialog(dialog);
+}
+
+void TfiMain::acOfficeOverviewExecute() {
+    // One overview at a time: the command brings it forward and reads it again.
+    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
+        if (auto* open = qobject_cast<TfiOfficeOverview*>(sub->widget())) {
+            m_mdi->setActiveSubWindow(sub);
+            open->refresh();
+            return;
+        }
+    }
+    auto* overview = new TfiOfficeOverview;
+    overview->setAttribute(Qt::WA_DeleteOnClose);
+    overview->onOpenDeclaration = [this](const QString& afm, qlonglong dilCode) {
+        runGuarded([&] { openFromOverview(afm, dilCode); });
+    };
+    QMdiSubWindow* sub = m_mdi->addSubWindow(overview);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->showMaximized();
+    updateCommands();
+    overview->refresh();
+}
+
+void TfiMain::openFromOverview(const QString& afm, qlonglong dilCode) {
+    const CompanyRecord& company = CurrentCompany();
+    if (company.isOpen() && company.AFM != afm) {
+        // Another owner is open: its work ends first, which its editor must not be open for.
+        for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
+            if (sub->widget() && sub->widget()->objectName() == QLatin1String("fiNewComp")) {
+                showMessage(CompanyTexts::kCloseEditorFirst);
+                return;
+            }
+        }
+        if (!askYesNo(CompanyTexts::otherCompanyOpen(company.AFM, afm)))
+            return;
+        acCompCloseExecute();
+    }
+    if (!CurrentCompany().isOpen()) {
+        if (!CompanyRegister::openVisible(afm))
+            return;
+        RefreshStatusBar();
+        updateCommands();
+    }
+    OpenDeclarationsWorkspace(this, dilCode);
 }
 
 void TfiMain::prepareAfterLogin() {

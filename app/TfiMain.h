@@ -40,6 +40,10 @@ public:
     void acNewVerExecute();
     void acUsersExecute();
     void acNewPassExecute();
+    void acOfficeOverviewExecute();
+    // A double-click in the office overview: opens the owner with the chooser's rules and
+    // the workspace on the declaration.
+    void openFromOverview(const QString& afm, qlonglong dilCode);
     void videoPanelClick(int n);
     void showEditorialOnFirstActivation();
 

@@ -9,6 +9,7 @@
 #include "companies/InstallationId.h"
 #include "companies/TaxNumber.h"
 #include "operators/CurrentOperator.h"
+#include "operators/Rights.h"
 #include "store/CursorGuard.h"
 #include "store/TdmTables.h"
 
@@ -159,4 +160,31 @@ void CompanyRegister::openChosen(const QString& afm) {
         CompanyLock::release(afm, InstallationId());
         throw;
     }
+}
+
+bool CompanyRegister::openVisible(const QString& afm) {
+    if (!WorkFolder::exists(QStringLiteral("Tables/Comps.db"))) {
+        showMessage(CompanyTexts::notVisible(afm));
+        return false;
+    }
+    TableCursor& comps = dmTables().tblComps;
+    const QString filter = CompanyVisibility::filterForOpening();
+    bool visible = false;
+    {
+        comps.setFilter(filter);
+        comps.setFiltered(!filter.isEmpty());
+        comps.open();
+        CloseAfter close(comps);
+        visible = comps.findKey({afm});
+    }
+    comps.setFiltered(false);
+    comps.setFilter(QString());
+    if (!visible) {
+        showMessage(CompanyTexts::notVisible(afm));
+        return false;
+    }
+    if (!admitted(afm, CompanyLock::acquire(afm, InstallationId())))
+        return false;
+    openChosen(afm);
+    return true;
 }

@@ -16,6 +16,10 @@ void open(const QString& afm);
 // this installation's lock is removed again, so that the company is not left looking
 // in use.
 void openChosen(const QString& afm);
+// Opens a company named by a list of the office's owners with the chooser's rules: it
+// must be one that the operator sees in the chooser, and another installation's lock
+// refuses it; this installation's lock is taken. False, with the message, when refused.
+bool openVisible(const QString& afm);
 // Renames the current row of the register; false with the message when the name is empty.
 bool renameCurrent(const QString& name);
 // Takes the lock of the register's current company for this installation; shows the

@@ -24,4 +24,15 @@ inline const QString kSaveNoAfm = QStringLiteral("Δεν δώσατε ΑΦΜ. Η
 inline const QString kSaveNoName =
     QStringLiteral("Δεν δώσατε Επωνυμία ή Επώνυμο. Η αποθήκευση ακυρώνεται");
 inline const QString kSaved = QStringLiteral("Η αποθήκευση ολοκληρώθηκε με επιτυχία");
+inline QString notVisible(const QString& afm) {
+    return QStringLiteral("Ο ιδιοκτήτης με ΑΦΜ ") + afm +
+           QStringLiteral(" δεν είναι στους ιδιοκτήτες που μπορείτε να ανοίξετε.");
+}
+inline QString otherCompanyOpen(const QString& openAfm, const QString& chosenAfm) {
+    return QStringLiteral("Είναι ανοικτός ο ιδιοκτήτης με ΑΦΜ ") + openAfm +
+           QStringLiteral(". Να τελειώσουν οι εργασίες του και να ανοίξει ο ιδιοκτήτης με ΑΦΜ ") +
+           chosenAfm + QStringLiteral(";");
+}
+inline const QString kCloseEditorFirst =
+    QStringLiteral("Κλείστε πρώτα τη φόρμα στοιχείων του ανοικτού ιδιοκτήτη και δοκιμάστε ξανά.");
 } // namespace CompanyTexts

@@ -1,5 +1,6 @@
 #include "exports/RegisterExport.h"
 #include "common/WaitCursor.h"
+#include "exports/SectionColours.h"
 #include "exports/Spreadsheet.h"
 #include "exports/SpreadsheetStarter.h"
 #include "store/TdmTables.h"
@@ -7,10 +8,10 @@
 #include <cmath>
 
 namespace {
-const int kDeclarationColour = 14610923;
-const int kLesseeColour = 12379352;
-const int kAmendmentColour = 15986394;
-const int kPropertyColour = 14281213;
+const int kDeclarationColour = SectionColours::kDeclaration;
+const int kLesseeColour = SectionColours::kLessee;
+const int kAmendmentColour = SectionColours::kAmendment;
+const int kPropertyColour = SectionColours::kProperty;
 const int kHeaderRow = 3;
 
 // One value of a column entry: text, or an amount that may be left out.

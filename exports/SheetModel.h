@@ -47,6 +47,7 @@ public:
     void autoFitColumns(int firstColumn, int lastColumn) override;
 
     QString name() const { return m_name; }
+    void setName(const QString& name) { m_name = name; }
     // The cell at (row, column); nullptr for a cell that was never written or formatted.
     const SheetCell* cell(int row, int column) const;
     // The cell's value: a QString, a double, or an invalid QVariant when it is empty.

@@ -169,6 +169,11 @@ public:
     virtual ~Workbook() = default;
     // WorkSheets(index), counted from 1.
     virtual Sheet& worksheet(int index) = 0;
+    // WorkSheets.Add after the last sheet, with Name := name. A name that the application
+    // refuses (empty, over 31 characters, holding : \ / ? * [ ], or taken) raises AppError.
+    virtual Sheet& addWorksheet(const QString& name) = 0;
+    // WorkSheets(index).Name := name, with the same rule for the name.
+    virtual void setWorksheetName(int index, const QString& name) = 0;
 };
 
 class SpreadsheetApp {

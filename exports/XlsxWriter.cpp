@@ -39,9 +39,8 @@ QString reasonOf(lxw_error error) {
 class XlsxFile {
 public:
     XlsxFile(const WorkbookModel& workbook, const QString& path)
-        : m_sheet(workbook.sheet()), m_path(path),
-          m_book(workbook_new(QFile::encodeName(QDir::toNativeSeparators(path)).constData())),
-          m_formats(m_sheet.styles().size(), nullptr) {}
+        : m_workbook(workbook), m_path(path),
+          m_book(workbook_new(QFile::encodeName(QDir::toNativeSeparators(path)).constData())) {}
 
     ~XlsxFile() {
         if (m_book)
@@ -51,13 +50,18 @@ public:
     void write() {
         if (!m_book)
             fail(LXW_ERROR_MEMORY_MALLOC_FAILED);
-        m_worksheet = workbook_add_worksheet(m_book, utf8(m_sheet.name()));
-        if (!m_worksheet)
-            fail(LXW_ERROR_MEMORY_MALLOC_FAILED);
-        writeColumns();
-        writeMerges(); // before the cells, which then take the merged blocks' first cells
-        writeCells();
-        writeCharts();
+        for (const auto& sheet : m_workbook.sheets()) {
+            // Each sheet keeps styles of its own: their formats are made for it.
+            m_sheet = sheet.get();
+            m_formats.assign(m_sheet->styles().size(), nullptr);
+            m_worksheet = workbook_add_worksheet(m_book, utf8(m_sheet->name()));
+            if (!m_worksheet)
+                fail(LXW_ERROR_MEMORY_MALLOC_FAILED);
+            writeColumns();
+            writeMerges(); // before the cells, which then take the merged blocks' first cells
+            writeCells();
+            writeCharts();
+        }
         lxw_workbook* book = m_book;
         m_book = nullptr; // closing frees it, whatever the outcome
         check(workbook_close(book));
@@ -84,7 +88,7 @@ private:
         if (id == 0)
             return nullptr;
         if (!m_formats[id])
-            m_formats[id] = makeFormat(m_sheet.styles()[id]);
+            m_formats[id] = makeFormat(m_sheet->styles()[id]);
         return m_formats[id];
     }
 
@@ -117,9 +121,9 @@ private:
     }
 
     void writeColumns() {
-        for (int column = 1; column <= m_sheet.lastColumn(); ++column) {
-            const double width = m_sheet.columnWidth(column);
-            const StyleTable::Id style = m_sheet.columnStyleId(column);
+        for (int column = 1; column <= m_sheet->lastColumn(); ++column) {
+            const double width = m_sheet->columnWidth(column);
+            const StyleTable::Id style = m_sheet->columnStyleId(column);
             if (width > 0 || style != 0)
                 check(worksheet_set_column(m_worksheet, lxw_col_t(column - 1),
                                            lxw_col_t(column - 1),
@@ -128,15 +132,15 @@ private:
     }
 
     void writeMerges() {
-        for (const CellArea& m : m_sheet.merges())
+        for (const CellArea& m : m_sheet->merges())
             check(worksheet_merge_range(m_worksheet, lxw_row_t(m.top - 1), lxw_col_t(m.left - 1),
                                         lxw_row_t(m.bottom - 1), lxw_col_t(m.right - 1), "",
                                         formatOf(styleIdAt(m.top, m.left))));
     }
 
     StyleTable::Id styleIdAt(int row, int column) const {
-        const SheetCell* cell = m_sheet.cell(row, column);
-        return cell ? cell->style : m_sheet.columnStyleId(column);
+        const SheetCell* cell = m_sheet->cell(row, column);
+        return cell ? cell->style : m_sheet->columnStyleId(column);
     }
 
     void writeCells() {
@@ -147,8 +151,8 @@ private:
             const SheetCell* cell;
         };
         std::vector<Placed> ordered;
-        ordered.reserve(size_t(m_sheet.cellCount()));
-        m_sheet.forEachCell([&](int row, int column, const SheetCell& cell) {
+        ordered.reserve(size_t(m_sheet->cellCount()));
+        m_sheet->forEachCell([&](int row, int column, const SheetCell& cell) {
             ordered.push_back({row, column, &cell});
         });
         std::sort(ordered.begin(), ordered.end(), [](const Placed& a, const Placed& b) {
@@ -172,14 +176,14 @@ private:
     }
 
     void writeCharts() {
-        for (const auto& model : m_sheet.charts()) {
+        for (const auto& model : m_sheet->charts()) {
             const QList<ChartSeries> series = model->series();
             if (series.isEmpty())
                 continue;
             lxw_chart* chart = workbook_add_chart(m_book, LXW_CHART_COLUMN);
             if (!chart)
                 fail(LXW_ERROR_MEMORY_MALLOC_FAILED);
-            const QByteArray sheetName = m_sheet.name().toUtf8();
+            const QByteArray sheetName = m_sheet->name().toUtf8();
             for (const ChartSeries& s : series) {
                 lxw_chart_series* added = chart_add_series(chart, nullptr, nullptr);
                 if (s.categories)
@@ -208,7 +212,8 @@ private:
         }
     }
 
-    const SheetModel& m_sheet;
+    const WorkbookModel& m_workbook;
+    const SheetModel* m_sheet = nullptr;
     QString m_path;
     lxw_workbook* m_book;
     lxw_worksheet* m_worksheet = nullptr;

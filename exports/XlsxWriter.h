@@ -1,5 +1,5 @@
 #pragma once
-// Writes a workbook model as an .xlsx file (libxlsxwriter):
+// Writes a workbook model as an .xlsx file (libxlsxwriter), its sheets in order:
 // - text cells as text and numbers as numbers, with their styles;
 // - number formats in the file's own notation: "#.##0,00" is stored as "#,##0.00", which a
 //   Greek spreadsheet shows as 1.234,50; "@" stays as it is;

@@ -3,14 +3,15 @@
 #include "store/StoreQuery.h"
 #include "store/TableStore.h"
 #include "workspace/ExpiryTest.h"
+#include "workspace/NewestAmendments.h"
 #include "workspace/StoredCounts.h"
 
 #include <QHash>
 #include <QSet>
 
 namespace {
-const QString kProvisional = QStringLiteral("Προσωρινά Αποθηκευμένο");
-const QString kTermination = QStringLiteral("Λύση");
+const QString& kProvisional = kProvisionalStage;
+const QString& kTermination = kTerminationKind;
 
 QString numberList(const QList<qlonglong>& numbers) {
     QStringList texts;
@@ -35,21 +36,16 @@ struct Amendment {
 };
 
 // The newest amending declaration of each declaration (highest amending number).
-QHash<qlonglong, Amendment> newestAmendments() {
-    StoreQuery q;
-    q.setSql(
-        QStringLiteral(
-            "SELECT DilCode, EidosDilosis, StadioYpovolis, MistosiApoDate, MistosiEosDate from '") +
-        StoredDeclarations::detPath() +
-        QStringLiteral("' order by DilCode desc, TropDilCode desc"));
-    q.open();
+QHash<qlonglong, Amendment> newestAmendmentStates() {
+    const QHash<qlonglong, QVariantList> rows =
+        newestAmendments(StoredDeclarations::detPath(),
+                         {QStringLiteral("EidosDilosis"), QStringLiteral("StadioYpovolis"),
+                          QStringLiteral("MistosiApoDate"), QStringLiteral("MistosiEosDate")});
     QHash<qlonglong, Amendment> newest;
-    for (q.first(); !q.eof(); q.next()) {
-        const qlonglong dilCode = q.value(0).toLongLong();
-        if (!newest.contains(dilCode))
-            newest.insert(dilCode, {q.value(1).toString(), q.value(2).toString(),
-                                    q.value(3).toString(), q.value(4).toString()});
-    }
+    newest.reserve(rows.size());
+    for (auto it = rows.cbegin(); it != rows.cend(); ++it)
+        newest.insert(it.key(), {it->at(0).toString(), it->at(1).toString(), it->at(2).toString(),
+                                 it->at(3).toString()});
     return newest;
 }
 
@@ -130,7 +126,7 @@ QList<qlonglong> RegisterFilter::find(const FilterCriteria& c) {
     const QString lesseeBase = byName ? QStringLiteral("MistName") : QStringLiteral("MistAFM");
     const ExpiryCriteria expiry{yearFirst(c.dateFrom), yearFirst(c.dateTo), c.withTerminations,
                                 c.adjustable};
-    const QHash<qlonglong, Amendment> newest = newestAmendments();
+    const QHash<qlonglong, Amendment> newest = newestAmendmentStates();
 
     StoreQuery q;
     q.setSql(QStringLiteral("SELECT DilCode, StadioYpovolis, MistosiApoDate, MistosiEosDate, ") +

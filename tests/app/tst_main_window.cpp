@@ -14,16 +14,20 @@
 #include "companies/InstallationId.h"
 #include "operators/CurrentOperator.h"
 #include "operators/TfiGetPass.h"
+#include "store/TableStore.h"
 #include "store/TdmTables.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/TestMain.h"
 
+#include "workspace/ui/OverviewListModel.h"
+#include "workspace/ui/TfiOfficeOverview.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTableView>
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -46,6 +50,36 @@ class TestMainWindow : public QObject {
         QFile lock(folder->path(QStringLiteral("Data/") + afm + QStringLiteral("/InUse.lck")));
         QVERIFY(lock.open(QIODevice::WriteOnly));
         lock.write((InstallationId() + QLatin1Char('\n')).toUtf8()); // this installation's lock
+    }
+
+    // A registered owner with one provisionally saved declaration.
+    void registerOwner(const QString& afm, const QString& name, qlonglong dilCode) {
+        QDir().mkpath(folder->path(QStringLiteral("Data/") + afm));
+        dmTables().CreateCompanyTables(QStringLiteral("Data\\") + afm);
+        TableStore& store = TableStore::instance();
+        auto insert = [&](const QString& table, const QString& columns, const QVariantList& v) {
+            store.acquire(table);
+            store.exec(QStringLiteral("INSERT INTO ") + store.qualifiedName(table) +
+                           QStringLiteral(" (") + columns + QStringLiteral(") VALUES (?, ?, ?)"),
+                       v);
+            store.release(table);
+        };
+        insert(QStringLiteral("Tables\\Comps.db"), QStringLiteral("AFM, CompName, UserName"),
+               {afm, name, QStringLiteral("admin")});
+        insert(TdmTables::companyTablePath(afm, QStringLiteral("MistDilMast")),
+               QStringLiteral("DilCode, StadioYpovolis, MistName1"),
+               {dilCode, QStringLiteral("Προσωρινά Αποθηκευμένο"), name});
+    }
+
+    // Double-clicks the row of the overview's unfinished list that shows the owner.
+    void doubleClickOwner(TfiOfficeOverview& overview, const QString& afm) {
+        const OverviewTable& table = overview.list(1).table();
+        int row = 0;
+        while (row < table.keys.size() && table.keys.at(row).afm != afm)
+            ++row;
+        QVERIFY(row < table.keys.size());
+        QTableView* grid = overview.gridUnfinished;
+        emit grid->doubleClicked(grid->model()->index(row, 0));
     }
 
     bool enabled(TfiMain& main, const char* name) {
@@ -72,6 +106,10 @@ private Q_SLOTS:
         QVERIFY(s.acNewComp && s.acOpenCompany && s.acDeleteCompany && s.mainPanelVisible);
         QVERIFY(!s.acSave && !s.acCompChange && !s.acCompClose && !s.mainPanel2Visible &&
                 !s.hideVideoHelp);
+
+        // The office overview needs no company: the start panel makes room for it.
+        applyEnablingRule({false, 1, QStringLiteral("fiOfficeOverview")}, s);
+        QVERIFY(s.acOpenCompany && !s.mainPanelVisible && s.acExportBookToExcel);
 
         applyEnablingRule({true, 0, {}}, s);
         QVERIFY(!s.acNewComp && !s.acOpenCompany && !s.acDeleteCompany && !s.mainPanelVisible);
@@ -115,6 +153,51 @@ private Q_SLOTS:
         main.updateCommands();
         QVERIFY(enabled(main, "acCompClose") && enabled(main, "acCompChange") &&
                 !enabled(main, "acSave"));
+    }
+
+    void theOfficeOverviewOpensTheOwnerAndItsDeclaration() {
+        RecordingMessages messages;
+        dmTables().EnsureSharedTables();
+        const QString free = QStringLiteral("094014201");
+        const QString held = QStringLiteral("123456783");
+        registerOwner(free, QStringLiteral("Άλφα"), 77);
+        registerOwner(held, QStringLiteral("Βήτα"), 88);
+        QFile other(folder->path(QStringLiteral("Data/") + held + QStringLiteral("/InUse.lck")));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("another-installation\r\n");
+        other.close();
+
+        TfiMain main;
+        QVERIFY(enabled(main, "acOfficeOverview")); // no company is open
+        main.action(QStringLiteral("acOfficeOverview"))->trigger();
+        QCOMPARE(main.mdiArea()->subWindowList().size(), 1);
+        auto* overview = qobject_cast<TfiOfficeOverview*>(main.activeChildWindow()->widget());
+        QVERIFY(overview);
+        QCOMPARE(overview->list(1).rowCount(), 2); // the owner held elsewhere is read too
+        QVERIFY(overview->lbUnreadable->isHidden());
+
+        QString shown;
+        qlonglong inHand = 0;
+        setDialogRunner([&](QDialog& d) -> int {
+            shown = d.objectName();
+            inHand = dmTables().tblMistDilMast.value(QStringLiteral("DilCode")).toLongLong();
+            return QDialog::Rejected;
+        });
+        doubleClickOwner(*overview, free);
+        QCOMPARE(shown, QStringLiteral("fiMistomataTaxis"));
+        QCOMPARE(inHand, 77);
+        QCOMPARE(CurrentCompany().AFM, free);
+        QVERIFY(QFile::exists(folder->path(QStringLiteral("Data/") + free + "/InUse.lck")));
+
+        // Another owner: the open one's work ends first; the other installation's lock refuses.
+        shown.clear();
+        messages.queueAnswer(true);
+        doubleClickOwner(*overview, held);
+        QCOMPARE(messages.asked.size(), 1);
+        QCOMPARE(messages.shown, QStringList{CompanyLock::kInUseMessage});
+        QVERIFY(shown.isEmpty());
+        QVERIFY(!CurrentCompany().isOpen());
+        QVERIFY(!QFile::exists(folder->path(QStringLiteral("Data/") + free + "/InUse.lck")));
     }
 
     void forwardsToolbarCommandsToTheActiveChild() {

@@ -39,10 +39,9 @@ public:
     QString path(const QString& table) const { return TdmTables::companyTablePath(m_afm, table); }
     const TestFolder& folder() const { return m_folder; }
 
-private:
-    void insert(const QString& table, const QVariantMap& fields) {
+    // Puts one row with the fields given into the table file at tablePath.
+    static void insertRow(const QString& tablePath, const QVariantMap& fields) {
         TableStore& store = TableStore::instance();
-        const QString tablePath = path(table);
         store.acquire(tablePath);
         QStringList names, marks;
         QVariantList values;
@@ -58,6 +57,9 @@ private:
                    values);
         store.release(tablePath);
     }
+
+private:
+    void insert(const QString& table, const QVariantMap& fields) { insertRow(path(table), fields); }
 
     TestFolder m_folder;
     QString m_afm;

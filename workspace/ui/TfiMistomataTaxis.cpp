@@ -432,7 +432,7 @@ bool TfiMistomataTaxis::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void OpenDeclarationsWorkspace(QWidget* parent) {
+void OpenDeclarationsWorkspace(QWidget* parent, qlonglong dilCode) {
     if (!CurrentCompany().isOpen())
         return;
     TdmTables& tables = dm();
@@ -451,5 +451,7 @@ void OpenDeclarationsWorkspace(QWidget* parent) {
     tables.tblMistDilAkinita.open();
     TfiMistomataTaxis workspace(parent);
     workspace.showLoginCredentials(loginCredentialsAtOpen(CurrentCompany()));
+    if (dilCode != 0)
+        tables.tblMistDilMast.findKey({dilCode});
     runDialog(workspace);
 }

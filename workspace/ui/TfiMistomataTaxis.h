@@ -107,5 +107,6 @@ private:
     int m_amendmentRows = 1;
 };
 
-// The main window's command: opens the workspace for the open company, modally.
-void OpenDeclarationsWorkspace(QWidget* parent);
+// The main window's command: opens the workspace for the open company, modally, with the
+// declaration dilCode in hand when it is given and stored (the first one otherwise).
+void OpenDeclarationsWorkspace(QWidget* parent, qlonglong dilCode = 0);

@@ -1,0 +1,128 @@
+// office-overview: the office's outstanding work across every owner of the company
+// register, with the same code as the window "Εκκρεμότητες Γραφείου".
+//
+//   office-overview WORKING_FOLDER expiring DAYS [--today DD/MM/YYYY]
+//   office-overview WORKING_FOLDER unfinished
+//   office-overview WORKING_FOLDER unaccepted
+//
+// expiring: the leases that end from today to today + DAYS (1 to 730), as
+// "AFM<TAB>DilCode<TAB>DD/MM/YYYY", by end date, then AFM, then DilCode; today is the
+// system date unless --today gives it.
+// unfinished: the provisionally saved declarations, as "AFM<TAB>DilCode", by AFM, then
+// DilCode descending.
+// unaccepted: the parties who have not accepted, as
+// "AFM<TAB>DilCode<TAB>lessor|lessee<TAB>PARTY_AFM", by AFM, DilCode descending, lessors
+// before lessees, then position.
+// The register is only read and no company lock is taken. Errors go to standard error;
+// the exit status is 2 for wrong arguments and 1 for failures, an owner whose tables
+// could not be read among them (the others are still printed).
+
+#include "common/ErrorReport.h"
+#include "common/WorkFolder.h"
+#include "workspace/OfficeOverview.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+
+namespace {
+int usage(const char* why) {
+    std::fprintf(stderr,
+                 "office-overview: %s\nusage: office-overview WORKING_FOLDER expiring DAYS "
+                 "[--today DD/MM/YYYY]\n"
+                 "       office-overview WORKING_FOLDER unfinished\n"
+                 "       office-overview WORKING_FOLDER unaccepted\n",
+                 why);
+    return 2;
+}
+
+QByteArray local(const QString& text) {
+    return text.toLocal8Bit();
+}
+
+struct Request {
+    int lists = 0;
+    int days = OfficeOverviewReader::kDefaultDays;
+    QDate today = QDate::currentDate();
+    const char* error = nullptr;
+};
+
+Request parse(const QStringList& args) {
+    Request r;
+    const QString& command = args.at(0);
+    if (command == QLatin1String("unfinished") || command == QLatin1String("unaccepted")) {
+        if (args.size() != 1)
+            r.error = "unexpected arguments after the list";
+        r.lists = command == QLatin1String("unfinished") ? OfficeOverviewReader::Unfinished
+                                                         : OfficeOverviewReader::Unaccepted;
+        return r;
+    }
+    if (command != QLatin1String("expiring")) {
+        r.error = "the list is expiring, unfinished or unaccepted";
+        return r;
+    }
+    r.lists = OfficeOverviewReader::Expiring;
+    bool ok = false;
+    r.days = args.value(1).toInt(&ok);
+    if (!ok || r.days < OfficeOverviewReader::kMinDays || r.days > OfficeOverviewReader::kMaxDays) {
+        r.error = "DAYS is a whole number from 1 to 730";
+        return r;
+    }
+    if (args.size() == 2)
+        return r;
+    if (args.size() != 4 || args.at(2) != QLatin1String("--today")) {
+        r.error = "after DAYS only --today DD/MM/YYYY may follow";
+        return r;
+    }
+    r.today = QDate::fromString(args.at(3), QStringLiteral("dd/MM/yyyy"));
+    if (!r.today.isValid())
+        r.error = "--today takes a calendar date DD/MM/YYYY";
+    return r;
+}
+
+void print(const OfficeOverview& overview) {
+    for (const ExpiringLease& lease : overview.expiring)
+        std::printf("%s\t%lld\t%s\n", local(lease.afm).constData(), lease.dilCode,
+                    local(lease.endDate).constData());
+    for (const UnfinishedDeclaration& d : overview.unfinished)
+        std::printf("%s\t%lld\n", local(d.afm).constData(), d.dilCode);
+    for (const PendingAcceptance& p : overview.unaccepted)
+        std::printf("%s\t%lld\t%s\t%s\n", local(p.afm).constData(), p.dilCode,
+                    local(OfficeOverviewReader::roleWord(p)).constData(),
+                    local(p.partyAfm).constData());
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() < 2)
+        return usage("too few arguments");
+    if (!QDir(args.at(0)).exists())
+        return usage("the working folder does not exist");
+    const Request request = parse(args.mid(1));
+    if (request.error)
+        return usage(request.error);
+    WorkFolder::setRoot(QDir(args.at(0)).absolutePath());
+    if (!WorkFolder::exists(QStringLiteral("Tables/Comps.db"))) {
+        std::fprintf(stderr, "office-overview: no company register at %s\n",
+                     local(WorkFolder::path(QStringLiteral("Tables/Comps.db"))).constData());
+        return 1;
+    }
+    try {
+        const OfficeOverview overview = OfficeOverviewReader::read(
+            OfficeOverviewReader::owners(QString()), request.today, request.days, request.lists);
+        print(overview);
+        std::fflush(stdout);
+        if (!overview.unreadable.isEmpty()) {
+            std::fprintf(
+                stderr, "office-overview: %s\n",
+                local(OfficeOverviewReader::unreadableLine(overview.unreadable)).constData());
+            return 1;
+        }
+        return 0;
+    } catch (...) {
+        std::fprintf(stderr, "office-overview: %s\n", local(currentFailureText()).constData());
+        return 1;
+    }
+}
