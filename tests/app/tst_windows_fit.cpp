@@ -179,6 +179,12 @@ class TestWindowsFit : public QObject {
                  qPrintable(name + QStringLiteral(":\n") + faults.join(QLatin1Char('\n'))));
     }
 
+    template <typename Window, typename... Arguments>
+    void checkNew(const QString& name, Arguments&&... arguments) {
+        Window window(std::forward<Arguments>(arguments)...);
+        check(window, name);
+    }
+
 private Q_SLOTS:
     void initTestCase() {
         folder = std::make_unique<TestFolder>();
@@ -238,62 +244,23 @@ private Q_SLOTS:
     }
 
     void theDialogs() {
-        {
-            TfiDataFolder w(QDir::homePath() + QStringLiteral("/Lethora"));
-            check(w, QStringLiteral("data-folder"));
-        }
-        {
-            TfiGetPass w;
-            check(w, QStringLiteral("login"));
-        }
-        {
-            TfiNewPass w;
-            check(w, QStringLiteral("new-password"));
-        }
-        {
-            TfiUsers w;
-            check(w, QStringLiteral("operators"));
-        }
-        {
-            TfiUserRights w;
-            check(w, QStringLiteral("operator-rights"));
-        }
-        {
-            TfiSelectUser w;
-            check(w, QStringLiteral("operator-choice"));
-        }
-        {
-            TfiCreateComp w(TfiCreateComp::Mode::Create);
-            check(w, QStringLiteral("company-create"));
-        }
-        {
-            TfiIndexCompany w(TfiIndexCompany::Mode::Open);
-            check(w, QStringLiteral("company-chooser"));
-        }
-        {
-            TfiReport w({[] { return FilterCriteria(); }, [](const FilterCriteria&) {}, [] {}});
-            check(w, QStringLiteral("templates"));
-        }
-        {
-            TfiMistDilProtList w;
-            check(w, QStringLiteral("template-list"));
-        }
-        {
-            TfiNewVer w;
-            check(w, QStringLiteral("new-version"));
-        }
-        {
-            TfiNoConnection w;
-            check(w, QStringLiteral("no-connection"));
-        }
-        {
-            TfiEditorial w;
-            check(w, QStringLiteral("editorial"));
-        }
-        {
-            AboutBox w;
-            check(w, QStringLiteral("about"));
-        }
+        checkNew<TfiDataFolder>(QStringLiteral("data-folder"),
+                                QDir::homePath() + QStringLiteral("/Lethora"));
+        checkNew<TfiGetPass>(QStringLiteral("login"));
+        checkNew<TfiNewPass>(QStringLiteral("new-password"));
+        checkNew<TfiUsers>(QStringLiteral("operators"));
+        checkNew<TfiUserRights>(QStringLiteral("operator-rights"));
+        checkNew<TfiSelectUser>(QStringLiteral("operator-choice"));
+        checkNew<TfiCreateComp>(QStringLiteral("company-create"), TfiCreateComp::Mode::Create);
+        checkNew<TfiIndexCompany>(QStringLiteral("company-chooser"), TfiIndexCompany::Mode::Open);
+        checkNew<TfiReport>(
+            QStringLiteral("templates"),
+            WorkspaceFilters{[] { return FilterCriteria(); }, [](const FilterCriteria&) {}, [] {}});
+        checkNew<TfiMistDilProtList>(QStringLiteral("template-list"));
+        checkNew<TfiNewVer>(QStringLiteral("new-version"));
+        checkNew<TfiNoConnection>(QStringLiteral("no-connection"));
+        checkNew<TfiEditorial>(QStringLiteral("editorial"));
+        checkNew<AboutBox>(QStringLiteral("about"));
     }
 };
 
