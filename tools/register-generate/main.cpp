@@ -167,13 +167,13 @@ void emptyDeclarationTables(const QString& afm) {
 // so that a company any installation has open (or another run is filling) is refused.
 class ToolCompanyLock {
 public:
-    explicit ToolCompanyLock(const QString& afm) : m_afm(afm) {
-        m_held = CompanyLock::acquire(afm, QUuid::createUuid().toString(QUuid::WithoutBraces)) ==
-                 CompanyLock::Outcome::Acquired;
+    explicit ToolCompanyLock(const QString& afm)
+        : m_afm(afm), m_id(QUuid::createUuid().toString(QUuid::WithoutBraces)) {
+        m_held = CompanyLock::acquire(afm, m_id) == CompanyLock::Outcome::Acquired;
     }
     ~ToolCompanyLock() {
         if (m_held)
-            CompanyLock::release(m_afm);
+            CompanyLock::release(m_afm, m_id);
     }
     bool held() const { return m_held; }
     ToolCompanyLock(const ToolCompanyLock&) = delete;
@@ -181,6 +181,7 @@ public:
 
 private:
     QString m_afm;
+    QString m_id;
     bool m_held = false;
 };
 
