@@ -233,6 +233,8 @@ private Q_SLOTS:
             TfiMistomataTaxis workspace;
             workspace.showLoginCredentials({});
             check(workspace, QStringLiteral("workspace"));
+            // Enlarged, everything stays in view.
+            check(workspace, QStringLiteral("workspace-enlarged"), QSize(1600, 1100));
             TfiDispMistSymb notes(tables.tblMistDilMast.text(QStringLiteral("Simiosis")));
             check(notes, QStringLiteral("comments"));
             TfiWait wait;

@@ -47,6 +47,8 @@ QTableView* declarationGrid(QWidget* parent, const QString& name) {
     auto* view = new QTableView(parent);
     view->setObjectName(name);
     view->setAlternatingRowColors(false);
+    // A text longer than its column ends in "…" on its one line: a row is 30 pixels high.
+    view->setWordWrap(false);
     view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(kRowHeight);
