@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
+#include "app/DataFolderChoice.h"
 #include "app/TfiMain.h"
-#include "common/AppVersion.h"
+#include "common/DataFolder.h"
 #include "common/DialogRunner.h"
 #include "common/ErrorReport.h"
 #include "common/WorkFolder.h"
@@ -13,10 +14,15 @@
 #include <QFont>
 
 void prepareApplication() {
-    QApplication::setApplicationDisplayName(kAppTitle);
+    // No display name: the window system would add it to every window's title.
+    QGuiApplication::setDesktopFileName(QStringLiteral("lethora"));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
-    // The working folder is the application's own folder.
-    WorkFolder::setRoot(QCoreApplication::applicationDirPath());
+}
+
+void useDataFolder(const QString& folder, const QString& programFolder) {
+    WorkFolder::setRoot(folder);
+    WorkFolder::setTemplateRoot(DataFolder::templatesFor(programFolder));
+    QDir().mkpath(WorkFolder::path(QStringLiteral("Data")));
     QDir::setCurrent(WorkFolder::root());
 }
 
@@ -31,8 +37,13 @@ LoginResult loginAndPrepare(TfiMain& main) {
     return LoginResult::LoggedIn;
 }
 
-int runApplication(QApplication& app) {
+int runApplication(QApplication& app, const QString& commandLineFolder) {
     prepareApplication();
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString folder = chooseDataFolder(commandLineFolder, programFolder);
+    if (folder.isEmpty())
+        return commandLineFolder.isEmpty() ? 0 : 1;
+    useDataFolder(folder, programFolder);
     bool storeReady = runGuarded([] { dmTables(); });
     if (!storeReady)
         return 1;

@@ -1,11 +1,16 @@
 #pragma once
-// The application's entry sequence: login, main window, start-up version check.
+// The application's entry sequence: data folder, login, main window, start-up version
+// check.
+
+#include <QString>
 
 class QApplication;
 class TfiMain;
 
-// Sets the application's title, font and working folder.
+// Sets the application's font and the names the desktop knows it by.
 void prepareApplication();
+// Makes the folder the working folder, with the templates that go with the program.
+void useDataFolder(const QString& folder, const QString& programFolder);
 enum class LoginResult {
     LoggedIn,
     Cancelled,   // the operator closed the login dialog
@@ -14,5 +19,6 @@ enum class LoginResult {
 // Shows the login dialog and prepares the main window. Unless logged in, the
 // application ends without showing the main window.
 LoginResult loginAndPrepare(TfiMain& main);
-// The whole sequence; returns the process's exit code.
-int runApplication(QApplication& app);
+// The whole sequence, with the data folder given on the command line (empty when none
+// was); returns the process's exit code.
+int runApplication(QApplication& app, const QString& commandLineFolder);

@@ -68,6 +68,12 @@ protected:
 private:
     std::function<void()> m_command;
 };
+
+bool isForwardedCommand(const QString& name) {
+    return name == QLatin1String("acSave") || name == QLatin1String("acCloseMdiForm") ||
+           name == QLatin1String("acPreview") || name == QLatin1String("acPrint") ||
+           name == QLatin1String("acExportBookToExcel");
+}
 } // namespace
 
 TfiMain::TfiMain(QWidget* parent) : QMainWindow(parent) {
@@ -236,14 +242,22 @@ void TfiMain::buildToolbar() {
         QAction* a = action(QString::fromLatin1(name));
         a->setIcon(style()->standardIcon(icon));
         bar->addAction(a);
+        // The commands of the child windows show their icon alone (their caption is the
+        // hint), so that the whole bar fits a screen of 1280 pixels.
+        if (isForwardedCommand(QString::fromLatin1(name)))
+            if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(a)))
+                button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     }
-    auto* pnHelp = new ClickablePanel(
-        QStringLiteral("Οδηγίες χρήσης "),
-        [this] { pnVideoHelp->setVisible(pnVideoHelp->isHidden()); }, bar);
+    // An icon of the style's own: a symbol character may be missing from the font.
+    auto* pnHelp = new QToolButton(bar);
     pnHelp->setObjectName(QStringLiteral("pnHelp"));
-    pnHelp->setPixmap(QPixmap());
-    pnHelp->setText(QStringLiteral("❓ Οδηγίες χρήσης "));
-    pnHelp->setMargin(8);
+    pnHelp->setText(QStringLiteral("Οδηγίες χρήσης "));
+    pnHelp->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    pnHelp->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    pnHelp->setAutoRaise(true);
+    pnHelp->setCursor(Qt::PointingHandCursor);
+    connect(pnHelp, &QToolButton::clicked, this,
+            [this] { pnVideoHelp->setVisible(pnVideoHelp->isHidden()); });
     bar->addWidget(pnHelp);
 }
 

@@ -1,4 +1,5 @@
 #include "common/QtMessages.h"
+#include "common/AppVersion.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -12,7 +13,7 @@ QWidget* ownerWindow() {
 }
 
 QString boxTitle() {
-    return QApplication::applicationDisplayName();
+    return kAppTitle;
 }
 
 void showOk(QMessageBox::Icon icon, const QString& text) {

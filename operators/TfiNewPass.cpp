@@ -1,4 +1,5 @@
 #include "operators/TfiNewPass.h"
+#include "common/EntryWidth.h"
 #include "common/ErrorReport.h"
 #include "common/FieldKeys.h"
 #include "operators/OperatorLogic.h"
@@ -35,6 +36,7 @@ TfiNewPass::TfiNewPass(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);
+    EntryWidth::fitBoxes(*this);
     new FieldKeys(this, {edPass1, edPass2});
 }
 

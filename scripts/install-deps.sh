@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libqt6sql6-sqlite qt6-httpserver-dev qt6-websockets-dev
     libsqlite3-dev libxlsxwriter-dev libgumbo-dev
     fonts-dejavu-core unzip
+    dpkg-dev desktop-file-utils
     chromium chromium-driver
 )
 

@@ -73,7 +73,7 @@ bool copyInto(const QString& source, const QString& temporary) {
 } // namespace
 
 bool TemplateFiles::copyOver(const QString& templatePath, const QString& targetPath) {
-    const QString source = WorkFolder::path(templatePath);
+    const QString source = WorkFolder::templatePath(templatePath);
     const QString target = WorkFolder::path(targetPath);
     if (!QFileInfo(source).isFile())
         return false;

@@ -4,7 +4,8 @@
 #include <QString>
 
 namespace TemplateFiles {
-// Copies the template (relative to the working folder) over target. The table store
+// Copies the template (relative to the working folder, or the installed template when
+// the folder has none of its own) over target. The table store
 // lets go of target first. A template that is not a sound table file of its table is
 // never copied. A copy that fails leaves target as it was; false then.
 //

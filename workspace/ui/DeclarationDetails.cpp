@@ -89,7 +89,9 @@ DeclarationDetails::DeclarationDetails(QWidget* parent) : QWidget(parent) {
         tick->setObjectName(QStringLiteral("imgDilCheck") + QString::number(n + 1));
         imgDilChecks << tick;
         termsGrid->addWidget(tick, 2 + n, 0, Qt::AlignRight);
-        termsGrid->addWidget(new QLabel(checkTexts.at(n), terms), 2 + n, 1);
+        auto* text = new QLabel(checkTexts.at(n), terms);
+        text->setWordWrap(true);
+        termsGrid->addWidget(text, 2 + n, 1);
     }
 
     auto* lessees = new QGroupBox(QStringLiteral("Στοιχεία Μισθωτών"), this);

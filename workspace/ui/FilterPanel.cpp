@@ -15,7 +15,8 @@
 namespace {
 QGroupBox* row(const QString& title, QWidget* parent) {
     auto* group = new QGroupBox(title, parent);
-    new QGridLayout(group);
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(6, 6, 6, 6);
     return group;
 }
 } // namespace
@@ -61,17 +62,23 @@ FilterPanel::FilterPanel(QWidget* parent)
     cbLisis->setObjectName(QStringLiteral("cbLisis"));
     cbAnaprosarmozomena = new QCheckBox(QStringLiteral("αναπροσαρμοζόμενα"), second);
     cbAnaprosarmozomena->setObjectName(QStringLiteral("cbAnaprosarmozomena"));
-    secondGrid->addWidget(new QLabel(QStringLiteral("Λήξη Μίσθωσης :  από :"), second), 0, 0);
-    secondGrid->addWidget(edFilterDateApo, 0, 1);
-    secondGrid->addWidget(new QLabel(QStringLiteral("εως :"), second), 1, 0, Qt::AlignRight);
-    secondGrid->addWidget(edFilterDateEos, 1, 1);
-    secondGrid->addWidget(cbLisis, 2, 0, 1, 2);
-    secondGrid->addWidget(cbAnaprosarmozomena, 3, 0, 1, 2);
+    // "Λήξη Μίσθωσης :" heads the two dates, as "Μισθώσεις του .. :" heads the first filter.
+    secondGrid->addWidget(new QLabel(QStringLiteral("Λήξη Μίσθωσης :"), second), 0, 0, 1, 2);
+    secondGrid->addWidget(new QLabel(QStringLiteral("από :"), second), 1, 0, Qt::AlignRight);
+    secondGrid->addWidget(edFilterDateApo, 1, 1);
+    secondGrid->addWidget(new QLabel(QStringLiteral("εως :"), second), 2, 0, Qt::AlignRight);
+    secondGrid->addWidget(edFilterDateEos, 2, 1);
+    secondGrid->addWidget(cbLisis, 3, 0, 1, 2);
+    secondGrid->addWidget(cbAnaprosarmozomena, 4, 0, 1, 2);
 
     QGroupBox* third = row(QStringLiteral("3ο Φίλτρο"), this);
     auto* thirdGrid = static_cast<QGridLayout*>(third->layout());
     edFilterArDil = field(QStringLiteral("edFilterArDil"));
     edFilterATAK = field(QStringLiteral("edFilterATAK"));
+    // Numbers, not names: a tax number, a declaration number, a property's code.
+    edFilterAFM->setProperty("usualText", QStringLiteral("000000000"));
+    edFilterArDil->setProperty("usualText", QStringLiteral("00000000"));
+    edFilterATAK->setProperty("usualText", QStringLiteral("00000000000"));
     edFilterAddress = field(QStringLiteral("edFilterAddress"));
     thirdGrid->addWidget(new QLabel(QStringLiteral("Αρ. Δήλωσης : "), third), 0, 0);
     thirdGrid->addWidget(edFilterArDil, 0, 1);
@@ -83,24 +90,23 @@ FilterPanel::FilterPanel(QWidget* parent)
 
     imFilter = new QLabel(this);
     imFilter->setObjectName(QStringLiteral("imFilter"));
-    imFilter->setPixmap(style()->standardIcon(QStyle::SP_FileDialogContentsView).pixmap(48, 48));
+    imFilter->setPixmap(style()->standardIcon(QStyle::SP_FileDialogContentsView).pixmap(32, 32));
     imFilter->setCursor(Qt::PointingHandCursor);
     imFilter->installEventFilter(this);
     auto* filterCaption =
-        new QLabel(QStringLiteral("Πατήστε για εμφάνιση με βάση τα φίλτρα"), this);
-    filterCaption->setWordWrap(true);
-    filterCaption->setAlignment(Qt::AlignCenter);
-    auto* filterBox = new QVBoxLayout;
-    filterBox->addStretch();
-    filterBox->addWidget(imFilter, 0, Qt::AlignHCenter);
+        new QLabel(QStringLiteral("Πατήστε για εμφάνιση\nμε βάση τα φίλτρα"), this);
+    // The filter button beside the stage choice, so that the three filters have the
+    // panel's width for their boxes.
+    auto* filterBox = new QHBoxLayout;
+    filterBox->addWidget(imFilter);
     filterBox->addWidget(filterCaption);
-    filterBox->addStretch();
+    stageLine->addSpacing(12);
+    stageLine->addLayout(filterBox);
 
     auto* rows = new QHBoxLayout;
     rows->addWidget(first, 3);
     rows->addWidget(second, 2);
     rows->addWidget(third, 3);
-    rows->addLayout(filterBox, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(stageLine);
     layout->addLayout(rows);

@@ -33,6 +33,9 @@ PortalPanel::PortalPanel(QWidget* parent)
     edPassword->setObjectName(QStringLiteral("edPassword"));
     edPassword->setMaxLength(50);
     edPassword->setEchoMode(QLineEdit::Password);
+    // The platform's user names and passwords: Latin letters and digits.
+    for (QLineEdit* box : {edUserName, edPassword})
+        box->setProperty("usualText", QStringLiteral("logistis.office1"));
     imgViewPass1 = new QLabel(login);
     imgViewPass1->setObjectName(QStringLiteral("imgViewPass1"));
     imgViewPass1->setPixmap(
@@ -40,7 +43,8 @@ PortalPanel::PortalPanel(QWidget* parent)
     imgViewPass1->setCursor(Qt::PointingHandCursor);
     imgViewPass1->installEventFilter(this);
     cbSetLoginWithEkpr = new QCheckBox(
-        QStringLiteral("Τα στοιχεία εισόδου στην ΑΑΔΕ είναι εξουσιοδοτημένου χρήστη της εταιρείας"),
+        QStringLiteral(
+            "Τα στοιχεία εισόδου στην ΑΑΔΕ είναι\nεξουσιοδοτημένου χρήστη της εταιρείας"),
         login);
     cbSetLoginWithEkpr->setObjectName(QStringLiteral("cbSetLoginWithEkpr"));
     sbConnectAADE = new QPushButton(QStringLiteral("Σύνδεση στην ΑΑΔΕ"), login);
@@ -109,8 +113,10 @@ PortalPanel::PortalPanel(QWidget* parent)
     right->addLayout(counts);
     right->addWidget(pnInsertNewDils);
     right->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(login, 1);
+    // The counts below the login rather than beside it: the filters beside this panel
+    // need the width for their boxes.
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(login);
     layout->addLayout(right, 1);
     resetPlatformCounts();
 }

@@ -1,6 +1,7 @@
 #include "workspace/ui/TfiMistomataTaxis.h"
 #include "common/AmountText.h"
 #include "common/DialogRunner.h"
+#include "common/EntryWidth.h"
 #include "common/ErrorReport.h"
 #include "common/Messages.h"
 #include "companies/CurrentCompany.h"
@@ -32,7 +33,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -44,11 +47,35 @@ QTableView* declarationGrid(QWidget* parent, const QString& name) {
     auto* view = new QTableView(parent);
     view->setObjectName(name);
     view->setAlternatingRowColors(false);
+    // A text longer than its column ends in "…" on its one line: a row is 30 pixels high.
+    view->setWordWrap(false);
     view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(kRowHeight);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     return view;
+}
+
+// Each column as wide as its heading or the sample of what it holds, whichever is wider;
+// the last one takes the rest. The list is made wide enough to show them all and tall
+// enough for five rows.
+void fitColumns(QTableView* view, const QStringList& samples) {
+    const QFontMetrics metrics = view->fontMetrics();
+    QHeaderView* header = view->horizontalHeader();
+    const int padding =
+        2 * view->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 4;
+    int total = 0;
+    for (int column = 0; column < samples.size(); ++column) {
+        const int width = qMax(header->sectionSizeHint(column),
+                               metrics.horizontalAdvance(samples.at(column)) + padding);
+        header->resizeSection(column, width);
+        total += width;
+    }
+    header->setStretchLastSection(true);
+    const int frame = 2 * view->frameWidth();
+    view->setMinimumWidth(total + frame +
+                          view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view));
+    view->setMinimumHeight(header->sizeHint().height() + 5 * kRowHeight + frame);
 }
 
 // Rows a list of the given viewport height holds: at least 1, at most 100.
@@ -102,6 +129,7 @@ TfiMistomataTaxis::TfiMistomataTaxis(QWidget* parent) : QDialog(parent) {
         b->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(title);
     layout->addLayout(band);
     layout->addWidget(pnArxeia, 1);
@@ -122,6 +150,7 @@ TfiMistomataTaxis::TfiMistomataTaxis(QWidget* parent) : QDialog(parent) {
     connect(portal->sbInsertNewDils, &QLabel::linkActivated, this,
             [this] { runPortalCommand([this] { import.sbInsertNewDilsClick(); }); });
     buildContextMenus();
+    EntryWidth::fitBoxes(*this);
 
     fiWait = new TfiWait(this);
     runGuarded([this] { sbgetSavedDilsClick(); });
@@ -160,6 +189,12 @@ QWidget* TfiMistomataTaxis::buildLists() {
               {QStringLiteral("MistosiApoDate"), QStringLiteral("Ημ. Έναρξης")},
               {QStringLiteral("MistosiEosDate"), QStringLiteral("Ημ. Λήξης")},
               {QStringLiteral("TotalMistoma"), QStringLiteral("Μίσθωμα"), amountText}});
+    fitColumns(dbcMistomata, {QStringLiteral("00000000"), QStringLiteral("00/00/2000 00:00:00"),
+                              QStringLiteral("Κωνσταντοπούλου Μαρία")});
+    fitColumns(dbcTrop, {QStringLiteral("00000000"), QStringLiteral("00/00/2000 00:00:00"),
+                         QStringLiteral("Προσωρινά Αποθηκευμένο"), QStringLiteral("Τροποποιητική"),
+                         QStringLiteral("00/00/2000"), QStringLiteral("00/00/2000"),
+                         QStringLiteral("000.000,00")});
     dbcMistomata->installEventFilter(this);
     dbcTrop->installEventFilter(this);
     // The lists are fitted whenever their panels change size, the window's resizing included.
@@ -187,8 +222,14 @@ QWidget* TfiMistomataTaxis::buildLists() {
     auto* right = new QWidget(area);
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
+    // The details scroll when the window is too low for them and the amendments' rows.
+    auto* detailsArea = new QScrollArea(right);
+    detailsArea->setObjectName(QStringLiteral("sbDetails"));
+    detailsArea->setWidget(details);
+    detailsArea->setWidgetResizable(true);
+    detailsArea->setFrameShape(QFrame::NoFrame);
     rightLayout->addWidget(dbcTrop, 1);
-    rightLayout->addWidget(details, 2);
+    rightLayout->addWidget(detailsArea, 3);
     auto* split = new QSplitter(Qt::Horizontal, area);
     split->addWidget(dbcMistomata);
     split->addWidget(right);
