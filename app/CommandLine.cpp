@@ -34,7 +34,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 }
 
 QString versionText() {
-    return kAppTitle + QLatin1Char(' ') + kAppVersionText + QLatin1Char('\n');
+    return versionLine();
 }
 
 QString helpText() {

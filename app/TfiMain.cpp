@@ -123,8 +123,12 @@ TfiMain::TfiMain(QWidget* parent) : QMainWindow(parent) {
                &TfiMain::acNewPassExecute);
     addCommand(QStringLiteral("acDeleteTables"), QStringLiteral("Διαγραφή Δεδομένων Συμφωνητικών "),
                {}, &TfiMain::acDeleteTablesExecute);
-    addCommand(QStringLiteral("acOfficeOverview"), QStringLiteral("Εκκρεμότητες Γραφείου"), {},
-               &TfiMain::acOfficeOverviewExecute);
+    QAction* overview =
+        addCommand(QStringLiteral("acOfficeOverview"), QStringLiteral("Εκκρεμότητες Γραφείου"), {},
+                   &TfiMain::acOfficeOverviewExecute);
+    // On two lines under its icon, so that the toolbar still fits a screen of 1280 pixels.
+    overview->setIconText(QStringLiteral("Εκκρεμότητες\nΓραφείου"));
+    overview->setToolTip(overview->text());
 
     buildMenus();
     buildToolbar();

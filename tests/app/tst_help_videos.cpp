@@ -99,7 +99,9 @@ private Q_SLOTS:
         auto* second = main.findChild<QLabel*>(QStringLiteral("pnVideo2"));
         auto* third = main.findChild<QLabel*>(QStringLiteral("pnVideo3"));
         QCOMPARE(first->text(), QStringLiteral("  1.Πρώτο βίντεο"));
-        QVERIFY(!first->isHidden() && !second->isHidden() && third->isHidden());
+        QVERIFY(!first->isHidden());
+        QVERIFY(!second->isHidden());
+        QVERIFY(third->isHidden());
         QCOMPARE(main.pnVideoHelp->height(), main.pnVideosTitle->sizeHint().height() + 10 +
                                                  first->height() + second->height() + 12);
 

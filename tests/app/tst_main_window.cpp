@@ -103,56 +103,92 @@ private Q_SLOTS:
     void enablingRuleTable() {
         MainCommandState s;
         applyEnablingRule({false, 0, {}}, s);
-        QVERIFY(s.acNewComp && s.acOpenCompany && s.acDeleteCompany && s.mainPanelVisible);
-        QVERIFY(!s.acSave && !s.acCompChange && !s.acCompClose && !s.mainPanel2Visible &&
-                !s.hideVideoHelp);
+        QVERIFY(s.acNewComp);
+        QVERIFY(s.acOpenCompany);
+        QVERIFY(s.acDeleteCompany);
+        QVERIFY(s.mainPanelVisible);
+        QVERIFY(!s.acSave);
+        QVERIFY(!s.acCompChange);
+        QVERIFY(!s.acCompClose);
+        QVERIFY(!s.mainPanel2Visible);
+        QVERIFY(!s.hideVideoHelp);
 
         // The office overview needs no company: the start panel makes room for it.
         applyEnablingRule({false, 1, QStringLiteral("fiOfficeOverview")}, s);
-        QVERIFY(s.acOpenCompany && !s.mainPanelVisible && s.acExportBookToExcel);
+        QVERIFY(s.acOpenCompany);
+        QVERIFY(!s.mainPanelVisible);
+        QVERIFY(s.acExportBookToExcel);
 
         applyEnablingRule({true, 0, {}}, s);
-        QVERIFY(!s.acNewComp && !s.acOpenCompany && !s.acDeleteCompany && !s.mainPanelVisible);
-        QVERIFY(s.acCompChange && s.acCompClose && s.mainPanel2Visible && !s.acSave &&
-                !s.acPreview);
+        QVERIFY(!s.acNewComp);
+        QVERIFY(!s.acOpenCompany);
+        QVERIFY(!s.acDeleteCompany);
+        QVERIFY(!s.mainPanelVisible);
+        QVERIFY(s.acCompChange);
+        QVERIFY(s.acCompClose);
+        QVERIFY(s.mainPanel2Visible);
+        QVERIFY(!s.acSave);
+        QVERIFY(!s.acPreview);
 
         applyEnablingRule({true, 1, QStringLiteral("fiNewComp")}, s);
-        QVERIFY(s.acSave && s.acCloseMdiForm && !s.acPreview && !s.acPrint &&
-                !s.acExportBookToExcel);
-        QVERIFY(!s.acCompChange && !s.acCompClose && !s.mainPanel2Visible && s.hideVideoHelp);
+        QVERIFY(s.acSave);
+        QVERIFY(s.acCloseMdiForm);
+        QVERIFY(!s.acPreview);
+        QVERIFY(!s.acPrint);
+        QVERIFY(!s.acExportBookToExcel);
+        QVERIFY(!s.acCompChange);
+        QVERIFY(!s.acCompClose);
+        QVERIFY(!s.mainPanel2Visible);
+        QVERIFY(s.hideVideoHelp);
 
         // Another child window: save and close keep what they had.
         applyEnablingRule({true, 2, QStringLiteral("fiOther")}, s);
-        QVERIFY(s.acSave && s.acCloseMdiForm && s.acPreview && s.acPrint && s.acExportBookToExcel);
+        QVERIFY(s.acSave);
+        QVERIFY(s.acCloseMdiForm);
+        QVERIFY(s.acPreview);
+        QVERIFY(s.acPrint);
+        QVERIFY(s.acExportBookToExcel);
         applyEnablingRule({true, 0, {}}, s);
         applyEnablingRule({true, 1, QStringLiteral("fiOther")}, s);
-        QVERIFY(!s.acSave && !s.acCloseMdiForm && s.acPreview);
+        QVERIFY(!s.acSave);
+        QVERIFY(!s.acCloseMdiForm);
+        QVERIFY(s.acPreview);
 
         applyEnablingRule({false, 1, QStringLiteral("fiOther")}, s);
-        QVERIFY(s.acSave && s.acCloseMdiForm && s.acPreview && s.hideVideoHelp);
+        QVERIFY(s.acSave);
+        QVERIFY(s.acCloseMdiForm);
+        QVERIFY(s.acPreview);
+        QVERIFY(s.hideVideoHelp);
     }
 
     void theWindowFollowsTheRule() {
         RecordingMessages messages;
         TfiMain main;
         main.updateCommands();
-        QVERIFY(enabled(main, "acOpenCompany") && !enabled(main, "acCompClose"));
-        QVERIFY(!main.MainPanel->isHidden() && main.MainPanel2->isHidden());
+        QVERIFY(enabled(main, "acOpenCompany"));
+        QVERIFY(!enabled(main, "acCompClose"));
+        QVERIFY(!main.MainPanel->isHidden());
+        QVERIFY(main.MainPanel2->isHidden());
         openCompany(QStringLiteral("123456783"), QStringLiteral("Α.Ε."));
         main.updateCommands();
-        QVERIFY(!enabled(main, "acOpenCompany") && enabled(main, "acCompClose") &&
-                enabled(main, "acCompChange"));
-        QVERIFY(main.MainPanel->isHidden() && !main.MainPanel2->isHidden());
+        QVERIFY(!enabled(main, "acOpenCompany"));
+        QVERIFY(enabled(main, "acCompClose"));
+        QVERIFY(enabled(main, "acCompChange"));
+        QVERIFY(main.MainPanel->isHidden());
+        QVERIFY(!main.MainPanel2->isHidden());
         QWidget* editor = openChild(main, QStringLiteral("fiNewComp"));
         main.updateCommands();
-        QVERIFY(!enabled(main, "acCompClose") && !enabled(main, "acCompChange") &&
-                enabled(main, "acSave"));
-        QVERIFY(main.MainPanel2->isHidden() && main.pnVideoHelp->isHidden());
+        QVERIFY(!enabled(main, "acCompClose"));
+        QVERIFY(!enabled(main, "acCompChange"));
+        QVERIFY(enabled(main, "acSave"));
+        QVERIFY(main.MainPanel2->isHidden());
+        QVERIFY(main.pnVideoHelp->isHidden());
         main.mdiArea()->closeAllSubWindows();
         delete editor;
         main.updateCommands();
-        QVERIFY(enabled(main, "acCompClose") && enabled(main, "acCompChange") &&
-                !enabled(main, "acSave"));
+        QVERIFY(enabled(main, "acCompClose"));
+        QVERIFY(enabled(main, "acCompChange"));
+        QVERIFY(!enabled(main, "acSave"));
     }
 
     void theOfficeOverviewOpensTheOwnerAndItsDeclaration() {
@@ -267,7 +303,8 @@ private Q_SLOTS:
             QVERIFY(QFile::exists(folder->path(lock)));
             main.acCompCloseExecute();
             QVERIFY(!QFile::exists(folder->path(lock)));
-            QVERIFY(CurrentCompany().AFM.isEmpty() && CurrentCompany().BigName.isEmpty());
+            QVERIFY(CurrentCompany().AFM.isEmpty());
+            QVERIFY(CurrentCompany().BigName.isEmpty());
             main.acCompCloseExecute(); // a missing lock is no error
             QVERIFY(messages.errors.isEmpty());
         }
@@ -421,7 +458,8 @@ private Q_SLOTS:
     void theAboutBoxShowsTheVersion() {
         AboutBox box;
         auto* version = box.findChild<QLabel*>(QStringLiteral("lbVersion"));
-        QVERIFY(version && version->text().contains(QStringLiteral("2025 (ver 06.21)")));
+        QVERIFY(version);
+        QVERIFY(version->text().contains(QStringLiteral("2025 (ver 06.21)")));
     }
 
 private:

@@ -276,6 +276,7 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    installTestSeams();
     TestWindowsFit test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -210,7 +210,8 @@ private Q_SLOTS:
         QVERIFY(!CompanyCommands::openCompany(nullptr));
         QCOMPARE(listed, rows);
         QCOMPARE(firstListed, QStringLiteral("Α")); // ordered by name
-        QVERIFY(!dmTables().tblComps.isOpen() && !dmTables().tblComps.filtered());
+        QVERIFY(!dmTables().tblComps.isOpen());
+        QVERIFY(!dmTables().tblComps.filtered());
         QVERIFY(dmTables().tblComps.indexName().isEmpty());
     }
 
@@ -338,7 +339,8 @@ private Q_SLOTS:
                     {folder->root(), QStringLiteral("first"), QString::number(companies)});
         second.start(QStringLiteral(LOCK_RACER),
                      {folder->root(), QStringLiteral("second"), QString::number(companies)});
-        QVERIFY(first.waitForFinished(60000) && second.waitForFinished(60000));
+        QVERIFY(first.waitForFinished(60000));
+        QVERIFY(second.waitForFinished(60000));
         const QList<QByteArray> a = first.readAllStandardOutput().split('\n');
         const QList<QByteArray> b = second.readAllStandardOutput().split('\n');
         QSet<int> won;

@@ -139,7 +139,8 @@ private Q_SLOTS:
         openView();
         ExportRegisterFull(ExportChoice::defaults());
         QCOMPARE(fx->app->workbookCount(), 1);
-        QVERIFY(sheet().value(2, 1).isNull() && sheet().value(3, 1).isNull());
+        QVERIFY(sheet().value(2, 1).isNull());
+        QVERIFY(sheet().value(3, 1).isNull());
         QVERIFY(sheet().style(3, 1).bold);
         QCOMPARE(sheet().style(3, 13).bottomLine, BottomLine::Double);
     }

@@ -186,7 +186,8 @@ private Q_SLOTS:
         dialog.edPass1->setText(QStringLiteral("a"));
         dialog.edPass2->setText(QStringLiteral("b"));
         dialog.btSaveClick();
-        QVERIFY(dialog.edPass1->text().isEmpty() && dialog.edPass2->text().isEmpty());
+        QVERIFY(dialog.edPass1->text().isEmpty());
+        QVERIFY(dialog.edPass2->text().isEmpty());
         dialog.btSaveClick(); // both empty
         dialog.edPass1->setText(QStringLiteral("a"));
         dialog.edPass2->setText(QStringLiteral("a"));

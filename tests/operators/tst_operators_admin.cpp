@@ -158,7 +158,8 @@ private Q_SLOTS:
         QCOMPARE(listedColumns, 1);
         QCOMPARE(editedPasswords, QStringList{QString()});
         QVERIFY(!dmTables().tblUsers.isOpen());
-        QVERIFY(!dmTables().tblComps.isOpen() && !dmTables().tblComps.filtered());
+        QVERIFY(!dmTables().tblComps.isOpen());
+        QVERIFY(!dmTables().tblComps.filtered());
         QCOMPARE(field(QStringLiteral("Tables\\Users.db"), QStringLiteral("maria"),
                        QStringLiteral("Rights")),
                  QStringLiteral("<none>"));

@@ -118,6 +118,7 @@ int main(int argc, char** argv) {
         return holdBrowser(argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QCoreApplication app(argc, argv);
+    installTestSeams();
     TestBrowserEnd test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -62,7 +62,8 @@ private slots:
         QCOMPARE(f.panel.progress.last(), 100);
         QCOMPARE(f.panel.platformCounts, qMakePair(3, 2));
         QCOMPARE(f.panel.storedCounts, qMakePair(1, 0));
-        QVERIFY(f.panel.noticeShown && f.panel.linkShown);
+        QVERIFY(f.panel.noticeShown);
+        QVERIFY(f.panel.linkShown);
         QCOMPARE(f.panel.notice,
                  QStringLiteral("Βρέθηκαν 2 αρχικές και 2 τροποποιητικές νέες δηλώσεις στο Taxis"));
     }
@@ -99,7 +100,8 @@ private slots:
         QCOMPARE(f.grid.cell(StagingColumn::WriteMark, 3), QStringLiteral("2"));
         QCOMPARE(f.grid.cell(StagingColumn::OwnRow, 3), QStringLiteral("3"));
         QCOMPARE(f.panel.storedCounts, qMakePair(3, 2));
-        QVERIFY(!f.panel.noticeShown && !f.panel.linkShown);
+        QVERIFY(!f.panel.noticeShown);
+        QVERIFY(!f.panel.linkShown);
         QCOMPARE(f.panel.waitShown, 1);
         QCOMPARE(f.panel.waitHidden, 1);
         // Every declaration window was closed again.
@@ -107,7 +109,8 @@ private slots:
 
         f.dataCheck();
         QCOMPARE(f.panel.notice, kNothingNew);
-        QVERIFY(f.panel.noticeShown && !f.panel.linkShown);
+        QVERIFY(f.panel.noticeShown);
+        QVERIFY(!f.panel.linkShown);
     }
 
     void nothingNewOffersNoImport() {

@@ -41,7 +41,9 @@ private Q_SLOTS:
     }
 
     void walksForwardAndBackward() {
-        QVERIFY(comps->eof() && comps->bof() && comps->isEmpty());
+        QVERIFY(comps->eof());
+        QVERIFY(comps->bof());
+        QVERIFY(comps->isEmpty());
         addCompany(*comps, QStringLiteral("300"), QStringLiteral("Γ"), QStringLiteral("admin"));
         addCompany(*comps, QStringLiteral("100"), QStringLiteral("Α"), QStringLiteral("admin"));
         addCompany(*comps, QStringLiteral("200"), QStringLiteral("Β"), QStringLiteral("admin"));

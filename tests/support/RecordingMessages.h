@@ -1,8 +1,10 @@
 #pragma once
 // Answers the message seam in tests: records every text shown and gives queued answers
-// to questions (a question with no queued answer fails the test loudly).
+// to questions. A question with no queued answer fails the running test, and so does an
+// answer still queued when the recorder ends: the question it was meant for never came.
 
 #include "common/Messages.h"
+#include "tests/support/TestFailure.h"
 
 #include <QList>
 #include <QStringList>
@@ -10,7 +12,14 @@
 class RecordingMessages : public MessageSeam {
 public:
     RecordingMessages() : m_previous(&messages()) { setMessages(this); }
-    ~RecordingMessages() override { setMessages(m_previous); }
+    ~RecordingMessages() override {
+        setMessages(m_previous);
+        if (!answers.isEmpty() && !QTest::currentTestFailed())
+            failRunningTest(QStringLiteral("%1 queued answer(s) not used; questions asked: %2")
+                                .arg(answers.size())
+                                .arg(asked.isEmpty() ? QStringLiteral("none")
+                                                     : asked.join(QStringLiteral(" | "))));
+    }
 
     void showMessage(const QString& text) override { shown << text; }
     void showError(const QString& text) override { errors << text; }
@@ -28,14 +37,13 @@ public:
     QStringList errors;
     QStringList asked;
     QList<bool> answers;
-    int unansweredQuestions = 0;
 
 private:
     MessageSeam* m_previous;
     bool answer(const QString& text) {
         asked << text;
         if (answers.isEmpty()) {
-            ++unansweredQuestions;
+            failRunningTest(QStringLiteral("question with no queued answer: ") + text);
             return false;
         }
         return answers.takeFirst();

@@ -11,28 +11,30 @@
 
 #include "common/DialogRunner.h"
 #include "common/Messages.h"
+#include "tests/support/TestFailure.h"
 
 // Answers every message and dialog that a test did not expect, so that nothing waits
-// for a person: the text is printed and the question answered No.
+// for a person: the running test fails with the text, and a question is answered No.
 class UnexpectedMessages : public MessageSeam {
 public:
     void showMessage(const QString& text) override {
-        qWarning("unexpected message: %s", qPrintable(text));
+        failRunningTest(QStringLiteral("unexpected message: ") + text);
     }
     void showError(const QString& text) override {
-        qWarning("unexpected error report: %s", qPrintable(text));
+        failRunningTest(QStringLiteral("unexpected error report: ") + text);
     }
     bool askYesNo(const QString& text) override {
-        qWarning("unexpected question: %s", qPrintable(text));
+        failRunningTest(QStringLiteral("unexpected question: ") + text);
         return false;
     }
     bool askOkCancel(const QString& text) override { return askYesNo(text); }
 };
 
-// Dialogs that no test answers are closed at once instead of waiting.
+// Dialogs that no test answers are closed at once, and the running test fails.
 inline void rejectUnexpectedDialogs() {
     setDialogRunner([](QDialog& dialog) -> int {
-        qWarning("unexpected dialog: %s", qPrintable(dialog.objectName()));
+        failRunningTest(QStringLiteral("unexpected dialog: ") + dialog.objectName() +
+                        QStringLiteral(" \"") + dialog.windowTitle() + QStringLiteral("\""));
         return QDialog::Rejected;
     });
 }
@@ -53,6 +55,7 @@ inline void installTestSeams() {
         QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));                             \
         QApplication app(argc, argv);                                                              \
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));                            \
+        installTestSeams();                                                                        \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -57,7 +57,8 @@ class TestRegisterGenerator : public QObject {
         QVERIFY2(shown.match(display).hasMatch(), qPrintable(display));
         QCOMPARE(r.value(QStringLiteral("DateYpovolis")).toString(), SwapDateOrder(display));
         const QDate submitted = submissionDay(r);
-        QVERIFY(submitted >= QDate(2015, 1, 1) && submitted <= QDate(2026, 12, 31));
+        QVERIFY2(submitted >= QDate(2015, 1, 1) && submitted <= QDate(2026, 12, 31),
+                 qPrintable(submitted.toString(Qt::ISODate)));
         for (const QString& party : {QStringLiteral("Ekm"), QStringLiteral("Mist")})
             for (int k = 1; k <= 5; ++k) {
                 const QString check = party + QStringLiteral("CheckApodoxis") + QString::number(k);
@@ -145,7 +146,7 @@ private Q_SLOTS:
             QCOMPARE(shares, 100);
             first += owner == 1;
         }
-        QVERIFY(first > 9000 && first < 10000);
+        QVERIFY2(first > 9000 && first < 10000, qPrintable(QString::number(first)));
     }
 
     void partiesPropertiesAndAmendmentsWithinTheirRanges() {
@@ -191,7 +192,8 @@ private Q_SLOTS:
         int withCents = 0;
         for (const QVariant& rent : rents) {
             QCOMPARE(rent.typeId(), int(QMetaType::Double));
-            QVERIFY(rent.toDouble() >= 150.0 && rent.toDouble() <= 5000.0);
+            QVERIFY2(rent.toDouble() >= 150.0 && rent.toDouble() <= 5000.0,
+                     qPrintable(rent.toString()));
             QCOMPARE(double(cents(rent)) / 100.0, rent.toDouble());
             withCents += cents(rent) % 100 != 0;
         }
@@ -207,7 +209,9 @@ private Q_SLOTS:
             const QDate agreement = dateOf(d.value(QStringLiteral("SimfonitikoDate")));
             const QDate from = dateOf(d.value(QStringLiteral("MistosiApoDate")));
             QDate until = dateOf(d.value(QStringLiteral("MistosiEosDate")));
-            QVERIFY(agreement.isValid() && agreement < from && from < until);
+            QVERIFY(agreement.isValid());
+            QVERIFY(agreement < from);
+            QVERIFY(from < until);
             QDate previous = declared;
             for (const QVariantMap& a :
                  amendmentsOf.value(d.value(QStringLiteral("DilCode")).toLongLong())) {
@@ -256,7 +260,8 @@ private Q_SLOTS:
         for (const QVariantMap& d : big.declarations) {
             const QVariant code = d.value(QStringLiteral("DilCode"));
             QCOMPARE(code.typeId(), int(QMetaType::LongLong));
-            QVERIFY(code.toLongLong() >= 1000000 && code.toLongLong() < 1000000000);
+            QVERIFY2(code.toLongLong() >= 1000000 && code.toLongLong() < 1000000000,
+                     qPrintable(code.toString()));
             numbers << code.toLongLong();
             QCOMPARE(d.value(QStringLiteral("FilterField")).toLongLong(), 0);
             QCOMPARE(d.value(QStringLiteral("EidosDilosis")).toString(), RegisterWords::kInitial);
@@ -322,7 +327,10 @@ private Q_SLOTS:
                 capitals += !name.isEmpty() && name == name.toUpper();
                 companies += name.endsWith(QStringLiteral("Α.Ε."));
             }
-        QVERIFY(finalSigma > 100 && accented > 100 && capitals > 100 && companies > 10);
+        QVERIFY(finalSigma > 100);
+        QVERIFY(accented > 100);
+        QVERIFY(capitals > 100);
+        QVERIFY(companies > 10);
     }
 
     void aGivenOwnerNameIsTheOwnersName() {

@@ -183,7 +183,8 @@ private Q_SLOTS:
         offerNewVersion("2<br/>Lethora.exe<br/>100<br/>Help.chm<br/>50", 2000);
         QDir().mkpath(WorkFolder::path(QStringLiteral("Upgrade")));
         QFile earlier(setupPath());
-        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        QCOMPARE(earlier.write("earlier"), qint64(7));
         earlier.close();
         CheckForNewVersion(true);
         QCOMPARE(f->server.hits.value(QStringLiteral("/Setup.exe")), 1);
@@ -199,8 +200,8 @@ private Q_SLOTS:
         QCOMPARE(f->messages.shown.size(), 1);
         const QString message = f->messages.shown.takeFirst();
         QVERIFY(message.contains(QStringLiteral("δεν ολοκληρώθηκε")));
-        QVERIFY(message.contains(QStringLiteral("3.000")) &&
-                message.contains(QStringLiteral("5.000")));
+        QVERIFY2(message.contains(QStringLiteral("3.000")), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("5.000")), qPrintable(message));
         verifyNothingDone();
     }
 
@@ -219,7 +220,8 @@ private Q_SLOTS:
                               f->server.address(QStringLiteral("/files")), hangingUp.address());
         QDir().mkpath(WorkFolder::path(QStringLiteral("Upgrade")));
         QFile earlier(setupPath());
-        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        QCOMPARE(earlier.write("earlier"), qint64(7));
         earlier.close();
         CheckForNewVersion(true);
         QCOMPARE(f->runner.notices, 1);
@@ -261,24 +263,30 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("version");
         QTest::addColumn<QByteArray>("fileList");
         QTest::addColumn<QString>("versionPath");
+        QTest::addColumn<bool>("asked"); // whether a newer version was offered first
         const QByteArray newer("2025 (ver 06.22)");
-        QTest::newRow("empty version text") << QByteArray(" \r\n") << QByteArray() << "/version";
-        QTest::newRow("no version service") << newer << QByteArray() << "/nothing";
+        QTest::newRow("empty version text")
+            << QByteArray(" \r\n") << QByteArray() << "/version" << false;
+        QTest::newRow("no version service") << newer << QByteArray() << "/nothing" << false;
         QTest::newRow("pairs missing")
-            << newer << QByteArray("2<br/>Setup.exe<br/>3000") << "/version";
+            << newer << QByteArray("2<br/>Setup.exe<br/>3000") << "/version" << true;
         QTest::newRow("size not a number")
-            << newer << QByteArray("1<br/>Setup.exe<br/>3 MB") << "/version";
+            << newer << QByteArray("1<br/>Setup.exe<br/>3 MB") << "/version" << true;
     }
     void unusableAnswersEndInTheNotice() {
         QFETCH(QByteArray, version);
         QFETCH(QByteArray, fileList);
         QFETCH(QString, versionPath);
+        QFETCH(bool, asked);
         offerNewVersion(fileList, 3000);
+        if (!asked)
+            f->messages.answers.clear();
         f->server.version = version;
         pointUpdateServicesAt(f->server.address(versionPath),
                               f->server.address(QStringLiteral("/files")),
                               f->server.address(QStringLiteral("/Setup.exe")));
         CheckForNewVersion(true);
+        QCOMPARE(f->messages.asked.size(), asked ? 1 : 0);
         verifyNoticeOnly();
         QCOMPARE(f->server.hits.value(QStringLiteral("/Setup.exe")), 0);
     }

@@ -89,7 +89,8 @@ private Q_SLOTS:
         const QList<QStringList> criteria = {{"filter", "--stage", "4"},
                                              {"filter", "--stage", "3"}};
         const QList<QStringList> alone = {tool(criteria.at(0)).lines, tool(criteria.at(1)).lines};
-        QVERIFY(!alone.at(0).isEmpty() && !alone.at(1).isEmpty());
+        QVERIFY(!alone.at(0).isEmpty());
+        QVERIFY(!alone.at(1).isEmpty());
         for (int pair = 0; pair < 10; ++pair) {
             QProcess runs[2];
             for (int i = 0; i < 2; ++i)

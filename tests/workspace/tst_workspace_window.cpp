@@ -93,19 +93,23 @@ private Q_SLOTS:
         withWorkspace([&](TfiMistomataTaxis& w) {
             DeclarationDetails& d = *w.details;
             QCOMPARE(d.gbAkinito->title(), QStringLiteral("Στοιχεία Ακινήτου ( 1 / 1 )"));
-            QVERIFY(d.btPriorProperty->isHidden() && d.btNextProperty->isHidden());
+            QVERIFY(d.btPriorProperty->isHidden());
+            QVERIFY(d.btNextProperty->isHidden());
             dmTables().tblMistDilMast.next(); // declaration 1 with three properties
             QCOMPARE(d.gbAkinito->title(), QStringLiteral("Στοιχεία Ακινήτου ( 1 / 3 )"));
-            QVERIFY(d.btPriorProperty->isHidden() && !d.btNextProperty->isHidden());
+            QVERIFY(d.btPriorProperty->isHidden());
+            QVERIFY(!d.btNextProperty->isHidden());
             d.nextProperty();
             d.nextProperty();
             QCOMPARE(d.gbAkinito->title(), QStringLiteral("Στοιχεία Ακινήτου ( 3 / 3 )"));
-            QVERIFY(!d.btPriorProperty->isHidden() && d.btNextProperty->isHidden());
+            QVERIFY(!d.btPriorProperty->isHidden());
+            QVERIFY(d.btNextProperty->isHidden());
             QCOMPARE(d.edDescr->toolTip(), QStringLiteral("Περιγραφή 3"));
             d.priorProperty();
             d.priorProperty();
             QCOMPARE(d.gbAkinito->title(), QStringLiteral("Στοιχεία Ακινήτου ( 1 / 3 )"));
-            QVERIFY(d.btPriorProperty->isHidden() && !d.btNextProperty->isHidden());
+            QVERIFY(d.btPriorProperty->isHidden());
+            QVERIFY(!d.btNextProperty->isHidden());
         });
     }
 

@@ -26,6 +26,7 @@
 #include "common/Settings.h"
 #include "common/WorkFolder.h"
 #include "companies/TaxNumber.h"
+#include "tools/command-line/ToolCommandLine.h"
 #include "tools/fake-platform-server/MakerServices.h"
 #include "tools/fakeplatform/FakePlatform.h"
 #include "tools/fakeplatform/HttpPageServer.h"
@@ -43,40 +44,47 @@ struct Options {
     Untidiness untidy;
 };
 
-int usage() {
-    std::fprintf(stderr, "usage: fake-platform-server [--port N] "
-                         "[--owner AFM,DECLARATIONS,SEED,USER,PASSWORD[,REPUSER,REPPASSWORD]]... "
-                         "[--configure WORKING_FOLDER] [--untidy LIST]\n");
-    return 2;
+ToolCommandLine commandLine() {
+    ToolCommandLine line(
+        QStringLiteral("fake-platform-server"),
+        {QStringLiteral("[--port N] [--owner AFM,DECLARATIONS,SEED,USER,PASSWORD[,REPUSER,"
+                        "REPPASSWORD]]... [--configure WORKING_FOLDER] [--untidy LIST]")},
+        QStringLiteral("Serves the fake lease platform over HTTP on 127.0.0.1 and runs until it "
+                       "is stopped."));
+    line.addOption(QStringLiteral("port"), QStringLiteral("the port to listen on"),
+                   QStringLiteral("N"));
+    line.addOption(QStringLiteral("owner"), QStringLiteral("an owner's register and accounts"),
+                   QStringLiteral("AFM,DECLARATIONS,SEED,USER,PASSWORD[,REPUSER,REPPASSWORD]"));
+    line.addOption(QStringLiteral("configure"),
+                   QStringLiteral("writes the addresses into the folder's settings.ini"),
+                   QStringLiteral("WORKING_FOLDER"));
+    line.addOption(QStringLiteral("untidy"),
+                   QStringLiteral("spaced,reordered,frames,slow=MS,busy=MS,expire=N,wrong=NUMBER"),
+                   QStringLiteral("LIST"));
+    return line;
 }
 
-bool parse(const QStringList& args, Options& options) {
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (i + 1 >= args.size())
-            return false;
-        const QString value = args.at(++i);
-        if (arg == QLatin1String("--port")) {
-            bool ok = false;
-            options.port = value.toUShort(&ok);
-            if (!ok)
-                return false;
-        } else if (arg == QLatin1String("--owner")) {
-            options.owners << value;
-        } else if (arg == QLatin1String("--configure")) {
-            options.configure = value;
-        } else if (arg == QLatin1String("--untidy")) {
-            const auto untidy = parseUntidiness(value);
-            if (!untidy)
-                return false;
-            options.untidy = *untidy;
-        } else {
-            return false;
-        }
+// The options; an empty text, or what is wrong with them.
+QString parse(const ToolCommandLine& line, Options& options) {
+    if (!line.positional().isEmpty())
+        return QStringLiteral("unexpected argument ") + line.positional().first();
+    if (line.isSet(QStringLiteral("port"))) {
+        bool ok = false;
+        options.port = line.value(QStringLiteral("port")).toUShort(&ok);
+        if (!ok)
+            return QStringLiteral("--port takes a port number");
+    }
+    options.owners = line.values(QStringLiteral("owner"));
+    options.configure = line.value(QStringLiteral("configure"));
+    if (line.isSet(QStringLiteral("untidy"))) {
+        const auto untidy = parseUntidiness(line.value(QStringLiteral("untidy")));
+        if (!untidy)
+            return QStringLiteral("--untidy takes a list of untidy ways");
+        options.untidy = *untidy;
     }
     if (options.owners.isEmpty())
         options.owners << QStringLiteral("094014201,20,1,owner,owner123,logistis,logistis123");
-    return true;
+    return QString();
 }
 
 std::optional<FakeOwner> ownerFrom(const QString& spec) {
@@ -104,17 +112,17 @@ std::optional<FakeOwner> ownerFrom(const QString& spec) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    ToolCommandLine line = commandLine();
+    if (const std::optional<int> done = line.parse(app.arguments()))
+        return *done;
     Options options;
-    if (!parse(app.arguments(), options))
-        return usage();
+    if (const QString wrong = parse(line, options); !wrong.isEmpty())
+        return line.wrong(wrong);
     QList<FakeOwner> owners;
     for (const QString& spec : options.owners) {
         const auto owner = ownerFrom(spec);
-        if (!owner) {
-            std::fprintf(stderr, "fake-platform-server: bad owner \"%s\"\n",
-                         spec.toLocal8Bit().constData());
-            return usage();
-        }
+        if (!owner)
+            return line.wrong(QStringLiteral("bad owner \"") + spec + QLatin1Char('"'));
         owners << *owner;
     }
 

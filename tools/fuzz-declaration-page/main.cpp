@@ -17,6 +17,7 @@
 #include "common/Messages.h"
 #include "portal/DeclarationPageReader.h"
 #include "portal/ScriptedPage.h"
+#include "tools/command-line/ToolCommandLine.h"
 #include "tools/fakeplatform/DeclarationPage.h"
 #include "tools/fuzz-declaration-page/PageMutations.h"
 #include "tools/registergen/RegisterGenerator.h"
@@ -85,19 +86,26 @@ void writePage(QFile& list, int n, const QString& html, const PlatformSubmission
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
-    const qsizetype pagesOption = args.indexOf(QStringLiteral("--pages"));
-    QString pagesFolder;
-    if (pagesOption >= 0) {
-        pagesFolder = args.value(pagesOption + 1);
-        args.remove(pagesOption, qMin(qsizetype(2), args.size() - pagesOption));
-    }
-    const int count = args.value(0, QStringLiteral("3000")).toInt();
-    const quint32 seed = args.value(1, QStringLiteral("1")).toUInt();
-    if (count <= 0 || (pagesOption >= 0 && !QDir().mkpath(pagesFolder))) {
-        std::fprintf(stderr, "χρήση: fuzz-declaration-page [ΠΛΗΘΟΣ] [ΣΠΟΡΟΣ] [--pages ΦΑΚΕΛΟΣ]\n");
-        return 2;
-    }
+    ToolCommandLine line(QStringLiteral("fuzz-declaration-page"),
+                         {QStringLiteral("[ΠΛΗΘΟΣ] [ΣΠΟΡΟΣ] [--pages ΦΑΚΕΛΟΣ]")},
+                         QStringLiteral("Διαβάζει ΠΛΗΘΟΣ (3000) παραλλαγμένες σελίδες στοιχείων "
+                                        "με τον αναγνώστη σελίδων και τυπώνει ό,τι παραβιάζει "
+                                        "κανόνα του."));
+    line.addPositional(QStringLiteral("ΠΛΗΘΟΣ"), QStringLiteral("οι σελίδες (3000)"));
+    line.addPositional(QStringLiteral("ΣΠΟΡΟΣ"), QStringLiteral("ο σπόρος των παραλλαγών (1)"));
+    line.addOption(QStringLiteral("pages"), QStringLiteral("κρατά τις σελίδες στον φάκελο"),
+                   QStringLiteral("ΦΑΚΕΛΟΣ"));
+    if (const std::optional<int> done = line.parse(app.arguments()))
+        return *done;
+    const QStringList args = line.positional();
+    const QString pagesFolder = line.value(QStringLiteral("pages"));
+    bool countOk = false, seedOk = false;
+    const int count = args.value(0, QStringLiteral("3000")).toInt(&countOk);
+    const quint32 seed = args.value(1, QStringLiteral("1")).toUInt(&seedOk);
+    if (args.size() > 2 || !countOk || count <= 0 || !seedOk)
+        return line.wrong(QStringLiteral("το πλήθος και ο σπόρος είναι θετικοί ακέραιοι."));
+    if (line.isSet(QStringLiteral("pages")) && !QDir().mkpath(pagesFolder))
+        return line.wrong(QStringLiteral("δεν δημιουργείται ο φάκελος ") + pagesFolder);
     QFile list(QDir(pagesFolder).filePath(QStringLiteral("pages.tsv")));
     if (!pagesFolder.isEmpty() && !list.open(QIODevice::WriteOnly)) {
         std::fprintf(stderr, "%s\n", qPrintable(list.errorString()));

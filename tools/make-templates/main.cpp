@@ -3,7 +3,9 @@
 // "admin" with an empty password and the rights that allow every task.
 
 #include "store/TableSchema.h"
+#include "tools/command-line/ToolCommandLine.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <cstdio>
@@ -48,11 +50,16 @@ bool makeTemplate(const QString& root, const TableDef& def) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make-templates WORKING_FOLDER\n");
-        return 2;
-    }
-    const QString root = QFile::decodeName(argv[1]);
+    QCoreApplication app(argc, argv);
+    ToolCommandLine line(QStringLiteral("make-templates"), {QStringLiteral("WORKING_FOLDER")},
+                         QStringLiteral("Builds the empty table templates (ClrTbls, ClrData) in "
+                                        "WORKING_FOLDER."));
+    line.addPositional(QStringLiteral("WORKING_FOLDER"), QStringLiteral("the working folder"));
+    if (const std::optional<int> done = line.parse(app.arguments()))
+        return *done;
+    if (line.positional().size() != 1)
+        return line.wrong(QStringLiteral("one working folder is needed"));
+    const QString root = line.positional().first();
     for (const TableDef& def : TableSchema::all())
         if (!makeTemplate(root, def))
             return 1;

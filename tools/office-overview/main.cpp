@@ -19,6 +19,7 @@
 
 #include "common/ErrorReport.h"
 #include "common/WorkFolder.h"
+#include "tools/command-line/ToolCommandLine.h"
 #include "workspace/OfficeOverview.h"
 
 #include <QCoreApplication>
@@ -26,14 +27,19 @@
 #include <cstdio>
 
 namespace {
-int usage(const char* why) {
-    std::fprintf(stderr,
-                 "office-overview: %s\nusage: office-overview WORKING_FOLDER expiring DAYS "
-                 "[--today DD/MM/YYYY]\n"
-                 "       office-overview WORKING_FOLDER unfinished\n"
-                 "       office-overview WORKING_FOLDER unaccepted\n",
-                 why);
-    return 2;
+ToolCommandLine commandLine() {
+    ToolCommandLine line(QStringLiteral("office-overview"),
+                         {QStringLiteral("WORKING_FOLDER expiring DAYS [--today DD/MM/YYYY]"),
+                          QStringLiteral("WORKING_FOLDER unfinished"),
+                          QStringLiteral("WORKING_FOLDER unaccepted")},
+                         QStringLiteral("Prints the office's outstanding work across every owner "
+                                        "of the company register, one line per entry."));
+    line.addPositional(QStringLiteral("WORKING_FOLDER"), QStringLiteral("the working folder"));
+    line.addPositional(QStringLiteral("expiring|unfinished|unaccepted"),
+                       QStringLiteral("the list to print"));
+    line.addOption(QStringLiteral("today"), QStringLiteral("the day the days count from"),
+                   QStringLiteral("DD/MM/YYYY"));
+    return line;
 }
 
 QByteArray local(const QString& text) {
@@ -47,11 +53,12 @@ struct Request {
     const char* error = nullptr;
 };
 
-Request parse(const QStringList& args) {
+Request parse(const ToolCommandLine& line) {
     Request r;
+    const QStringList args = line.positional().mid(1);
     const QString& command = args.at(0);
     if (command == QLatin1String("unfinished") || command == QLatin1String("unaccepted")) {
-        if (args.size() != 1)
+        if (args.size() != 1 || line.isSet(QStringLiteral("today")))
             r.error = "unexpected arguments after the list";
         r.lists = command == QLatin1String("unfinished") ? OfficeOverviewReader::Unfinished
                                                          : OfficeOverviewReader::Unaccepted;
@@ -68,13 +75,13 @@ Request parse(const QStringList& args) {
         r.error = "DAYS is a whole number from 1 to 730";
         return r;
     }
-    if (args.size() == 2)
-        return r;
-    if (args.size() != 4 || args.at(2) != QLatin1String("--today")) {
+    if (args.size() != 2) {
         r.error = "after DAYS only --today DD/MM/YYYY may follow";
         return r;
     }
-    r.today = QDate::fromString(args.at(3), QStringLiteral("dd/MM/yyyy"));
+    if (!line.isSet(QStringLiteral("today")))
+        return r;
+    r.today = QDate::fromString(line.value(QStringLiteral("today")), QStringLiteral("dd/MM/yyyy"));
     if (!r.today.isValid())
         r.error = "--today takes a calendar date DD/MM/YYYY";
     return r;
@@ -95,14 +102,17 @@ void print(const OfficeOverview& overview) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    ToolCommandLine line = commandLine();
+    if (const std::optional<int> done = line.parse(app.arguments()))
+        return *done;
+    const QStringList args = line.positional();
     if (args.size() < 2)
-        return usage("too few arguments");
+        return line.wrong(QStringLiteral("too few arguments"));
     if (!QDir(args.at(0)).exists())
-        return usage("the working folder does not exist");
-    const Request request = parse(args.mid(1));
+        return line.wrong(QStringLiteral("the working folder does not exist"));
+    const Request request = parse(line);
     if (request.error)
-        return usage(request.error);
+        return line.wrong(QString::fromUtf8(request.error));
     WorkFolder::setRoot(QDir(args.at(0)).absolutePath());
     if (!WorkFolder::exists(QStringLiteral("Tables/Comps.db"))) {
         std::fprintf(stderr, "office-overview: no company register at %s\n",

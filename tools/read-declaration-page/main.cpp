@@ -16,6 +16,7 @@
 #include "common/ErrorReport.h"
 #include "common/StandardErrorMessages.h"
 #include "portal/DeclarationPageReader.h"
+#include "tools/command-line/ToolCommandLine.h"
 #include "tools/saved-page/SavedPage.h"
 #include "workspace/StagingColumns.h"
 #include "workspace/StagingGrid.h"
@@ -25,11 +26,18 @@
 namespace {
 const int kRow = 1;
 
-int usage(const QString& why) {
-    printToStandardError(QStringLiteral("read-declaration-page: ") + why +
-                         QStringLiteral("\nχρήση: read-declaration-page [--scripted] ΑΡΧΕΙΟ "
-                                        "ΑΝΑΜΕΝΟΜΕΝΟΣ_ΑΡΙΘΜΟΣ ΣΤΑΔΙΟ ΕΙΔΟΣ"));
-    return 2;
+ToolCommandLine commandLine() {
+    ToolCommandLine line(QStringLiteral("read-declaration-page"),
+                         {QStringLiteral("[--scripted] ΑΡΧΕΙΟ ΑΝΑΜΕΝΟΜΕΝΟΣ_ΑΡΙΘΜΟΣ ΣΤΑΔΙΟ ΕΙΔΟΣ")},
+                         QStringLiteral("Διαβάζει αποθηκευμένη σελίδα στοιχείων δήλωσης με τον "
+                                        "αναγνώστη της εισαγωγής και τυπώνει κάθε μη κενή στήλη "
+                                        "ως στήλη<TAB>τιμή."));
+    addSavedPageArguments(line);
+    line.addPositional(QStringLiteral("ΑΝΑΜΕΝΟΜΕΝΟΣ_ΑΡΙΘΜΟΣ"),
+                       QStringLiteral("ο αριθμός της δήλωσης"));
+    line.addPositional(QStringLiteral("ΣΤΑΔΙΟ"), QStringLiteral("το στάδιο της γραμμής"));
+    line.addPositional(QStringLiteral("ΕΙΔΟΣ"), QStringLiteral("το είδος της γραμμής"));
+    return line;
 }
 
 void printRow(const StagingGrid& grid) {
@@ -67,12 +75,13 @@ int main(int argc, char** argv) {
     StandardErrorMessages toStandardError;
     setMessages(&toStandardError);
 
-    QStringList args = app.arguments().mid(1);
-    const bool scripted = args.removeAll(QStringLiteral("--scripted")) > 0;
+    ToolCommandLine line = commandLine();
+    if (const std::optional<int> done = line.parse(app.arguments()))
+        return *done;
+    const QStringList args = line.positional();
+    const bool scripted = line.isSet(kScripted);
     if (args.size() != 4)
-        return usage(QStringLiteral("χρειάζονται τέσσερα ορίσματα."));
-    if (args.first().startsWith(QLatin1Char('-')))
-        return usage(QStringLiteral("άγνωστη επιλογή ") + args.first());
+        return line.wrong(QStringLiteral("χρειάζονται τέσσερα ορίσματα."));
     StagingGrid grid;
     grid.setCell(StagingColumn::Stage, kRow, args.at(2));
     grid.setCell(StagingColumn::Kind, kRow, args.at(3));

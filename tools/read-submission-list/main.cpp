@@ -14,6 +14,7 @@
 #include "common/ErrorReport.h"
 #include "common/StandardErrorMessages.h"
 #include "portal/SubmissionImport.h"
+#include "tools/command-line/ToolCommandLine.h"
 #include "tools/saved-page/SavedPage.h"
 #include "workspace/StagingGrid.h"
 
@@ -22,10 +23,14 @@
 namespace {
 const int kListColumns = 6;
 
-int usage(const QString& why) {
-    printToStandardError(QStringLiteral("read-submission-list: ") + why +
-                         QStringLiteral("\nχρήση: read-submission-list [--scripted] ΑΡΧΕΙΟ"));
-    return 2;
+ToolCommandLine commandLine() {
+    ToolCommandLine line(QStringLiteral("read-submission-list"),
+                         {QStringLiteral("[--scripted] ΑΡΧΕΙΟ")},
+                         QStringLiteral("Διαβάζει αποθηκευμένη σελίδα λίστας υποβολών με την "
+                                        "ανάγνωση του ελέγχου δεδομένων και τυπώνει τις γραμμές "
+                                        "και τα πλήθη της πλατφόρμας."));
+    addSavedPageArguments(line);
+    return line;
 }
 
 // The list reading shows nothing: there is no workspace.
@@ -47,12 +52,13 @@ int main(int argc, char** argv) {
     StandardErrorMessages toStandardError;
     setMessages(&toStandardError);
 
-    QStringList args = app.arguments().mid(1);
-    const bool scripted = args.removeAll(QStringLiteral("--scripted")) > 0;
+    ToolCommandLine line = commandLine();
+    if (const std::optional<int> done = line.parse(app.arguments()))
+        return *done;
+    const QStringList args = line.positional();
+    const bool scripted = line.isSet(kScripted);
     if (args.size() != 1)
-        return usage(QStringLiteral("χρειάζεται ένα όρισμα."));
-    if (args.first().startsWith(QLatin1Char('-')))
-        return usage(QStringLiteral("άγνωστη επιλογή ") + args.first());
+        return line.wrong(QStringLiteral("χρειάζεται ένα όρισμα."));
 
     StagingGrid grid;
     grid.fillHeaderRow();

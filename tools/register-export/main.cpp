@@ -30,6 +30,7 @@
 #include "exports/WorkbookApp.h"
 #include "store/CursorGuard.h"
 #include "store/TdmTables.h"
+#include "tools/command-line/ToolCommandLine.h"
 #include "tools/register-export/OutputFile.h"
 #include "tools/register-filter/FilterArguments.h"
 #include "workspace/StoredCounts.h"
@@ -40,15 +41,28 @@
 #include <cstdio>
 
 namespace {
-int usage(const QString& why) {
-    std::fprintf(
-        stderr,
-        "register-export: %s\nusage: register-export WORKING_FOLDER AFM OUTPUT.xlsx register "
-        "[--layout 0|1|2] "
-        "[--mast TICKS] [--mistotes TICKS] [--trops TICKS] [--akinita TICKS] [filter options]\n"
-        "       register-export WORKING_FOLDER AFM OUTPUT.xlsx progression DILCODE [PROPERTY_AA]\n",
-        why.toLocal8Bit().constData());
-    return 2;
+const char* const kTickLists[] = {"mast", "mistotes", "trops", "akinita"};
+
+ToolCommandLine commandLine() {
+    ToolCommandLine line(
+        QStringLiteral("register-export"),
+        {QStringLiteral("WORKING_FOLDER AFM OUTPUT.xlsx register [--layout 0|1|2] [--mast TICKS] "
+                        "[--mistotes TICKS] [--trops TICKS] [--akinita TICKS] [filter options]"),
+         QStringLiteral("WORKING_FOLDER AFM OUTPUT.xlsx progression DILCODE [PROPERTY_AA]")},
+        QStringLiteral("Writes the register export, or the rent progression of one declaration, "
+                       "of a company's data folder to OUTPUT.xlsx. TICKS is a string of 1 and 0, "
+                       "one per item of the list."));
+    line.addPositional(QStringLiteral("WORKING_FOLDER"), QStringLiteral("the working folder"));
+    line.addPositional(QStringLiteral("AFM"), QStringLiteral("the owner's tax number"));
+    line.addPositional(QStringLiteral("OUTPUT.xlsx"), QStringLiteral("the workbook to write"));
+    line.addPositional(QStringLiteral("register|progression"), QStringLiteral("what to export"));
+    line.addOption(QStringLiteral("layout"), QStringLiteral("the export's layout, 0 to 2"),
+                   QStringLiteral("0|1|2"));
+    for (const char* list : kTickLists)
+        line.addOption(QLatin1String(list), QStringLiteral("the ticks of the list"),
+                       QStringLiteral("TICKS"));
+    addFilterOptions(line);
+    return line;
 }
 
 bool ticksFrom(const QString& text, QList<bool>* ticks) {
@@ -61,35 +75,27 @@ bool ticksFrom(const QString& text, QList<bool>* ticks) {
     return text.size() <= ticks->size();
 }
 
-int exportRegister(const QStringList& args) {
-    FilterArguments parsed = parseFilterArguments(args);
+int exportRegister(const ToolCommandLine& line, const QStringList& args) {
+    FilterArguments parsed = filterArgumentsOf(line);
     if (!parsed.error.isEmpty())
-        return usage(parsed.error);
+        return line.wrong(parsed.error);
+    if (!args.isEmpty())
+        return line.wrong(QStringLiteral("unexpected arguments after register"));
     ExportChoice choice = ExportChoice::defaults();
     choice.stage = parsed.criteria.stage;
-    const QStringList& rest = parsed.rest;
-    for (int i = 0; i < rest.size(); i += 2) {
-        if (i + 1 >= rest.size())
-            return usage(rest.at(i) + QStringLiteral(" lacks its value"));
-        const QString& option = rest.at(i);
-        const QString& value = rest.at(i + 1);
-        bool ok = true;
-        if (option == QLatin1String("--layout")) {
-            choice.layout = value.toInt(&ok);
-            ok = ok && choice.layout >= 0 && choice.layout <= 2;
-        } else if (option == QLatin1String("--mast")) {
-            ok = ticksFrom(value, &choice.mast);
-        } else if (option == QLatin1String("--mistotes")) {
-            ok = ticksFrom(value, &choice.mistotes);
-        } else if (option == QLatin1String("--trops")) {
-            ok = ticksFrom(value, &choice.trops);
-        } else if (option == QLatin1String("--akinita")) {
-            ok = ticksFrom(value, &choice.akinita);
-        } else {
-            return usage(QStringLiteral("unknown option ") + option);
-        }
-        if (!ok)
-            return usage(option + QStringLiteral(" ") + value + QStringLiteral(" is not valid"));
+    if (line.isSet(QStringLiteral("layout"))) {
+        bool ok = false;
+        choice.layout = line.value(QStringLiteral("layout")).toInt(&ok);
+        if (!ok || choice.layout < 0 || choice.layout > 2)
+            return line.wrong(QStringLiteral("--layout ") + line.value(QStringLiteral("layout")) +
+                              QStringLiteral(" is not valid"));
+    }
+    QList<bool>* const ticks[] = {&choice.mast, &choice.mistotes, &choice.trops, &choice.akinita};
+    for (int i = 0; i < 4; ++i) {
+        const QString list = QLatin1String(kTickLists[i]);
+        if (line.isSet(list) && !ticksFrom(line.value(list), ticks[i]))
+            return line.wrong(QStringLiteral("--") + list + QLatin1Char(' ') + line.value(list) +
+                              QStringLiteral(" is not valid"));
     }
     if (!RegisterFilter::adjustableHasDates(parsed.criteria))
         throw AppError(RegisterFilter::kAdjustableNeedsDates);
@@ -103,14 +109,17 @@ int exportRegister(const QStringList& args) {
     return 0;
 }
 
-int exportProgression(const QStringList& args) {
-    if (args.isEmpty() || args.size() > 2)
-        return usage(
+int exportProgression(const ToolCommandLine& line, const QStringList& args) {
+    bool options = filterArgumentsOf(line).any || line.isSet(QStringLiteral("layout"));
+    for (const char* list : kTickLists)
+        options = options || line.isSet(QLatin1String(list));
+    if (args.isEmpty() || args.size() > 2 || options)
+        return line.wrong(
             QStringLiteral("progression needs a DilCode and optionally a property number"));
     bool ok = false;
     const qlonglong dilCode = args.at(0).toLongLong(&ok);
     if (!ok)
-        return usage(QStringLiteral("the DilCode is a whole number"));
+        return line.wrong(QStringLiteral("the DilCode is a whole number"));
     TdmTables& dm = dmTables();
     if (!dm.tblMistDilMast.findKey({dilCode}))
         throw AppError(QStringLiteral("Δεν υπάρχει η δήλωση ") + args.at(0));
@@ -125,15 +134,18 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    ToolCommandLine line = commandLine();
+    if (const std::optional<int> done = line.parse(app.arguments()))
+        return *done;
+    const QStringList args = line.positional();
     if (args.size() < 4)
-        return usage(QStringLiteral("too few arguments"));
+        return line.wrong(QStringLiteral("too few arguments"));
     if (!QDir(args.at(0)).exists())
-        return usage(QStringLiteral("the working folder does not exist"));
+        return line.wrong(QStringLiteral("the working folder does not exist"));
     WorkFolder::setRoot(args.at(0));
     const QString afm = args.at(1);
     if (args.at(2).isEmpty())
-        return usage(QStringLiteral("the output path is empty"));
+        return line.wrong(QStringLiteral("the output path is empty"));
     const QString output = QDir::current().absoluteFilePath(args.at(2));
     if (const QString problem = outputPathProblem(output); !problem.isEmpty()) {
         printToStandardError(QStringLiteral("register-export: ") + problem);
@@ -162,11 +174,11 @@ int main(int argc, char** argv) {
         CloseAfter closeProperties(dm.tblMistDilAkinita);
         int status = 0;
         if (args.at(3) == QLatin1String("register"))
-            status = exportRegister(args.mid(4));
+            status = exportRegister(line, args.mid(4));
         else if (args.at(3) == QLatin1String("progression"))
-            status = exportProgression(args.mid(4));
+            status = exportProgression(line, args.mid(4));
         else
-            return usage(QStringLiteral("the command is register or progression"));
+            return line.wrong(QStringLiteral("the command is register or progression"));
         if (status != 0)
             return status;
         if (!opener->placed()) {

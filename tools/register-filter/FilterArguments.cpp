@@ -1,55 +1,64 @@
 #include "tools/register-filter/FilterArguments.h"
 #include "companies/DateText.h"
+#include "tools/command-line/ToolCommandLine.h"
 
-FilterArguments parseFilterArguments(const QStringList& args) {
+namespace {
+struct FilterOption {
+    const char* name;
+    const char* valueName; // nullptr for a switch
+    const char* description;
+};
+
+const FilterOption kFilterOptions[] = {
+    {"stage", "N", "the item of the stage list, 0 to 4"},
+    {"name", "TEXT", "a party's name"},
+    {"afm", "TEXT", "a party's tax number"},
+    {"from", "DD/MM/YYYY", "leases from this date"},
+    {"to", "DD/MM/YYYY", "leases up to this date"},
+    {"terminations", nullptr, "\"με λύσεις μισθώσεων\""},
+    {"adjustable", nullptr, "\"αναπροσαρμοζόμενα\" (needs --from and --to)"},
+    {"number", "TEXT", "the declaration's number"},
+    {"atak", "TEXT", "a property's ATAK"},
+    {"address", "TEXT", "a property's address"},
+};
+} // namespace
+
+void addFilterOptions(ToolCommandLine& line) {
+    for (const FilterOption& option : kFilterOptions)
+        line.addOption(QString::fromLatin1(option.name), QString::fromUtf8(option.description),
+                       option.valueName ? QString::fromLatin1(option.valueName) : QString());
+}
+
+FilterArguments filterArgumentsOf(const ToolCommandLine& line) {
     FilterArguments parsed;
     FilterCriteria& c = parsed.criteria;
     c.dateFrom = c.dateTo = kEmptyDateBox;
-    const QStringList valued = {"--stage", "--name",   "--afm",  "--from",
-                                "--to",    "--number", "--atak", "--address"};
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& option = args.at(i);
-        if (option == QLatin1String("--terminations")) {
-            c.withTerminations = true;
+    for (const FilterOption& option : kFilterOptions)
+        parsed.any = parsed.any || line.isSet(QString::fromLatin1(option.name));
+    c.withTerminations = line.isSet(QStringLiteral("terminations"));
+    c.adjustable = line.isSet(QStringLiteral("adjustable"));
+    c.name = line.value(QStringLiteral("name"));
+    c.afm = line.value(QStringLiteral("afm"));
+    c.declarationNumber = line.value(QStringLiteral("number"));
+    c.atak = line.value(QStringLiteral("atak"));
+    c.address = line.value(QStringLiteral("address"));
+    const auto wrong = [&](const char* option) {
+        parsed.error = QStringLiteral("--%1 %2 is not valid (stage 0 to 4, dates DD/MM/YYYY)")
+                           .arg(QLatin1String(option), line.value(QLatin1String(option)));
+    };
+    if (line.isSet(QStringLiteral("stage"))) {
+        bool ok = false;
+        c.stage = line.value(QStringLiteral("stage")).toInt(&ok);
+        if (!ok || c.stage < 0 || c.stage > 4)
+            wrong("stage");
+    }
+    for (const char* option : {"from", "to"}) {
+        if (!line.isSet(QLatin1String(option)))
             continue;
-        }
-        if (option == QLatin1String("--adjustable")) {
-            c.adjustable = true;
-            continue;
-        }
-        if (!valued.contains(option)) {
-            parsed.rest << option;
-            continue;
-        }
-        if (i + 1 >= args.size()) {
-            parsed.error = option + QStringLiteral(" lacks its value");
-            return parsed;
-        }
-        const QString value = args.at(++i);
-        bool ok = true;
-        if (option == QLatin1String("--stage")) {
-            c.stage = value.toInt(&ok);
-            ok = ok && c.stage >= 0 && c.stage <= 4;
-        } else if (option == QLatin1String("--name")) {
-            c.name = value;
-        } else if (option == QLatin1String("--afm")) {
-            c.afm = value;
-        } else if (option == QLatin1String("--from") || option == QLatin1String("--to")) {
-            const QString date = NormaliseDateBoxText(value);
-            ok = !date.isEmpty();
-            (option == QLatin1String("--from") ? c.dateFrom : c.dateTo) = date;
-        } else if (option == QLatin1String("--number")) {
-            c.declarationNumber = value;
-        } else if (option == QLatin1String("--atak")) {
-            c.atak = value;
-        } else {
-            c.address = value;
-        }
-        if (!ok) {
-            parsed.error = option + QStringLiteral(" ") + value +
-                           QStringLiteral(" is not valid (stage 0 to 4, dates DD/MM/YYYY)");
-            return parsed;
-        }
+        const QString date = NormaliseDateBoxText(line.value(QLatin1String(option)));
+        if (date.isEmpty())
+            wrong(option);
+        (qstrcmp(option, "from") == 0 ? c.dateFrom : c.dateTo) = date;
     }
     return parsed;
 }

@@ -5,12 +5,17 @@
 
 #include "workspace/RegisterFilter.h"
 
-#include <QStringList>
+#include <QString>
+
+class ToolCommandLine;
 
 struct FilterArguments {
     FilterCriteria criteria;
-    QStringList rest; // the arguments that are not filter options, in order
+    bool any = false; // whether any filter option was given
     QString error;    // why the options are wrong; empty when they are right
 };
 
-FilterArguments parseFilterArguments(const QStringList& args);
+// Declares the filter options on the tool's command line.
+void addFilterOptions(ToolCommandLine& line);
+// The criteria of the parsed filter options.
+FilterArguments filterArgumentsOf(const ToolCommandLine& line);

@@ -19,6 +19,7 @@
 #include "common/WorkFolder.h"
 #include "companies/CurrentCompany.h"
 #include "store/TdmTables.h"
+#include "tools/command-line/ToolCommandLine.h"
 #include "tools/register-filter/FilterArguments.h"
 #include "workspace/QuickSearch.h"
 #include "workspace/RegisterFilter.h"
@@ -29,28 +30,36 @@
 #include <cstdio>
 
 namespace {
-int usage(const char* why) {
-    std::fprintf(
-        stderr,
-        "register-filter: %s\nusage: register-filter WORKING_FOLDER AFM filter [--stage N] [--name "
-        "TEXT] "
-        "[--afm TEXT] [--from DD/MM/YYYY] [--to DD/MM/YYYY] [--terminations] [--adjustable] "
-        "[--number TEXT] [--atak TEXT] [--address TEXT]\n"
-        "       register-filter WORKING_FOLDER AFM search number|name|afm TEXT [--repeat N]\n",
-        why);
-    return 2;
+ToolCommandLine commandLine() {
+    ToolCommandLine line(
+        QStringLiteral("register-filter"),
+        {QStringLiteral("WORKING_FOLDER AFM filter [--stage N] [--name TEXT] [--afm TEXT] "
+                        "[--from DD/MM/YYYY] [--to DD/MM/YYYY] [--terminations] [--adjustable] "
+                        "[--number TEXT] [--atak TEXT] [--address TEXT]"),
+         QStringLiteral("WORKING_FOLDER AFM search number|name|afm TEXT [--repeat N]")},
+        QStringLiteral("Runs the workspace's filter, or one of its quick searches, over a "
+                       "company's data folder and prints the DilCode of each declaration found, "
+                       "one per line, highest first."));
+    line.addPositional(QStringLiteral("WORKING_FOLDER"), QStringLiteral("the working folder"));
+    line.addPositional(QStringLiteral("AFM"), QStringLiteral("the owner's tax number"));
+    line.addPositional(QStringLiteral("filter|search"),
+                       QStringLiteral("the filter or a quick search"));
+    addFilterOptions(line);
+    line.addOption(QStringLiteral("repeat"), QStringLiteral("runs the quick search N times"),
+                   QStringLiteral("N"));
+    return line;
 }
 
 void print(qlonglong code) {
     std::printf("%lld\n", code);
 }
 
-int runFilter(const QStringList& args) {
-    const FilterArguments parsed = parseFilterArguments(args);
+int runFilter(const ToolCommandLine& line, const QStringList& args) {
+    const FilterArguments parsed = filterArgumentsOf(line);
     if (!parsed.error.isEmpty())
-        return usage(parsed.error.toLocal8Bit().constData());
-    if (!parsed.rest.isEmpty())
-        return usage("unknown option");
+        return line.wrong(parsed.error);
+    if (!args.isEmpty() || line.isSet(QStringLiteral("repeat")))
+        return line.wrong(QStringLiteral("unexpected arguments after filter"));
     const FilterCriteria& c = parsed.criteria;
     if (!RegisterFilter::adjustableHasDates(c)) {
         std::fprintf(stderr, "%s\n",
@@ -62,9 +71,9 @@ int runFilter(const QStringList& args) {
     return 0;
 }
 
-int runSearch(const QStringList& args) {
+int runSearch(const ToolCommandLine& line, const QStringList& args) {
     if (args.size() < 2)
-        return usage("search needs a kind and a text");
+        return line.wrong(QStringLiteral("search needs a kind and a text"));
     QuickSearchKind kind;
     if (args.at(0) == QLatin1String("number"))
         kind = QuickSearchKind::Number;
@@ -73,15 +82,15 @@ int runSearch(const QStringList& args) {
     else if (args.at(0) == QLatin1String("afm"))
         kind = QuickSearchKind::TaxNumber;
     else
-        return usage("the kind is number, name or afm");
+        return line.wrong(QStringLiteral("the kind is number, name or afm"));
+    if (args.size() != 2 || filterArgumentsOf(line).any)
+        return line.wrong(QStringLiteral("unexpected arguments after the text"));
     int repeat = 1;
-    if (args.size() == 4 && args.at(2) == QLatin1String("--repeat")) {
+    if (line.isSet(QStringLiteral("repeat"))) {
         bool ok = false;
-        repeat = args.at(3).toInt(&ok);
+        repeat = line.value(QStringLiteral("repeat")).toInt(&ok);
         if (!ok || repeat < 1)
-            return usage("--repeat takes a whole number from 1");
-    } else if (args.size() != 2) {
-        return usage("unexpected arguments after the text");
+            return line.wrong(QStringLiteral("--repeat takes a whole number from 1"));
     }
     QuickSearch search;
     for (int n = 0; n < repeat; ++n)
@@ -93,11 +102,14 @@ int runSearch(const QStringList& args) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    ToolCommandLine line = commandLine();
+    if (const std::optional<int> done = line.parse(app.arguments()))
+        return *done;
+    const QStringList args = line.positional();
     if (args.size() < 3)
-        return usage("too few arguments");
+        return line.wrong(QStringLiteral("too few arguments"));
     if (!QDir(args.at(0)).exists())
-        return usage("the working folder does not exist");
+        return line.wrong(QStringLiteral("the working folder does not exist"));
     WorkFolder::setRoot(args.at(0));
     CurrentCompany().AFM = args.at(1);
     if (!WorkFolder::exists(StoredDeclarations::mastPath())) {
@@ -107,10 +119,10 @@ int main(int argc, char** argv) {
     }
     try {
         if (args.at(2) == QLatin1String("filter"))
-            return runFilter(args.mid(3));
+            return runFilter(line, args.mid(3));
         if (args.at(2) == QLatin1String("search"))
-            return runSearch(args.mid(3));
-        return usage("the command is filter or search");
+            return runSearch(line, args.mid(3));
+        return line.wrong(QStringLiteral("the command is filter or search"));
     } catch (...) {
         std::fprintf(stderr, "register-filter: %s\n",
                      currentFailureText().toLocal8Bit().constData());

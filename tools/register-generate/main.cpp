@@ -33,6 +33,7 @@
 #include "companies/TaxNumber.h"
 #include "store/TableStore.h"
 #include "store/TdmTables.h"
+#include "tools/command-line/ToolCommandLine.h"
 #include "tools/registergen/HeldTable.h"
 #include "tools/registergen/OwnerRegistration.h"
 #include "tools/registergen/RegisterGenerator.h"
@@ -64,56 +65,52 @@ void fail(const QString& text) {
     std::fprintf(stderr, "register-generate: %s\n", text.toLocal8Bit().constData());
 }
 
-int usage() {
-    std::fprintf(stderr, "usage: register-generate WORKING_FOLDER AFM DECLARATIONS [SEED] "
-                         "[--register-owner \"NAME\"] [--replace]\n");
-    return 2;
+ToolCommandLine commandLine() {
+    ToolCommandLine line(
+        QStringLiteral("register-generate"),
+        {QStringLiteral("WORKING_FOLDER AFM DECLARATIONS [SEED] [--register-owner \"NAME\"] "
+                        "[--replace]")},
+        QStringLiteral("Fills an owner's data folder with a synthetic register of lease "
+                       "declarations (at most 1,000,000)."));
+    line.addPositional(QStringLiteral("WORKING_FOLDER"), QStringLiteral("the working folder"));
+    line.addPositional(QStringLiteral("AFM"), QStringLiteral("the owner's tax number"));
+    line.addPositional(QStringLiteral("DECLARATIONS"), QStringLiteral("how many declarations"));
+    line.addPositional(QStringLiteral("SEED"), QStringLiteral("the generator's seed (1)"));
+    line.addOption(QStringLiteral("register-owner"),
+                   QStringLiteral("also enters the owner in the company register"),
+                   QStringLiteral("NAME"));
+    line.addOption(QStringLiteral("replace"),
+                   QStringLiteral("empties the owner's declaration tables first"));
+    return line;
 }
 
-// The options, or false with the complaint already printed.
-bool parse(const QStringList& arguments, Options& options) {
-    QStringList positional;
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString& a = arguments.at(i);
-        if (a == QLatin1String("--register-owner")) {
-            if (++i >= arguments.size() || arguments.at(i).trimmed().isEmpty()) {
-                fail(QStringLiteral("--register-owner needs the owner's name"));
-                return false;
-            }
-            options.registerOwner = true;
-            options.ownerName = arguments.at(i).trimmed();
-        } else if (a == QLatin1String("--replace")) {
-            options.replace = true;
-        } else if (a.startsWith(QLatin1String("--"))) {
-            fail(QStringLiteral("unknown option ") + a);
-            return false;
-        } else {
-            positional << a;
-        }
+// The options; an empty text, or what is wrong with them.
+QString parse(const ToolCommandLine& line, Options& options) {
+    const QStringList positional = line.positional();
+    if (line.isSet(QStringLiteral("register-owner"))) {
+        options.registerOwner = true;
+        options.ownerName = line.value(QStringLiteral("register-owner")).trimmed();
+        if (options.ownerName.isEmpty())
+            return QStringLiteral("--register-owner needs the owner's name");
     }
+    options.replace = line.isSet(QStringLiteral("replace"));
     if (positional.size() < 3 || positional.size() > 4)
-        return false;
+        return QStringLiteral("three or four arguments are needed");
     options.folder = positional.at(0);
     options.afm = positional.at(1);
     bool ok = false;
     options.declarations = positional.at(2).toInt(&ok);
-    if (!ok || options.declarations < 1 || options.declarations > kMostDeclarations) {
-        fail(QStringLiteral("DECLARATIONS must be a whole number from 1 to %1")
-                 .arg(kMostDeclarations));
-        return false;
-    }
+    if (!ok || options.declarations < 1 || options.declarations > kMostDeclarations)
+        return QStringLiteral("DECLARATIONS must be a whole number from 1 to %1")
+            .arg(kMostDeclarations);
     if (positional.size() == 4) {
         options.seed = positional.at(3).toUInt(&ok);
-        if (!ok) {
-            fail(QStringLiteral("SEED must be a whole number from 0 to 4294967295"));
-            return false;
-        }
+        if (!ok)
+            return QStringLiteral("SEED must be a whole number from 0 to 4294967295");
     }
-    if (options.afm.size() != 9 || !IsValidAfm(options.afm)) {
-        fail(QStringLiteral("AFM must be a valid tax number of nine digits: ") + options.afm);
-        return false;
-    }
-    return true;
+    if (options.afm.size() != 9 || !IsValidAfm(options.afm))
+        return QStringLiteral("AFM must be a valid tax number of nine digits: ") + options.afm;
+    return QString();
 }
 
 qint64 storedDeclarations(const QString& afm) {
@@ -207,9 +204,12 @@ void printSummary(const RegisterDataSet& set, double generateMs, double writeMs)
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    ToolCommandLine line = commandLine();
+    if (const std::optional<int> done = line.parse(app.arguments()))
+        return *done;
     Options options;
-    if (!parse(QCoreApplication::arguments(), options))
-        return usage();
+    if (const QString wrong = parse(line, options); !wrong.isEmpty())
+        return line.wrong(wrong);
     const QString root = QFileInfo(options.folder).absoluteFilePath();
     if (!QFileInfo(root + QStringLiteral("/ClrData")).isDir()) {
         fail(root + QStringLiteral(" holds no table templates (ClrData)"));

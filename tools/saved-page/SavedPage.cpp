@@ -3,6 +3,7 @@
 #include "common/ErrorReport.h"
 #include "portal/ScriptedPage.h"
 #include "portal/WebDriverBrowser.h"
+#include "tools/command-line/ToolCommandLine.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -84,4 +85,10 @@ void SavedPage::requireStillShown() {
     if (QUrl(shown) != QUrl::fromLocalFile(m_path))
         throw AppError(QStringLiteral("Η σελίδα οδήγησε τον φυλλομετρητή σε άλλη διεύθυνση: ") +
                        shown);
+}
+
+void addSavedPageArguments(ToolCommandLine& line) {
+    line.addPositional(QStringLiteral("ΑΡΧΕΙΟ"), QStringLiteral("η σελίδα (αρχείο HTML)"));
+    line.addOption(kScripted,
+                   QStringLiteral("ανοίγει τη σελίδα στον εικονικό φυλλομετρητή των ελέγχων"));
 }

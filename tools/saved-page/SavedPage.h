@@ -10,6 +10,7 @@
 #include <memory>
 
 class ScriptedPage;
+class ToolCommandLine;
 class WebDriverBrowser;
 
 class SavedPage {
@@ -41,3 +42,8 @@ private:
 
 // Writes the line and a line feed to standard output, in UTF-8.
 void printLine(const QString& line);
+
+// The option that opens the page in the scripted browser instead of Chromium.
+inline const QString kScripted = QStringLiteral("scripted");
+// Declares the page's file (the first argument) and --scripted on a tool's command line.
+void addSavedPageArguments(ToolCommandLine& line);

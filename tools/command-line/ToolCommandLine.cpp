@@ -1,0 +1,60 @@
+#include "tools/command-line/ToolCommandLine.h"
+#include "common/AppVersion.h"
+
+#include <cstdio>
+
+namespace {
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+} // namespace
+
+ToolCommandLine::ToolCommandLine(const QString& name, const QStringList& usage,
+                                 const QString& description)
+    : m_name(name), m_usage(usage) {
+    m_parser->setApplicationDescription(description);
+    m_parser->setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    // Only the long forms: a tool's own arguments keep every short word for themselves.
+    m_parser->addOption(
+        QCommandLineOption(QStringLiteral("help"), QStringLiteral("τυπώνει τη χρήση")));
+    m_parser->addOption(
+        QCommandLineOption(QStringLiteral("version"), QStringLiteral("τυπώνει την έκδοση")));
+}
+
+void ToolCommandLine::addOption(const QString& name, const QString& description,
+                                const QString& valueName) {
+    m_parser->addOption(QCommandLineOption(name, description, valueName));
+}
+
+void ToolCommandLine::addPositional(const QString& name, const QString& description) {
+    m_parser->addPositionalArgument(name, description);
+}
+
+std::optional<int> ToolCommandLine::parse(const QStringList& arguments) {
+    if (!m_parser->parse(arguments))
+        return wrong(m_parser->errorText());
+    if (m_parser->isSet(QStringLiteral("help"))) {
+        print(stdout,
+              usageText() + QLatin1Char('\n') + m_parser->helpText().section(QLatin1Char('\n'), 1));
+        return 0;
+    }
+    if (m_parser->isSet(QStringLiteral("version"))) {
+        print(stdout, m_name + QLatin1Char(' ') + versionLine());
+        return 0;
+    }
+    return std::nullopt;
+}
+
+int ToolCommandLine::wrong(const QString& why) const {
+    print(stderr, m_name + QStringLiteral(": ") + why + QLatin1Char('\n') + usageText());
+    return 2;
+}
+
+QString ToolCommandLine::usageText() const {
+    QString text;
+    for (int i = 0; i < m_usage.size(); ++i)
+        text += (i == 0 ? QStringLiteral("χρήση: ") : QStringLiteral("       ")) + m_name +
+                QLatin1Char(' ') + m_usage.at(i) + QLatin1Char('\n');
+    return text;
+}
