@@ -246,11 +246,9 @@ void TfiMain::buildToolbar() {
         QAction* a = action(QString::fromLatin1(name));
         a->setIcon(style()->standardIcon(icon));
         bar->addAction(a);
-        // The commands of the child windows, and the office overview, show their icon
-        // alone (their caption is the hint), so that the whole bar fits a screen of 1280
-        // pixels.
-        if (isForwardedCommand(QString::fromLatin1(name)) ||
-            qstrcmp(name, "acOfficeOverview") == 0)
+        // The commands of the child windows show their icon alone (their caption is the
+        // hint), so that the whole bar fits a screen of 1280 pixels.
+        if (isForwardedCommand(QString::fromLatin1(name)))
             if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(a)))
                 button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     }
