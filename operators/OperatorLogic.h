@@ -43,7 +43,8 @@ bool attempt(const QString& userName, const QString& password,
 
 namespace PasswordChange {
 enum class Outcome { Saved, Differ, Empty, NoOperator };
-// Stores the new password of the logged-in operator; shows the Part's messages.
+// Stores the new password of the logged-in operator; tells the operator what was done or
+// why it was refused.
 // The operators cursor is open (the caller opens it before and closes it after).
 Outcome save(const QString& first, const QString& second);
 } // namespace PasswordChange

@@ -32,6 +32,20 @@ public:
     virtual WaitWindowHooks waitWindow() = 0;
 };
 
+// A panel that shows nothing, for an import without a workspace (the tools, the
+// benchmarks); the representative's box is unticked.
+class SilentImportPanel : public ImportPanel {
+public:
+    bool loginWithRepresentative() const override { return false; }
+    void showListProgress(int) override {}
+    void showPlatformCounts(int, int) override {}
+    void showStoredCounts(int, int) override {}
+    void showNotice(const QString&, bool) override {}
+    void setNoticeText(const QString&) override {}
+    void hideNotice() override {}
+    WaitWindowHooks waitWindow() override { return {}; }
+};
+
 class SubmissionImport {
 public:
     SubmissionImport(PortalSession& session, StagingGrid& grid, ImportPanel& panel);

@@ -40,19 +40,13 @@ private:
 };
 
 // Notes the time of every declaration stored.
-class TimingPanel : public ImportPanel {
+class TimingPanel : public SilentImportPanel {
 public:
-    bool loginWithRepresentative() const override { return false; }
-    void showListProgress(int) override {}
-    void showPlatformCounts(int, int) override {}
-    void showStoredCounts(int, int) override {}
-    void showNotice(const QString&, bool) override {}
     void setNoticeText(const QString&) override {
         const double now = double(clock.nsecsElapsed()) / 1e6;
         perDeclaration.push_back(now - last);
         last = now;
     }
-    void hideNotice() override {}
     WaitWindowHooks waitWindow() override {
         return {[this] { last = double(clock.nsecsElapsed()) / 1e6; }, {}};
     }

@@ -32,19 +32,6 @@ ToolCommandLine commandLine() {
     addSavedPageArguments(line);
     return line;
 }
-
-// The list reading shows nothing: there is no workspace.
-class SilentPanel : public ImportPanel {
-public:
-    bool loginWithRepresentative() const override { return false; }
-    void showListProgress(int) override {}
-    void showPlatformCounts(int, int) override {}
-    void showStoredCounts(int, int) override {}
-    void showNotice(const QString&, bool) override {}
-    void setNoticeText(const QString&) override {}
-    void hideNotice() override {}
-    WaitWindowHooks waitWindow() override { return {}; }
-};
 } // namespace
 
 int main(int argc, char** argv) {
@@ -63,7 +50,7 @@ int main(int argc, char** argv) {
     StagingGrid grid;
     grid.fillHeaderRow();
     PortalSession session;
-    SilentPanel panel;
+    SilentImportPanel panel;
     SubmissionImport import(session, grid, panel);
     try {
         SavedPage page(args.first());
