@@ -9,6 +9,13 @@ QList<bool> ticks(int count, const QList<int>& ticked) {
 }
 } // namespace
 
+std::optional<ExportLayout> exportLayoutOf(int option) {
+    if (option < optionOf(ExportLayout::Full) ||
+        option > optionOf(ExportLayout::LatestFirstProperty))
+        return std::nullopt;
+    return static_cast<ExportLayout>(option);
+}
+
 ExportChoice ExportChoice::defaults() {
     ExportChoice c;
     c.mastTexts = {QStringLiteral("Αρ. Δήλωσης"),   QStringLiteral("Υποβολή"),

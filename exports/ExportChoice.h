@@ -3,8 +3,25 @@
 // its four column lists (each item's text is also its column's header), the layout
 // option, and the workspace's stage choice.
 
+#include "workspace/StageChoice.h"
+
 #include <QList>
 #include <QStringList>
+#include <optional>
+
+// The layout options of the export template dialog, in the dialog's order. Their numbers
+// are also what a template stores (Properties) and what the export tool takes (--layout).
+enum class ExportLayout {
+    Full = 0,                // four sections side by side, with every amending declaration
+    Latest = 1,              // the latest declaration of each agreement only
+    LatestFirstProperty = 2, // the same, with the first property only
+};
+
+// The layout of an option or a stored number; none for a number outside the options.
+std::optional<ExportLayout> exportLayoutOf(int option);
+inline int optionOf(ExportLayout layout) {
+    return static_cast<int>(layout);
+}
 
 struct ExportChoice {
     QList<bool> mast;     // declaration columns, 9
@@ -15,8 +32,8 @@ struct ExportChoice {
     QStringList mistotesTexts;
     QStringList tropsTexts;
     QStringList akinitaTexts;
-    int layout = 0; // 0 full; 1 latest; 2 latest, first property only
-    int stage = 0; // the workspace's stage list; 2 is "Μόνο τις Ενεργές Δηλώσεις"
+    ExportLayout layout = ExportLayout::Full;
+    StageChoice stage = StageChoice::Unchosen; // the workspace's stage list
 
     // The lists' texts with the ticks the dialog starts with.
     static ExportChoice defaults();

@@ -17,7 +17,7 @@ bool locateTitle(TableCursor& table, const QString& title) {
 
 void writeFilters(TableCursor& table, const FilterCriteria& f) {
     table.setValue(QStringLiteral("FSaved"), 1);
-    table.setValue(QStringLiteral("FStadioDilosis"), f.stage);
+    table.setValue(QStringLiteral("FStadioDilosis"), itemOf(f.stage));
     table.setValue(QStringLiteral("FBigName"), f.name);
     table.setValue(QStringLiteral("FAFM"), f.afm);
     table.setValue(QStringLiteral("FAPO"), f.dateFrom);
@@ -30,7 +30,8 @@ void writeFilters(TableCursor& table, const FilterCriteria& f) {
 
 FilterCriteria readFilters(const TableCursor& table) {
     FilterCriteria f;
-    f.stage = table.value(QStringLiteral("FStadioDilosis")).toInt();
+    f.stage = stageChoiceOf(table.value(QStringLiteral("FStadioDilosis")).toInt())
+                  .value_or(StageChoice::Unchosen);
     f.name = table.text(QStringLiteral("FBigName"));
     f.afm = table.text(QStringLiteral("FAFM"));
     f.dateFrom = table.text(QStringLiteral("FAPO"));
@@ -58,9 +59,9 @@ void applyTickString(QList<bool>& ticks, const QString& string) {
         ticks[i] = string.at(i) == QLatin1Char('1');
 }
 
-void setLayout(ExportChoice& choice, int layout) {
+void setLayout(ExportChoice& choice, ExportLayout layout) {
     choice.layout = layout;
-    if (layout != 1 && layout != 2)
+    if (layout == ExportLayout::Full)
         return;
     if (choice.mast.size() > kKindItem)
         choice.mast[kKindItem] = true;
@@ -96,7 +97,8 @@ ExportTemplate read(const TableCursor& table) {
     t.mistotes = table.text(QStringLiteral("RMistotes"));
     t.trops = table.text(QStringLiteral("RTrops"));
     t.akinita = table.text(QStringLiteral("RAkinita"));
-    t.layout = table.value(QStringLiteral("Properties")).toInt();
+    t.layout = exportLayoutOf(table.value(QStringLiteral("Properties")).toInt())
+                   .value_or(ExportLayout::Full);
     return t;
 }
 
@@ -122,7 +124,7 @@ bool save(const ExportTemplate& stored) {
     table.setValue(QStringLiteral("RMistotes"), stored.mistotes);
     table.setValue(QStringLiteral("RTrops"), stored.trops);
     table.setValue(QStringLiteral("RAkinita"), stored.akinita);
-    table.setValue(QStringLiteral("Properties"), stored.layout);
+    table.setValue(QStringLiteral("Properties"), optionOf(stored.layout));
     table.post();
     return true;
 }

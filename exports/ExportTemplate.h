@@ -17,7 +17,7 @@ struct ExportTemplate {
     std::optional<FilterCriteria> filters;
     // One character per list item, "1" ticked and "0" not.
     QString mast, mistotes, trops, akinita;
-    int layout = 0;
+    ExportLayout layout = ExportLayout::Full;
 };
 
 namespace ExportTemplates {
@@ -29,9 +29,9 @@ QString tickString(const QList<bool>& ticks);
 // Ticks each item by its character of the string; items past its end keep their state.
 void applyTickString(QList<bool>& ticks, const QString& string);
 
-// The layout option becomes `layout`; options 1 and 2 tick the declaration's and the
-// amending declaration's "Είδος" column, option 0 changes no tick.
-void setLayout(ExportChoice& choice, int layout);
+// The layout option becomes `layout`; the two latest layouts tick the declaration's and
+// the amending declaration's "Είδος" column, the full layout changes no tick.
+void setLayout(ExportChoice& choice, ExportLayout layout);
 
 // The template of the choice's ticks and layout, without filter criteria.
 ExportTemplate fromChoice(const ExportChoice& choice, const QString& title);

@@ -222,10 +222,10 @@ void exportRegister(const ExportChoice& choice, const ExportProgress& progress, 
         }
         const int lessees = lesseeCount(mast);
         int amendments = latest ? 0 : det.recordCount();
-        if (!latest && choice.stage == 2)
+        if (!latest && choice.stage == StageChoice::Active)
             amendments = amendments > 0 ? 1 : 0;
         int properties = akinita.recordCount();
-        if (latest && choice.layout == 2)
+        if (latest && choice.layout == ExportLayout::LatestFirstProperty)
             properties = qMin(properties, 1);
         const int rows = std::max({lessees, amendments, properties});
         if (rows > 0) {
@@ -284,8 +284,8 @@ void ExportRegisterLatest(const ExportChoice& choice, const ExportProgress& prog
 }
 
 void ExportRegister(const ExportChoice& choice, const ExportProgress& progress) {
-    if (choice.layout == 0)
+    if (choice.layout == ExportLayout::Full)
         ExportRegisterFull(choice, progress);
-    else if (choice.layout == 1 || choice.layout == 2)
+    else
         ExportRegisterLatest(choice, progress);
 }

@@ -19,5 +19,5 @@ struct ExportProgress {
 void ExportRegisterFull(const ExportChoice& choice, const ExportProgress& progress = {});
 // One section with the latest state of each agreement, then lessees and properties.
 void ExportRegisterLatest(const ExportChoice& choice, const ExportProgress& progress = {});
-// By the layout option: 0 full, 1 and 2 latest, anything else nothing.
+// By the layout option: the full layout, or the latest with or without every property.
 void ExportRegister(const ExportChoice& choice, const ExportProgress& progress = {});

@@ -147,7 +147,7 @@ ExportChoice TfiReport::choice() const {
     c.mistotesTexts = textsOf(clbMistotes);
     c.tropsTexts = textsOf(clbTrops);
     c.akinitaTexts = textsOf(clbAkinita);
-    c.layout = rgProperties->checkedId();
+    c.layout = exportLayoutOf(rgProperties->checkedId()).value_or(ExportLayout::Full);
     return c;
 }
 
@@ -156,13 +156,14 @@ void TfiReport::setChoice(const ExportChoice& c) {
     tick(clbMistotes, c.mistotes);
     tick(clbTrops, c.trops);
     tick(clbAkinita, c.akinita);
-    if (QAbstractButton* option = rgProperties->button(c.layout))
+    if (QAbstractButton* option = rgProperties->button(optionOf(c.layout)))
         option->setChecked(true);
 }
 
 void TfiReport::rgPropertiesClick(int option) {
     ExportChoice c = choice();
-    ExportTemplates::setLayout(c, option);
+    if (const std::optional<ExportLayout> layout = exportLayoutOf(option))
+        ExportTemplates::setLayout(c, *layout);
     setChoice(c);
 }
 

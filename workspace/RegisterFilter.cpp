@@ -84,7 +84,8 @@ FilterGroups RegisterFilter::groupsOf(const FilterCriteria& c) {
     g.property = !c.declarationNumber.isEmpty() || !c.atak.isEmpty() || !c.address.isEmpty();
     g.lessee = !c.name.isEmpty() || !c.afm.isEmpty();
     g.expiry = !isEmptyDateBox(c.dateFrom) || !isEmptyDateBox(c.dateTo);
-    g.stage = c.stage >= 2 && c.stage <= 4;
+    g.stage = c.stage == StageChoice::Active || c.stage == StageChoice::Final ||
+              c.stage == StageChoice::Provisional;
     return g;
 }
 
@@ -162,16 +163,17 @@ QList<qlonglong> RegisterFilter::find(const FilterCriteria& c) {
         const bool active =
             hasAmendment ? amendment->kind != kTermination : q.value(1).toString() != kProvisional;
         switch (c.stage) {
-        case 2:
+        case StageChoice::Active:
             result = otherGroups ? result && active : active;
             break;
-        case 3:
+        case StageChoice::Final:
             result = result && !provisional;
             break;
-        case 4:
+        case StageChoice::Provisional:
             result = result && provisional;
             break;
-        default:
+        case StageChoice::Unchosen:
+        case StageChoice::All:
             break;
         }
         if (result)

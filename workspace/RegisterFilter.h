@@ -4,15 +4,17 @@
 // workspace marks them (FilterField = 1) in one transaction; the command-line tools
 // only read what it finds and never write the marks.
 
+#include "workspace/StageChoice.h"
+
 #include <QList>
 #include <QString>
 
 struct FilterCriteria {
-    int stage = 0;    // the stage list's item: 0 and 1 none, 2 active, 3 final, 4 provisional
-    QString name;     // lessee name
-    QString afm;      // lessee tax number
-    QString dateFrom; // date box text "DD/MM/YYYY", or its empty state "  /  /20  "
-    QString dateTo;   // the same
+    StageChoice stage = StageChoice::Unchosen;
+    QString name;                  // lessee name
+    QString afm;                   // lessee tax number
+    QString dateFrom;              // date box text "DD/MM/YYYY", or its empty state "  /  /20  "
+    QString dateTo;                // the same
     bool withTerminations = false; // "με λύσεις μισθώσεων"
     bool adjustable = false;       // "αναπροσαρμοζόμενα"
     QString declarationNumber;

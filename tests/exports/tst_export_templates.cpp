@@ -43,7 +43,7 @@ bool sameCriteria(const FilterCriteria& a, const FilterCriteria& b) {
 
 FilterCriteria someCriteria() {
     FilterCriteria c;
-    c.stage = 3;
+    c.stage = StageChoice::Final;
     c.name = QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ");
     c.afm = QStringLiteral("094014298");
     c.dateFrom = QStringLiteral("01/01/2025");
@@ -144,7 +144,7 @@ private Q_SLOTS:
         report.rgProperties->button(2)->click();
         QVERIFY(ticked(report.clbMast, 4));
         QVERIFY(ticked(report.clbTrops, 4));
-        QCOMPARE(report.choice().layout, 2);
+        QCOMPARE(report.choice().layout, ExportLayout::LatestFirstProperty);
     }
 
     void saveAndLoadWithoutFilters() {
@@ -166,7 +166,7 @@ private Q_SLOTS:
         QCOMPARE(stored.at(0).mistotes, QStringLiteral("111"));
         QCOMPARE(stored.at(0).trops, QStringLiteral("11010110"));
         QCOMPARE(stored.at(0).akinita, QStringLiteral("00000100000001"));
-        QCOMPARE(stored.at(0).layout, 2);
+        QCOMPARE(stored.at(0).layout, ExportLayout::LatestFirstProperty);
         QVERIFY(!stored.at(0).filters);
         QVERIFY(!dmTables().tblMistDilProtypa.isOpen()); // open only while saving
 
@@ -180,7 +180,7 @@ private Q_SLOTS:
         QCOMPARE(loaded.mistotes, saved.mistotes);
         QCOMPARE(loaded.trops, saved.trops);
         QCOMPARE(loaded.akinita, saved.akinita);
-        QCOMPARE(loaded.layout, 2);
+        QCOMPARE(loaded.layout, ExportLayout::LatestFirstProperty);
         QVERIFY(!loading.cbSaveFilters->isChecked());
         QVERIFY(workspace.shown.isEmpty()); // the workspace's filter stays as it is
         QCOMPARE(workspace.runs, 0);
@@ -220,7 +220,7 @@ private Q_SLOTS:
         second.btSave->click();
         QCOMPARE(answers.asked, QStringList{ExportTemplates::kOverwrite});
         QCOMPARE(storedTemplates().at(0).title, QStringLiteral("Ενοίκια σπιτιών"));
-        QCOMPARE(storedTemplates().at(0).layout, 0);
+        QCOMPARE(storedTemplates().at(0).layout, ExportLayout::Full);
 
         answers.queueAnswer(true);
         second.btSave->click();
@@ -228,7 +228,7 @@ private Q_SLOTS:
         QCOMPARE(stored.size(), 1);
         QCOMPARE(stored.at(0).title, QStringLiteral("ΕΝΟΊΚΙΑ ΣΠΙΤΙΏΝ"));
         QCOMPARE(stored.at(0).akinita, QStringLiteral("01000100000000"));
-        QCOMPARE(stored.at(0).layout, 1);
+        QCOMPARE(stored.at(0).layout, ExportLayout::Latest);
         QVERIFY(stored.at(0).filters);
         QVERIFY(sameCriteria(*stored.at(0).filters, someCriteria()));
 
@@ -262,7 +262,7 @@ private Q_SLOTS:
 
     void loadingTheLatestLayoutTicksTheKindColumns() {
         ExportTemplate latest = titled(QStringLiteral("Τελευταία"));
-        latest.layout = 1; // saved with "Είδος " unticked
+        latest.layout = ExportLayout::Latest; // saved with "Είδος " unticked
         QVERIFY(ExportTemplates::save(latest));
         for (int before : {0, 1}) {
             TfiReport report(workspace.link());

@@ -87,7 +87,7 @@ private Q_SLOTS:
         fx->declarations.amendment(1, 12);
         openView();
         ExportChoice c = ExportChoice::defaults();
-        c.stage = 2;
+        c.stage = StageChoice::Active;
         ExportRegisterFull(c);
         QCOMPARE(at(4, 8), QStringLiteral("12"));
         QVERIFY(sheet().value(5, 8).isNull());
@@ -104,7 +104,7 @@ private Q_SLOTS:
                                      {{"MistosiEosDate", "31/12/2026"}, {"TotalMistoma", 200.0}});
         openView();
         ExportChoice c = ExportChoice::defaults();
-        c.layout = 2;
+        c.layout = ExportLayout::LatestFirstProperty;
         ExportRegister(c);
         QCOMPARE(at(2, 1), QStringLiteral("ΑΡΧΙΚΕΣ/ΤΡΟΠΟΠΟΙΗΤΙΚΕΣ ΔΗΛΩΣΕΙΣ"));
         QCOMPARE(at(4, 1), QStringLiteral("21"));

@@ -46,7 +46,7 @@ private Q_SLOTS:
 
     void filtersLikeTheWorkspace() {
         FilterCriteria c;
-        c.stage = 2;
+        c.stage = StageChoice::Active;
         c.dateFrom = QStringLiteral("01/01/2026");
         c.dateTo = QStringLiteral("31/12/2027");
         RegisterFilter::run(c);
@@ -73,7 +73,7 @@ private Q_SLOTS:
     // The tool only reads the register: the workspace's marks stay as they were.
     void leavesTheWorkspacesMarksAsTheyWere() {
         FilterCriteria provisional;
-        provisional.stage = 4;
+        provisional.stage = StageChoice::Provisional;
         RegisterFilter::run(provisional);
         const QStringList marks = markedNow();
         QVERIFY(!marks.isEmpty());

@@ -96,14 +96,15 @@ private Q_SLOTS:
         r.declaration(4, {{"StadioYpovolis", "Προσωρινά Αποθηκευμένο"}});
         r.amendment(4, 41, {{"EidosDilosis", "Τροποποιητική"}, {"StadioYpovolis", "Οριστική"}});
         FilterCriteria c = criteria();
-        c.stage = 2;
+        c.stage = StageChoice::Active;
         const FilterOutcome outcome = RegisterFilter::run(c);
         QCOMPARE(marked(), (QList<qlonglong>{4, 1}));
         QVERIFY(outcome.filterOn());
-        c.stage = 4; // provisionally saved: the newest amending declaration decides
+        c.stage = StageChoice::Provisional; // provisionally saved: the newest amending declaration
+                                            // decides
         RegisterFilter::run(c);
         QCOMPARE(marked(), QList<qlonglong>{2});
-        c.stage = 3;
+        c.stage = StageChoice::Final;
         RegisterFilter::run(c);
         QCOMPARE(marked(), (QList<qlonglong>{4, 3, 1}));
     }
@@ -164,7 +165,7 @@ private Q_SLOTS:
         RegisterFixture r;
         r.declaration(1);
         FilterCriteria c = criteria();
-        c.stage = 1;
+        c.stage = StageChoice::All;
         const FilterOutcome all = RegisterFilter::run(c);
         QCOMPARE(all.marked, 0);
         QVERIFY(!all.filterOn());
@@ -217,7 +218,7 @@ private Q_SLOTS:
         r.declaration(1, {{"MistosiApoDate", "01/06/2025"}, {"MistosiEosDate", "31/02/2027"}});
         r.declaration(2, {{"StadioYpovolis", "Προσωρινά Αποθηκευμένο"}});
         FilterCriteria provisional = criteria();
-        provisional.stage = 4;
+        provisional.stage = StageChoice::Provisional;
         RegisterFilter::run(provisional);
         QCOMPARE(marked(), QList<qlonglong>{2});
         FilterCriteria c = criteria();

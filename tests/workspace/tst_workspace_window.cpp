@@ -316,7 +316,7 @@ private Q_SLOTS:
         papas.name = QStringLiteral("ΠΑΠ");
         papas.dateFrom = papas.dateTo = QStringLiteral("  /  /20  ");
         stored.filters = papas;
-        stored.layout = 1;
+        stored.layout = ExportLayout::Latest;
         QVERIFY(ExportTemplates::save(stored));
         withWorkspace([&](TfiMistomataTaxis& w) {
             QString opened;

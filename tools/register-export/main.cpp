@@ -85,10 +85,12 @@ int exportRegister(const ToolCommandLine& line, const QStringList& args) {
     choice.stage = parsed.criteria.stage;
     if (line.isSet(QStringLiteral("layout"))) {
         bool ok = false;
-        choice.layout = line.value(QStringLiteral("layout")).toInt(&ok);
-        if (!ok || choice.layout < 0 || choice.layout > 2)
+        const std::optional<ExportLayout> layout =
+            exportLayoutOf(line.value(QStringLiteral("layout")).toInt(&ok));
+        if (!ok || !layout)
             return line.wrong(QStringLiteral("--layout ") + line.value(QStringLiteral("layout")) +
                               QStringLiteral(" is not valid"));
+        choice.layout = *layout;
     }
     QList<bool>* const ticks[] = {&choice.mast, &choice.mistotes, &choice.trops, &choice.akinita};
     for (int i = 0; i < 4; ++i) {

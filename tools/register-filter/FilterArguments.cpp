@@ -48,8 +48,11 @@ FilterArguments filterArgumentsOf(const ToolCommandLine& line) {
     };
     if (line.isSet(QStringLiteral("stage"))) {
         bool ok = false;
-        c.stage = line.value(QStringLiteral("stage")).toInt(&ok);
-        if (!ok || c.stage < 0 || c.stage > 4)
+        const std::optional<StageChoice> stage =
+            stageChoiceOf(line.value(QStringLiteral("stage")).toInt(&ok));
+        if (ok && stage)
+            c.stage = *stage;
+        else
             wrong("stage");
     }
     for (const char* option : {"from", "to"}) {

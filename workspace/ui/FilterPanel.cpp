@@ -132,7 +132,7 @@ QWidget* FilterPanel::magnifier(QuickSearchKind kind) {
 
 FilterCriteria FilterPanel::criteria() const {
     FilterCriteria c;
-    c.stage = cbStadioDilosis->currentIndex();
+    c.stage = stageChoiceOf(cbStadioDilosis->currentIndex()).value_or(StageChoice::Unchosen);
     c.name = edFilterName->text();
     c.afm = edFilterAFM->text();
     c.dateFrom = edFilterDateApo->dateText();
@@ -146,7 +146,7 @@ FilterCriteria FilterPanel::criteria() const {
 }
 
 void FilterPanel::showCriteria(const FilterCriteria& c) {
-    cbStadioDilosis->setCurrentIndex(c.stage);
+    cbStadioDilosis->setCurrentIndex(itemOf(c.stage));
     edFilterName->setText(c.name);
     edFilterAFM->setText(c.afm);
     edFilterDateApo->setDateText(c.dateFrom);

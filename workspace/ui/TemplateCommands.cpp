@@ -7,7 +7,6 @@
 #include "workspace/ui/TfiMistomataTaxis.h"
 #include "workspace/ui/TfiWait.h"
 
-#include <QComboBox>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -23,7 +22,7 @@ WorkspaceFilters filtersOf(TfiMistomataTaxis& workspace) {
 // The export that the dialog's layout option names, with the workspace's wait window.
 void exportChoice(TfiMistomataTaxis& workspace, const TfiReport& report) {
     ExportChoice choice = report.choice();
-    choice.stage = workspace.filters->cbStadioDilosis->currentIndex();
+    choice.stage = workspace.filters->criteria().stage;
     TfiWait* wait = workspace.fiWait;
     ExportProgress progress;
     progress.show = [wait] { wait->show(); };
