@@ -1,4 +1,5 @@
 #include "portal/ChromeDriverProcess.h"
+#include "common/Clock.h"
 #include "common/ErrorReport.h"
 #include "common/Settings.h"
 #include "portal/WebDriverClient.h"
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QJsonObject>
 #include <QTcpServer>
-#include <QThread>
 #include <cerrno>
 #include <csignal>
 #include <sys/prctl.h>
@@ -18,6 +18,8 @@
 
 namespace {
 const int kReadyTimeoutMs = 15000;
+// The pause between two looks at whether the driver is ready.
+const int kReadyPollMs = 20;
 const int kStopGraceMs = 2000;
 const QString kFolderPrefix = QStringLiteral("lethora-browser-");
 // The file in a profiles folder that names the program and the driver's group.
@@ -162,8 +164,7 @@ void ChromeDriverProcess::start() {
         } catch (const AppError&) {
         }
         // The windows repaint while the driver starts.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
-        QThread::msleep(20);
+        PumpWait(kReadyPollMs);
     }
     stop();
     throw AppError(QStringLiteral("Ο οδηγός του Chromium δεν ανταποκρίθηκε."));

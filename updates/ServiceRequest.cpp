@@ -1,10 +1,10 @@
 #include "updates/ServiceRequest.h"
+#include "common/Clock.h"
 #include "common/WaitCursor.h"
 #include "updates/ProgressDisplay.h"
 #include "updates/TransferCounters.h"
 #include "updates/UpdateFailure.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -22,7 +22,7 @@ void showTransferEnded() {
     TransferCounters& counters = transferCounters();
     counters.endTransfer();
     ProgressDisplay::showEverywhere(progressReport(counters));
-    QCoreApplication::processEvents();
+    PumpWait(0);
 }
 } // namespace
 
