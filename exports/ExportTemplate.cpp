@@ -102,17 +102,17 @@ ExportTemplate read(const TableCursor& table) {
     return t;
 }
 
-bool save(const ExportTemplate& stored) {
+Confirmable save(const ExportTemplate& stored, Consent overwrite) {
     if (stored.title.isEmpty()) {
         showMessage(kNoTitle);
-        return false;
+        return Confirmable::refused();
     }
     TableCursor& table = dmTables().tblMistDilProtypa;
     table.open();
     CloseAfter closing(table);
     if (locateTitle(table, stored.title)) {
-        if (!askYesNo(kOverwrite))
-            return false;
+        if (overwrite != Consent::Given)
+            return Confirmable::needsYes(kOverwrite);
         table.edit();
     } else {
         table.insert();
@@ -126,7 +126,7 @@ bool save(const ExportTemplate& stored) {
     table.setValue(QStringLiteral("RAkinita"), stored.akinita);
     table.setValue(QStringLiteral("Properties"), optionOf(stored.layout));
     table.post();
-    return true;
+    return Confirmable::done();
 }
 
 } // namespace ExportTemplates

@@ -3,6 +3,7 @@
 // in the shared table MistDilProtypa, optionally with the workspace's filter criteria.
 // A title names one template whatever its letter case.
 
+#include "common/Confirmable.h"
 #include "exports/ExportChoice.h"
 #include "workspace/RegisterFilter.h"
 
@@ -42,7 +43,8 @@ void applyTo(const ExportTemplate& stored, ExportChoice& choice);
 ExportTemplate read(const TableCursor& cursor);
 
 // Saves under the template's title: an empty title is refused with a message, an
-// existing template (letter case ignored) is overwritten only when the operator agrees.
-// A template saved without filters keeps the criteria it had. True when written.
-bool save(const ExportTemplate& stored);
+// existing template (letter case ignored) is overwritten only with consent; without it
+// nothing is written and the question kOverwrite comes back. A template saved without
+// filters keeps the criteria it had.
+Confirmable save(const ExportTemplate& stored, Consent overwrite);
 } // namespace ExportTemplates

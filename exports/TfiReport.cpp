@@ -1,4 +1,5 @@
 #include "exports/TfiReport.h"
+#include "common/Confirmable.h"
 #include "common/ErrorReport.h"
 #include "exports/ExportTemplate.h"
 #include "exports/TfiMistDilProtList.h"
@@ -171,7 +172,8 @@ void TfiReport::btSaveClick() {
     ExportTemplate stored = ExportTemplates::fromChoice(choice(), edProtypoTitle->text());
     if (cbSaveFilters->isChecked())
         stored.filters = m_filters.criteria();
-    ExportTemplates::save(stored);
+    runAskingFirst(
+        [&stored](Consent overwrite) { return ExportTemplates::save(stored, overwrite); });
 }
 
 void TfiReport::btLoadClick() {

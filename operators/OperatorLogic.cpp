@@ -101,19 +101,20 @@ int OperatorAdmin::itemOfLetter(const QString& letter) {
     return 2;
 }
 
-bool OperatorAdmin::saveOperator(const QString& userName, const QString& password, int levelItem) {
+Confirmable OperatorAdmin::saveOperator(const QString& userName, const QString& password,
+                                        int levelItem, Consent overwrite) {
     if (userName.trimmed().isEmpty()) {
         showMessage(OperatorTexts::kEmptyName);
-        return false;
+        return Confirmable::refused();
     }
     if (password.isEmpty()) {
         showMessage(OperatorTexts::kEmptyPassword);
-        return false;
+        return Confirmable::refused();
     }
     TableCursor& users = dmTables().tblUsers;
     if (users.findKey({userName})) {
-        if (!askYesNo(OperatorTexts::kOperatorExists))
-            return false;
+        if (overwrite != Consent::Given)
+            return Confirmable::needsYes(OperatorTexts::kOperatorExists);
         users.edit();
     } else {
         users.insert();
@@ -122,22 +123,23 @@ bool OperatorAdmin::saveOperator(const QString& userName, const QString& passwor
     users.setValue(QStringLiteral("Pass"), PasswordHash::of(password));
     users.setValue(QStringLiteral("Rights"), letterOfItem(levelItem));
     users.post();
-    return true;
+    return Confirmable::done();
 }
 
-bool OperatorAdmin::deleteCurrentOperator() {
+Confirmable OperatorAdmin::deleteCurrentOperator(Consent deletion) {
     TableCursor& users = dmTables().tblUsers;
     if (users.isEmpty())
-        return false;
+        return Confirmable::refused();
     const QString name = users.text(QStringLiteral("UserName"));
     if (name == adminName()) {
         showMessage(OperatorTexts::kAdminNotDeleted);
-        return false;
+        return Confirmable::refused();
     }
-    if (!askYesNo(OperatorTexts::kDeleteQuestion + QLatin1Char('"') + name + QLatin1Char('"')))
-        return false;
+    if (deletion != Consent::Given)
+        return Confirmable::needsYes(OperatorTexts::kDeleteQuestion + QLatin1Char('"') + name +
+                                     QLatin1Char('"'));
     users.remove();
-    return true;
+    return Confirmable::done();
 }
 
 void OperatorAdmin::assignCurrentCompany(const QString& userName) {

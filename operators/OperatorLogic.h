@@ -2,6 +2,8 @@
 // What the operators' dialogs do, without the dialogs: logging in, changing one's
 // password, and keeping the operators table.
 
+#include "common/Confirmable.h"
+
 #include <QString>
 #include <functional>
 
@@ -53,10 +55,13 @@ namespace OperatorAdmin {
 // The operator editor's level letter for a radio item (0, 1, 2) and back.
 QString letterOfItem(int item);
 int itemOfLetter(const QString& letter); // any other letter: the third item
-// Saves the editor; true when the editor should close.
-bool saveOperator(const QString& userName, const QString& password, int levelItem);
-// Deletes the current operator of the operators cursor after the question; true if deleted.
-bool deleteCurrentOperator();
+// Saves the editor; Done when the editor should close. An existing operator is changed
+// only with consent: without it the question kOperatorExists comes back.
+Confirmable saveOperator(const QString& userName, const QString& password, int levelItem,
+                         Consent overwrite);
+// Deletes the current operator of the operators cursor; without consent nothing is
+// deleted and the question naming the operator comes back.
+Confirmable deleteCurrentOperator(Consent deletion);
 // Assigns the current company of the company cursor to an operator.
 void assignCurrentCompany(const QString& userName);
 } // namespace OperatorAdmin

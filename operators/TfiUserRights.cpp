@@ -1,4 +1,5 @@
 #include "operators/TfiUserRights.h"
+#include "common/Confirmable.h"
 #include "common/ErrorReport.h"
 #include "common/FieldKeys.h"
 #include "operators/OperatorLogic.h"
@@ -75,7 +76,10 @@ int TfiUserRights::levelItem() const {
 void TfiUserRights::btSaveClick() {
     bool saved = false;
     runGuarded([&] {
-        saved = OperatorAdmin::saveOperator(edUserName->text(), edUserPass->text(), levelItem());
+        saved = runAskingFirst([this](Consent overwrite) {
+            return OperatorAdmin::saveOperator(edUserName->text(), edUserPass->text(), levelItem(),
+                                               overwrite);
+        });
     });
     if (saved)
         accept();

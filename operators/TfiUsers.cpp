@@ -1,4 +1,5 @@
 #include "operators/TfiUsers.h"
+#include "common/Confirmable.h"
 #include "common/DialogRunner.h"
 #include "common/ErrorReport.h"
 #include "operators/CurrentOperator.h"
@@ -105,7 +106,7 @@ void TfiUsers::btModifyClick() {
 }
 
 void TfiUsers::btDeleteClick() {
-    runGuarded([] { OperatorAdmin::deleteCurrentOperator(); });
+    runGuarded([] { runAskingFirst(OperatorAdmin::deleteCurrentOperator); });
 }
 
 void TfiUsers::btChangeOperatorClick() {

@@ -4,8 +4,6 @@
 #include "portal/PortalAddresses.h"
 #include "portal/PortalTexts.h"
 
-#include <QCoreApplication>
-
 namespace {
 const int kLoginPhaseSeconds = 20;
 const int kWindowOffsetLeft = 100;
@@ -141,7 +139,6 @@ void sbConnectAADEClick(PortalSession& session, const ConnectInputs& inputs,
     }
     if (clearStagingGrid)
         clearStagingGrid();
-    QCoreApplication::processEvents();
 
     BrowserOps& browser = browserOps();
     // The last connect's window stays open; only the session's window is closed.

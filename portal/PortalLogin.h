@@ -29,6 +29,7 @@ struct ConnectInputs {
 
 // The connect command "Σύνδεση στην ΑΑΔΕ": opens a new browser window on the console
 // page, signs in and goes on to the submission list, or tells the operator to pick a
-// role in the browser. clearStagingGrid empties the workspace's staging grid.
+// role in the browser. clearStagingGrid empties the workspace's staging grid (and lets it
+// repaint) before the browser opens.
 void sbConnectAADEClick(PortalSession& session, const ConnectInputs& inputs,
                         const std::function<void()>& clearStagingGrid);

@@ -23,8 +23,6 @@ const QString kNoListWindow =
     QStringLiteral("Δεν έχετε ανοίξει ή δεν έχετε συνδεθεί στη σελίδα των μισθωμάτων ακινήτων");
 const QString kOtherOwner =
     QStringLiteral("Έχετε συνδεθεί στη σελίδα των μισθωμάτων ακινήτων διαφορετικού Α.Φ.Μ.");
-const QString kDeleteTemporarilySaved =
-    QStringLiteral("Να γίνει διαγραφή και επανεισαγωγή των προσωρινά αποθηκευμένων δηλώσεων;");
 const QString kNothingNew = QStringLiteral("Δεν βρέθηκαν νέες δηλώσεις");
 const QString kConnectFirst = QStringLiteral(
     "Για να προβάλετε τη δήλωση πρέπει πρώτα να συνδεθείτε στην πλατφόρμα μισθωμάτων της ΑΑΔΕ");
@@ -90,8 +88,7 @@ void showAllDeclarations() {
     cursor.setFiltered(false);
 }
 
-// Temporarily saved declarations are removed with their properties and amendments, so
-// that the import brings them in again as the platform now holds them.
+// Temporarily saved declarations are removed with their properties and amendments.
 void deleteTemporarilySaved() {
     const QString mast = StoredDeclarations::mastPath();
     const QString det = StoredDeclarations::detPath();
@@ -160,9 +157,9 @@ QString SubmissionImport::newDeclarationsNotice(const Counts& stored) const {
            QStringLiteral(" τροποποιητικές νέες δηλώσεις στο Taxis");
 }
 
-void SubmissionImport::sbGetTaxisDilsClick() {
+void SubmissionImport::sbGetTaxisDilsClick(TemporarilySaved temporarilySaved) {
     StoredDeclarations::ClearFilterMarks();
-    if (askYesNo(kDeleteTemporarilySaved))
+    if (temporarilySaved == TemporarilySaved::DeleteAndImportAgain)
         deleteTemporarilySaved();
     showAllDeclarations();
     m_grid.clearAll();

@@ -50,8 +50,19 @@ class SubmissionImport {
 public:
     SubmissionImport(PortalSession& session, StagingGrid& grid, ImportPanel& panel);
 
+    // What the data check does with the declarations stored as temporarily saved: the
+    // window asks kDeleteTemporarilySaved first and hands over the answer.
+    enum class TemporarilySaved {
+        Keep,
+        // Removed with their properties and amendments, so that the import brings them in
+        // again as the platform now holds them.
+        DeleteAndImportAgain,
+    };
+    static inline const QString kDeleteTemporarilySaved =
+        QStringLiteral("Να γίνει διαγραφή και επανεισαγωγή των προσωρινά αποθηκευμένων δηλώσεων;");
+
     // "Έλεγχος Δεδομένων".
-    void sbGetTaxisDilsClick();
+    void sbGetTaxisDilsClick(TemporarilySaved temporarilySaved);
     // Reads the list table of the session window's page into the staging grid.
     void ReadSubmissionList();
     // Counts the initial and the amending declarations of the list read.

@@ -94,7 +94,7 @@ void importRegister(WebDriverBrowser& browser, const FakeOwner& owner, const cha
     SubmissionImport import(session, grid, panel);
     const BrowserWindow window = ChromiumPortal::signIn(
         browser, PortalAddresses::submissionDetailsPage(), owner.userName, owner.password);
-    import.sbGetTaxisDilsClick();
+    import.sbGetTaxisDilsClick(SubmissionImport::TemporarilySaved::Keep);
     import.sbInsertNewDilsClick();
     browser.QuitBrowser(window);
     std::printf("  %-58s %8.1f ms  (%zu of %lld declarations stored)\n", what,
@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
         SubmissionImport import(session, grid, panel);
         ChromiumPortal::signIn(browser, PortalAddresses::submissionDetailsPage(),
                                QStringLiteral("large"), QStringLiteral("large"));
-        import.sbGetTaxisDilsClick();
+        import.sbGetTaxisDilsClick(SubmissionImport::TemporarilySaved::Keep);
         std::vector<double> reads, snapshots;
         for (int run = 0; run < 7; ++run) {
             QElapsedTimer t;

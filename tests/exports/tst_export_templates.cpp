@@ -69,6 +69,11 @@ ExportTemplate titled(const QString& title) {
     return ExportTemplates::fromChoice(ExportChoice::defaults(), title);
 }
 
+// Saves a template whose title is not stored yet: no question is needed.
+bool savedAsNew(const ExportTemplate& stored) {
+    return ExportTemplates::save(stored, Consent::NotGiven).status == Confirmable::Status::Done;
+}
+
 // Answers the template list by choosing the template of that title.
 int chooseTitled(QDialog& d, const QString& title) {
     auto* list = qobject_cast<TfiMistDilProtList*>(&d);
@@ -201,7 +206,7 @@ private Q_SLOTS:
 
     void loadingWithoutFiltersWhileKeepingFiltersRunsTheCurrentOnes() {
         ExportTemplate plain = titled(QStringLiteral("Απλό"));
-        QVERIFY(ExportTemplates::save(plain));
+        QVERIFY(savedAsNew(plain));
         TfiReport loading(workspace.link());
         loading.cbSaveFilters->setChecked(true);
         loadTitled(loading, QStringLiteral("Απλό"));
@@ -238,6 +243,22 @@ private Q_SLOTS:
         QVERIFY(sameCriteria(workspace.shown.at(0), someCriteria()));
     }
 
+    void overwritingWaitsForConsent() {
+        QVERIFY(savedAsNew(titled(QStringLiteral("Πρότυπο"))));
+        ExportTemplate changed = titled(QStringLiteral("ΠΡΌΤΥΠΟ"));
+        changed.layout = ExportLayout::Latest;
+        const Confirmable asked = ExportTemplates::save(changed, Consent::NotGiven);
+        QCOMPARE(asked.status, Confirmable::Status::NeedsYes);
+        QCOMPARE(asked.question, ExportTemplates::kOverwrite);
+        QCOMPARE(storedTemplates().at(0).title, QStringLiteral("Πρότυπο")); // nothing written
+
+        QCOMPARE(ExportTemplates::save(changed, Consent::Given).status, Confirmable::Status::Done);
+        const QList<ExportTemplate> stored = storedTemplates();
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(stored.at(0).title, QStringLiteral("ΠΡΌΤΥΠΟ"));
+        QCOMPARE(stored.at(0).layout, ExportLayout::Latest);
+    }
+
     void aTemplateWithoutTitleIsNotSaved() {
         RecordingMessages answers;
         TfiReport report(workspace.link());
@@ -249,7 +270,7 @@ private Q_SLOTS:
     void aShortTickStringLeavesTheLastItemsAsTheyWere() {
         ExportTemplate shortOne = titled(QStringLiteral("Παλιό"));
         shortOne.akinita = QStringLiteral("111111111111"); // 12 of 14
-        QVERIFY(ExportTemplates::save(shortOne));
+        QVERIFY(savedAsNew(shortOne));
         TfiReport report(workspace.link());
         setTick(report.clbAkinita, 13, true);
         setTick(report.clbAkinita, 14, false);
@@ -263,7 +284,7 @@ private Q_SLOTS:
     void loadingTheLatestLayoutTicksTheKindColumns() {
         ExportTemplate latest = titled(QStringLiteral("Τελευταία"));
         latest.layout = ExportLayout::Latest; // saved with "Είδος " unticked
-        QVERIFY(ExportTemplates::save(latest));
+        QVERIFY(savedAsNew(latest));
         for (int before : {0, 1}) {
             TfiReport report(workspace.link());
             report.rgProperties->button(before)->click();
@@ -277,7 +298,7 @@ private Q_SLOTS:
     }
 
     void closingTheListLoadsNothing() {
-        QVERIFY(ExportTemplates::save(titled(QStringLiteral("Ένα"))));
+        QVERIFY(savedAsNew(titled(QStringLiteral("Ένα"))));
         TfiReport report(workspace.link());
         setTick(report.clbMast, 1, false);
         setDialogRunner([](QDialog& d) {
@@ -293,7 +314,7 @@ private Q_SLOTS:
 
     void ctrlDeleteRemovesTheSelectedTemplateAfterConfirmation() {
         for (const char* title : {"Πρώτο", "Δεύτερο"})
-            QVERIFY(ExportTemplates::save(titled(QString::fromUtf8(title))));
+            QVERIFY(savedAsNew(titled(QString::fromUtf8(title))));
         RecordingMessages answers;
         QString selected;
         QList<int> counts; // after Delete, a refused Ctrl+Delete and an accepted one
@@ -327,7 +348,7 @@ private Q_SLOTS:
     }
 
     void doubleClickChoosesATemplate() {
-        QVERIFY(ExportTemplates::save(titled(QStringLiteral("Μόνο"))));
+        QVERIFY(savedAsNew(titled(QStringLiteral("Μόνο"))));
         setDialogRunner([](QDialog& d) -> int {
             auto& list = static_cast<TfiMistDilProtList&>(d);
             const QModelIndex first = list.grdProtypa->model()->index(0, 0);

@@ -260,6 +260,43 @@ private Q_SLOTS:
         QVERIFY(messages.errors.isEmpty());
     }
 
+    // Without the operator's yes the logic changes nothing and hands back the question.
+    void changesToAnOperatorWaitForConsent_data() {
+        QTest::addColumn<bool>("deleting");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("saving over an existing operator")
+            << false << OperatorTexts::kOperatorExists;
+        QTest::newRow("deleting an operator")
+            << true << QString(OperatorTexts::kDeleteQuestion + "\"maria\"");
+    }
+    void changesToAnOperatorWaitForConsent() {
+        QFETCH(bool, deleting);
+        QFETCH(QString, question);
+        addOperator(QStringLiteral("maria"), QStringLiteral("I"));
+        TableCursor& users = dmTables().tblUsers;
+        users.open();
+        CloseAfter closeUsers(users);
+        QVERIFY(users.findKey({QStringLiteral("maria")}));
+        const auto change = [&](Consent consent) {
+            return deleting ? OperatorAdmin::deleteCurrentOperator(consent)
+                            : OperatorAdmin::saveOperator(QStringLiteral("maria"),
+                                                          QStringLiteral("νέος"), 0, consent);
+        };
+        const QString usersTable = QStringLiteral("Tables\\Users.db");
+        const Confirmable asked = change(Consent::NotGiven);
+        QCOMPARE(asked.status, Confirmable::Status::NeedsYes);
+        QCOMPARE(asked.question, question);
+        QCOMPARE(field(usersTable, QStringLiteral("maria"), QStringLiteral("Pass")),
+                 QStringLiteral("p"));
+
+        QCOMPARE(change(Consent::Given).status, Confirmable::Status::Done);
+        const QString pass = field(usersTable, QStringLiteral("maria"), QStringLiteral("Pass"));
+        if (deleting)
+            QCOMPARE(pass, QStringLiteral("<none>"));
+        else
+            QVERIFY(isHashOf(pass, QStringLiteral("νέος")));
+    }
+
 private:
     std::unique_ptr<TestFolder> folder;
 };

@@ -26,13 +26,14 @@ struct ImportPortal {
         tables.tblMistDilMast.close();
     }
 
-    // Signs in as the owner on the list page and runs the data check, answering the
-    // question about temporarily saved declarations.
+    // Signs in as the owner on the list page and runs the data check, keeping or deleting
+    // the temporarily saved declarations.
     void dataCheck(bool deleteTemporarilySaved = false) {
         if (!listWindow)
             listWindow = portal.signedInWindow(PortalAddresses::submissionDetailsPage());
-        portal.messages.queueAnswer(deleteTemporarilySaved);
-        import.sbGetTaxisDilsClick();
+        import.sbGetTaxisDilsClick(deleteTemporarilySaved
+                                       ? SubmissionImport::TemporarilySaved::DeleteAndImportAgain
+                                       : SubmissionImport::TemporarilySaved::Keep);
     }
 
     int count(const QString& table, const QString& where = QString()) const {

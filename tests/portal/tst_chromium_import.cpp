@@ -31,8 +31,7 @@ private slots:
         SubmissionImport import(portal.session, grid, panel);
         ChromiumPortal::signIn(*portal.browser, PortalAddresses::submissionDetailsPage());
 
-        portal.messages.queueAnswer(false);
-        import.sbGetTaxisDilsClick();
+        import.sbGetTaxisDilsClick(SubmissionImport::TemporarilySaved::Keep);
         QCOMPARE(panel.platformCounts, qMakePair(3, 2));
         import.sbInsertNewDilsClick();
         QVERIFY2(portal.messages.shown.isEmpty(),

@@ -40,8 +40,7 @@ struct UntidyImport {
         return {&t.tblMistDilMast, &t.tblMistDilDet, &t.tblMistDilAkinita};
     }
     void run() {
-        portal.messages.queueAnswer(false);
-        import.sbGetTaxisDilsClick();
+        import.sbGetTaxisDilsClick(SubmissionImport::TemporarilySaved::Keep);
         import.sbInsertNewDilsClick();
     }
 

@@ -16,6 +16,7 @@
 #include "updates/UpdateLauncher.h"
 #include "updates/UpdateTexts.h"
 #include "updates/Updates.h"
+#include "updates/VersionCheck.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -136,6 +137,22 @@ private Q_SLOTS:
         QVERIFY(f->messages.asked.isEmpty());
         QCOMPARE(f->runner.notices, 0);
         verifyNothingDone();
+    }
+
+    // The check itself asks nothing and downloads nothing: the download waits for its own
+    // call, made once the operator agreed.
+    void aNewerVersionOfferedWaitsForTheDownloadCall() {
+        offerNewVersion("1<br/>Setup.exe<br/>3000", 3000);
+        f->messages.answers.clear();
+        QVERIFY(VersionCheck::newerVersionOffered());
+        QCOMPARE(f->server.hits.value(QStringLiteral("/files")), 0);
+        QCOMPARE(f->server.hits.value(QStringLiteral("/Setup.exe")), 0);
+        verifyNothingDone();
+
+        VersionCheck::downloadAndStartSetup();
+        QCOMPARE(readSetup(), f->server.setup);
+        QCOMPARE(f->launcher.started, QStringList{setupPath()});
+        QCOMPARE(f->launcher.quits, 1);
     }
 
     void aNewerVersionDeclinedDownloadsNothing() {

@@ -317,7 +317,8 @@ private Q_SLOTS:
         papas.dateFrom = papas.dateTo = QStringLiteral("  /  /20  ");
         stored.filters = papas;
         stored.layout = ExportLayout::Latest;
-        QVERIFY(ExportTemplates::save(stored));
+        QCOMPARE(ExportTemplates::save(stored, Consent::NotGiven).status,
+                 Confirmable::Status::Done);
         withWorkspace([&](TfiMistomataTaxis& w) {
             QString opened;
             innerDialog = [&](QDialog& d) -> int {

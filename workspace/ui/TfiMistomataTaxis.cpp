@@ -24,6 +24,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -145,8 +146,7 @@ TfiMistomataTaxis::TfiMistomataTaxis(QWidget* parent) : QDialog(parent) {
     connect(portal->cbSetLoginWithEkpr, &QCheckBox::clicked, this,
             [this] { cbSetLoginWithEkprClick(); });
     connect(portal->sbConnectAADE, &QPushButton::clicked, this, [this] { sbConnectAADEClick(); });
-    connect(portal->sbGetTaxisDils, &QPushButton::clicked, this,
-            [this] { runPortalCommand([this] { import.sbGetTaxisDilsClick(); }); });
+    connect(portal->sbGetTaxisDils, &QPushButton::clicked, this, [this] { sbGetTaxisDilsClick(); });
     connect(portal->sbInsertNewDils, &QLabel::linkActivated, this,
             [this] { runPortalCommand([this] { import.sbInsertNewDilsClick(); }); });
     buildContextMenus();
@@ -323,8 +323,22 @@ void TfiMistomataTaxis::sbConnectAADEClick() {
     inputs.loginWithEkpr = portal->cbSetLoginWithEkpr->isChecked();
     const QWidget* main = parentWidget() ? parentWidget()->window() : this;
     inputs.webPanelOrigin = main->geometry().topLeft() + pnArxeia->mapTo(this, QPoint(0, 0));
-    runPortalCommand(
-        [&] { ::sbConnectAADEClick(session, inputs, [this] { sgSubmissionList.clearAll(); }); });
+    // The emptied list is painted before the browser opens.
+    runPortalCommand([&] {
+        ::sbConnectAADEClick(session, inputs, [this] {
+            sgSubmissionList.clearAll();
+            QCoreApplication::processEvents();
+        });
+    });
+}
+
+void TfiMistomataTaxis::sbGetTaxisDilsClick() {
+    runPortalCommand([this] {
+        using TemporarilySaved = SubmissionImport::TemporarilySaved;
+        import.sbGetTaxisDilsClick(askYesNo(SubmissionImport::kDeleteTemporarilySaved)
+                                       ? TemporarilySaved::DeleteAndImportAgain
+                                       : TemporarilySaved::Keep);
+    });
 }
 
 void TfiMistomataTaxis::runPortalCommand(const std::function<void()>& command) {

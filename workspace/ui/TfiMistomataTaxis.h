@@ -58,6 +58,9 @@ public:
     void showLoginCredentials(const LoginCredentials& credentials);
     void cbSetLoginWithEkprClick();
     void sbConnectAADEClick();
+    // "Έλεγχος Δεδομένων": asks what to do with the temporarily saved declarations, then
+    // runs the data check.
+    void sbGetTaxisDilsClick();
     // The platform actions of the two context menus, on the declaration in hand or on
     // the current amending declaration.
     void runPlatformAction(DeclarationAction action, bool amending);
