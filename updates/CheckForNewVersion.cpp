@@ -1,6 +1,7 @@
 #include "common/DialogRunner.h"
 #include "common/ErrorReport.h"
 #include "common/Messages.h"
+#include "common/WaitCursor.h"
 #include "common/WorkFolder.h"
 #include "updates/FileList.h"
 #include "updates/ServiceRequest.h"
@@ -17,13 +18,19 @@
 #include <QCoreApplication>
 
 namespace {
+// A request to the maker's services, under the hourglass.
+QByteArray fetch(const QString& address) {
+    WaitCursor hourglass;
+    return ServiceRequest::get(address);
+}
+
 // Downloads the setup program that the operator agreed to; starts it and ends the
 // application when it is whole. Request failures leave as UpdateFailure.
 void downloadAndStartSetup() {
-    const FileList list = parseFileList(ServiceRequest::get(UpdateAddresses::fileListService()));
+    const FileList list = parseFileList(fetch(UpdateAddresses::fileListService()));
     transferCounters().expectedTotal = list.totalSize();
     QCoreApplication::processEvents();
-    const QByteArray program = ServiceRequest::get(UpdateAddresses::setupDownload());
+    const QByteArray program = fetch(UpdateAddresses::setupDownload());
 
     switch (SetupProgram::judge(program.size(), list.setupSize())) {
     case SetupProgram::Verdict::TooSmall:
@@ -53,7 +60,7 @@ void CheckForNewVersion(bool interactive) {
     runGuarded([&] {
         try {
             const QString serviceVersion =
-                VersionText::fromAnswer(ServiceRequest::get(UpdateAddresses::versionService()));
+                VersionText::fromAnswer(fetch(UpdateAddresses::versionService()));
             if (VersionText::isNewer(serviceVersion)) {
                 if (askYesNo(UpdateTexts::kNewVersionQuestion))
                     downloadAndStartSetup();
