@@ -10,6 +10,7 @@
 #include "common/Messages.h"
 #include "common/Settings.h"
 #include "common/ShellOpen.h"
+#include "common/WaitCursor.h"
 #include "common/WorkFolder.h"
 #include "companies/CompanyCommands.h"
 #include "companies/CompanyLock.h"
@@ -25,8 +26,8 @@
 #include "store/CursorGuard.h"
 #include "store/TdmTables.h"
 #include "updates/Updates.h"
-#include "workspace/ui/TfiMistomataTaxis.h"
-#include "workspace/ui/TfiOfficeOverview.h"
+#include "workspace-window/TfiMistomataTaxis.h"
+#include "workspace-window/TfiOfficeOverview.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -471,6 +472,7 @@ void TfiMain::acDeleteTablesExecute() {
         return;
     if (!askYesNo(kDeleteTablesQuestion))
         return;
+    WaitCursor hourglass;
     dmTables().ResetDeclarationTables(company.dataFolder());
 }
 

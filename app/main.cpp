@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/StartUp.h"
+#include "common/QtMessages.h"
 #include "portal/ChromeDriverProcess.h"
 
 #include <QApplication>
@@ -30,6 +31,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
+    QtMessages messageBoxes;
+    setMessages(&messageBoxes);
     // Qt has taken its own options (-platform, -style, ...) out of the arguments.
     const CommandLine line = parseCommandLine(QCoreApplication::arguments().mid(1));
     if (line.action == CommandLine::Action::Wrong) {

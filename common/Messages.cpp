@@ -1,13 +1,13 @@
 #include "common/Messages.h"
-#include "common/QtMessages.h"
+#include "common/StandardErrorMessages.h"
 
 namespace {
 MessageSeam* installedSeam = nullptr;
 }
 
 MessageSeam& messages() {
-    static QtMessages qtMessages;
-    return installedSeam ? *installedSeam : qtMessages;
+    static StandardErrorMessages toStandardError;
+    return installedSeam ? *installedSeam : toStandardError;
 }
 
 void setMessages(MessageSeam* seam) {

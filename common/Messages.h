@@ -1,6 +1,7 @@
 #pragma once
 // The one seam through which every message and question reaches the operator.
-// The application installs QtMessages; tests install a recorder that answers.
+// The application installs QtMessages at start; tests install a recorder that answers.
+// Until one is installed, messages go to standard error and questions are answered No.
 
 #include <QString>
 
@@ -17,9 +18,9 @@ public:
     virtual bool askOkCancel(const QString& text) = 0;
 };
 
-// The seam in force; QtMessages unless a test installed another one.
+// The seam in force; standard error unless the application or a test installed one.
 MessageSeam& messages();
-// Installs a seam (nullptr restores QtMessages). The caller keeps ownership.
+// Installs a seam (nullptr restores standard error). The caller keeps ownership.
 void setMessages(MessageSeam* seam);
 
 inline void showMessage(const QString& text) {

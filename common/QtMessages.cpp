@@ -1,9 +1,11 @@
 #include "common/QtMessages.h"
 #include "common/AppVersion.h"
+#include "common/WaitCursor.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <optional>
 
 namespace {
 
@@ -16,10 +18,18 @@ QString boxTitle() {
     return kAppTitle;
 }
 
+// A box that comes up in the middle of an operation under the hourglass shows the arrow.
+void execWithArrow(QMessageBox& box) {
+    std::optional<WaitCursor> arrow;
+    if (QApplication::overrideCursor())
+        arrow.emplace(Qt::ArrowCursor);
+    box.exec();
+}
+
 void showOk(QMessageBox::Icon icon, const QString& text) {
     QMessageBox box(icon, boxTitle(), text, QMessageBox::NoButton, ownerWindow());
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.exec();
+    execWithArrow(box);
 }
 
 bool askTwo(const QString& text, const QString& yes, const QString& no) {
@@ -28,7 +38,7 @@ bool askTwo(const QString& text, const QString& yes, const QString& no) {
     QPushButton* noButton = box.addButton(no, QMessageBox::NoRole);
     box.setDefaultButton(noButton);
     box.setEscapeButton(noButton);
-    box.exec();
+    execWithArrow(box);
     return box.clickedButton() == yesButton;
 }
 

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QCursor>
 
-WaitCursor::WaitCursor() {
+WaitCursor::WaitCursor(Qt::CursorShape shape) {
     if (qobject_cast<QApplication*>(QCoreApplication::instance()))
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        QApplication::setOverrideCursor(shape);
 }
 
 WaitCursor::~WaitCursor() {

@@ -1,6 +1,5 @@
 #include "companies/CompanyRegister.h"
 #include "common/Messages.h"
-#include "common/WaitCursor.h"
 #include "common/WorkFolder.h"
 #include "companies/CompanyFields.h"
 #include "companies/CompanyFolder.h"
@@ -91,7 +90,6 @@ bool CompanyRegister::create(const QString& afm, const QString& name) {
             return false;
         }
     }
-    WaitCursor hourglass;
     // The lock is taken before any table is moved: a folder that another installation
     // holds open keeps its live tables.
     CompanyFolder::make(afm);

@@ -1,5 +1,5 @@
 #include "companies/TMaskEditDate.h"
-#include "companies/DateText.h"
+#include "common/DateText.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,7 @@
 #include "companies/TfiCreateComp.h"
 #include "common/ErrorReport.h"
 #include "common/FieldKeys.h"
+#include "common/WaitCursor.h"
 #include "companies/CompanyRegister.h"
 #include "companies/TEditAFM.h"
 #include "store/TdmTables.h"
@@ -56,6 +57,7 @@ TfiCreateComp::TfiCreateComp(Mode mode, QWidget* parent) : QDialog(parent), m_mo
 void TfiCreateComp::btCreateClick() {
     bool done = false;
     runGuarded([&] {
+        WaitCursor hourglass;
         done = m_mode == Mode::Create
                    ? CompanyRegister::create(edAfm->text().trimmed(), edCompName->text())
                    : CompanyRegister::renameCurrent(edCompName->text());

@@ -1,5 +1,4 @@
 #include "exports/OverviewExport.h"
-#include "common/WaitCursor.h"
 #include "exports/SectionColours.h"
 #include "exports/SpreadsheetStarter.h"
 
@@ -54,7 +53,6 @@ void writeSheet(Sheet& sheet, const OverviewTable& table, int colour) {
 } // namespace
 
 void ExportOfficeOverview(const QList<OverviewTable>& tables) {
-    WaitCursor hourglass;
     std::shared_ptr<SpreadsheetApp> app = startSpreadsheetApp();
     Workbook& book = app->addWorkbook();
     app->setVisible(false);

@@ -1,5 +1,4 @@
 #include "exports/RegisterExport.h"
-#include "common/WaitCursor.h"
 #include "exports/SectionColours.h"
 #include "exports/Spreadsheet.h"
 #include "exports/SpreadsheetStarter.h"
@@ -177,7 +176,6 @@ void exportRegister(const ExportChoice& choice, const ExportProgress& progress, 
         return;
     Sheet& sheet = app->workbook(1).worksheet(1);
     app->setVisible(false);
-    WaitCursor hourglass;
     if (progress.show)
         progress.show();
     SheetWriter writer(sheet);

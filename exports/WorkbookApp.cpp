@@ -1,7 +1,6 @@
 #include "exports/WorkbookApp.h"
 #include "common/ErrorReport.h"
 #include "common/Messages.h"
-#include "common/WaitCursor.h"
 #include "exports/XlsxWriter.h"
 
 #include <QDateTime>
@@ -32,7 +31,6 @@ void WorkbookApp::setVisible(bool visible) {
     m_visible = visible;
     if (!shown)
         return;
-    WaitCursor wait;
     for (const auto& workbook : m_workbooks)
         handOver(*workbook);
 }

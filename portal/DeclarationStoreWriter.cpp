@@ -1,8 +1,8 @@
 #include "portal/DeclarationStoreWriter.h"
 
 #include "common/AmountText.h"
+#include "common/DateText.h"
 #include "common/ErrorReport.h"
-#include "companies/DateText.h"
 #include "store/TableStore.h"
 #include "store/TdmTables.h"
 #include "workspace/StagingColumns.h"

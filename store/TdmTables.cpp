@@ -1,5 +1,4 @@
 #include "store/TdmTables.h"
-#include "common/WaitCursor.h"
 #include "common/WorkFolder.h"
 #include "store/StoreError.h"
 #include "store/TableSchema.h"
@@ -45,7 +44,6 @@ QString TdmTables::companyTablePath(const QString& afm, const QString& tableName
 }
 
 void TdmTables::copyTemplates(const QString& folder, const QStringList& tableNames) {
-    WaitCursor hourglass;
     for (const QString& name : tableNames) {
         const TableDef& def = TableSchema::byName(name);
         TemplateFiles::copyOver(def.templatePath(), folder + QLatin1Char('\\') + def.fileName);

@@ -2,28 +2,15 @@
 #include "updates/TransferCounters.h"
 #include "updates/TwoPanelStatusBar.h"
 
-#include <QList>
 #include <QProgressBar>
-
-namespace {
-QList<ProgressDisplay*>& displays() {
-    static QList<ProgressDisplay*> all;
-    return all;
-}
-} // namespace
 
 ProgressDisplay::ProgressDisplay(QProgressBar* bar, TwoPanelStatusBar* status)
     : m_bar(bar), m_status(status) {
-    displays().append(this);
+    ProgressViews::add(this);
 }
 
 ProgressDisplay::~ProgressDisplay() {
-    displays().removeOne(this);
-}
-
-void ProgressDisplay::showEverywhere(const ProgressReport& report) {
-    for (ProgressDisplay* display : displays())
-        display->show(report);
+    ProgressViews::remove(this);
 }
 
 void ProgressDisplay::show(const ProgressReport& report) {

@@ -1,25 +1,23 @@
 #pragma once
 // A progress bar with its two-panel status bar that shows the transfers' progress.
 // Every window that carries one (the progress window and the version window) keeps a
-// ProgressDisplay for its life, and each report reaches all of them at once.
+// ProgressDisplay for its life.
+
+#include "updates/ProgressViews.h"
 
 class QProgressBar;
 class TwoPanelStatusBar;
-struct ProgressReport;
 
-class ProgressDisplay {
+class ProgressDisplay final : public ProgressView {
 public:
     ProgressDisplay(QProgressBar* bar, TwoPanelStatusBar* status);
-    ~ProgressDisplay();
+    ~ProgressDisplay() override;
     ProgressDisplay(const ProgressDisplay&) = delete;
     ProgressDisplay& operator=(const ProgressDisplay&) = delete;
 
-    // Shows the report on every display that exists.
-    static void showEverywhere(const ProgressReport& report);
+    void show(const ProgressReport& report) override;
 
 private:
-    void show(const ProgressReport& report);
-
     QProgressBar* m_bar;
     TwoPanelStatusBar* m_status;
 };

@@ -1,7 +1,6 @@
 #include "updates/ServiceRequest.h"
 #include "common/Clock.h"
-#include "common/WaitCursor.h"
-#include "updates/ProgressDisplay.h"
+#include "updates/ProgressViews.h"
 #include "updates/TransferCounters.h"
 #include "updates/UpdateFailure.h"
 
@@ -21,7 +20,7 @@ int& timeoutSetting() {
 void showTransferEnded() {
     TransferCounters& counters = transferCounters();
     counters.endTransfer();
-    ProgressDisplay::showEverywhere(progressReport(counters));
+    ProgressViews::showEverywhere(progressReport(counters));
     PumpWait(0);
 }
 } // namespace
@@ -35,7 +34,6 @@ void ServiceRequest::setTimeoutMs(int ms) {
 }
 
 QByteArray ServiceRequest::get(const QString& address) {
-    WaitCursor waitCursor;
     TransferCounters& counters = transferCounters();
     counters.inProgress = 0;
 

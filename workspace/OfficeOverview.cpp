@@ -1,7 +1,7 @@
 #include "workspace/OfficeOverview.h"
+#include "common/DateText.h"
 #include "common/ErrorReport.h"
 #include "common/WorkFolder.h"
-#include "companies/DateText.h"
 #include "store/GreekOrder.h"
 #include "store/StoreQuery.h"
 #include "store/TdmTables.h"

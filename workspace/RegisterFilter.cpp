@@ -1,5 +1,5 @@
 #include "workspace/RegisterFilter.h"
-#include "companies/DateText.h"
+#include "common/DateText.h"
 #include "store/StoreQuery.h"
 #include "store/TableStore.h"
 #include "workspace/ExpiryTest.h"

@@ -10,8 +10,8 @@
 #include "tools/registergen/OwnerRegistration.h"
 #include "tools/registergen/RegisterGenerator.h"
 #include "tools/registergen/RegisterWriter.h"
-#include "workspace/ui/OverviewListModel.h"
-#include "workspace/ui/TfiOfficeOverview.h"
+#include "workspace-window/OverviewListModel.h"
+#include "workspace-window/TfiOfficeOverview.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

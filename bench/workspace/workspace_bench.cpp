@@ -10,10 +10,10 @@
 #include "store/TdmTables.h"
 #include "tools/registergen/RegisterGenerator.h"
 #include "tools/registergen/RegisterWriter.h"
+#include "workspace-window/FilterPanel.h"
+#include "workspace-window/TfiMistomataTaxis.h"
 #include "workspace/QuickSearch.h"
 #include "workspace/StoredCounts.h"
-#include "workspace/ui/FilterPanel.h"
-#include "workspace/ui/TfiMistomataTaxis.h"
 
 #include "bench/BenchSupport.h"
 

@@ -20,8 +20,8 @@
 #include "tests/support/TestFolder.h"
 #include "tests/support/TestMain.h"
 
-#include "workspace/ui/OverviewListModel.h"
-#include "workspace/ui/TfiOfficeOverview.h"
+#include "workspace-window/OverviewListModel.h"
+#include "workspace-window/TfiOfficeOverview.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>

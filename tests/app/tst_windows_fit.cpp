@@ -34,11 +34,11 @@
 #include "tools/registergen/RegisterWriter.h"
 #include "updates/TfiNewVer.h"
 #include "updates/TfiNoConnection.h"
+#include "workspace-window/TfiDispMistSymb.h"
+#include "workspace-window/TfiMistomataTaxis.h"
+#include "workspace-window/TfiWait.h"
 #include "workspace/RegisterFilter.h"
 #include "workspace/StoredCounts.h"
-#include "workspace/ui/TfiDispMistSymb.h"
-#include "workspace/ui/TfiMistomataTaxis.h"
-#include "workspace/ui/TfiWait.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

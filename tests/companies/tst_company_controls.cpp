@@ -1,6 +1,6 @@
 // The tax-number check and box, the date box and the date-form swap.
 
-#include "companies/DateText.h"
+#include "common/DateText.h"
 #include "companies/TEditAFM.h"
 #include "companies/TMaskEditDate.h"
 #include "companies/TaxNumber.h"

@@ -6,7 +6,7 @@
 #include "common/Clock.h"
 #include "portal/PortalAddresses.h"
 #include "portal/PortalSession.h"
-#include "portal/ScriptedBrowser.h"
+#include "portal/scripted/ScriptedBrowser.h"
 #include "tests/portal/SampleRegister.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TestFolder.h"

@@ -4,7 +4,7 @@
 // and cells.
 
 #include "portal/PortalActions.h"
-#include "portal/ScriptedBrowser.h"
+#include "portal/scripted/ScriptedBrowser.h"
 #include "tests/portal/ChromiumPortal.h"
 #include "tests/support/TestMain.h"
 #include "tools/registergen/RegisterGenerator.h"

@@ -5,7 +5,7 @@
 // broken markup).
 
 #include "portal/DeclarationPageReader.h"
-#include "portal/ScriptedPage.h"
+#include "portal/scripted/ScriptedPage.h"
 #include "tests/portal/ExpectedDeclarationRow.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TestMain.h"

@@ -5,7 +5,7 @@
 
 #include "common/Clock.h"
 #include "common/ErrorReport.h"
-#include "portal/ScriptedBrowser.h"
+#include "portal/scripted/ScriptedBrowser.h"
 #include "tests/portal/StaticPages.h"
 #include "tests/support/TestMain.h"
 

@@ -1,7 +1,7 @@
 // The synthetic register: the same for the same seed, and shaped like a real one at the
 // size the benchmarks use.
 
-#include "companies/DateText.h"
+#include "common/DateText.h"
 #include "companies/TaxNumber.h"
 #include "tests/support/TestMain.h"
 #include "tools/registergen/RegisterGenerator.h"

@@ -1,11 +1,13 @@
 #pragma once
 // The maker's update services for tests, on 127.0.0.1. UpdateServer answers
-// "/version", "/files" and "/Setup.exe" from its fields, counts the requests by path
-// and points the settings of the working folder at itself (create it after the
+// "/version", "/files" and "/Setup.exe" from its fields, counts the requests by path,
+// notes whether the application showed the hourglass while each one ran, and points the settings of the working folder at itself (create it after the
 // TestFolder). The other servers stand for failures.
 
 #include "common/Settings.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QHash>
 #include <QHttpServer>
 #include <QHttpServerResponse>
@@ -42,11 +44,14 @@ public:
     QByteArray fileList;
     QByteArray setup;
     QHash<QString, int> hits;
+    QList<bool> underHourglass; // one for each request, in order
 
 private:
     void answer(const QString& path, const QByteArray* body) {
         m_server.route(path, [this, path, body] {
             ++hits[path];
+            const QCursor* pointer = QApplication::overrideCursor();
+            underHourglass << (pointer && pointer->shape() == Qt::WaitCursor);
             return QHttpServerResponse("application/octet-stream", *body);
         });
     }

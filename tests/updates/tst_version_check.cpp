@@ -180,6 +180,8 @@ private Q_SLOTS:
         QCOMPARE(f->launcher.quits, 1);
         QVERIFY(f->messages.shown.isEmpty());
         QCOMPARE(f->runner.notices, 0);
+        QCOMPARE(f->server.underHourglass, QList<bool>({true, true, true}));
+        QVERIFY(!QApplication::overrideCursor()); // the pointer is given back
         // 16 bytes of version text, 47 of file list and 3000 of program, of 3500 listed.
         QCOMPARE(window.sbInfo->panelText(0), QStringLiteral("Παραλήφθησαν 3.063 Bytes"));
         QCOMPARE(window.sbInfo->panelText(1), QStringLiteral("από σύνολο 3.500 Bytes"));

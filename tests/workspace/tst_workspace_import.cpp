@@ -4,9 +4,9 @@
 
 #include "tests/portal/ImportPortal.h"
 #include "tests/support/TestMain.h"
-#include "workspace/ui/PortalPanel.h"
-#include "workspace/ui/TfiMistomataTaxis.h"
-#include "workspace/ui/TfiWait.h"
+#include "workspace-window/PortalPanel.h"
+#include "workspace-window/TfiMistomataTaxis.h"
+#include "workspace-window/TfiWait.h"
 
 #include <QAbstractItemModel>
 #include <QLabel>

@@ -10,22 +10,23 @@
 #include "exports/WorkbookModel.h"
 #include "portal/BrowserOps.h"
 #include "portal/PageSource.h"
-#include "portal/ScriptedBrowser.h"
+#include "portal/scripted/ScriptedBrowser.h"
 #include "store/StoreQuery.h"
 #include "tests/exports/ExportFixture.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TestMain.h"
 #include "tests/workspace/RegisterFixture.h"
+#include "workspace-window/DeclarationDetails.h"
+#include "workspace-window/FilterPanel.h"
+#include "workspace-window/PortalPanel.h"
+#include "workspace-window/TfiDispMistSymb.h"
+#include "workspace-window/TfiMistomataTaxis.h"
+#include "workspace-window/TfiWait.h"
+#include "workspace-window/TickPicture.h"
 #include "workspace/RegisterFilter.h"
 #include "workspace/StoredCounts.h"
-#include "workspace/ui/DeclarationDetails.h"
-#include "workspace/ui/FilterPanel.h"
-#include "workspace/ui/PortalPanel.h"
-#include "workspace/ui/TfiDispMistSymb.h"
-#include "workspace/ui/TfiMistomataTaxis.h"
-#include "workspace/ui/TfiWait.h"
-#include "workspace/ui/TickPicture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -276,14 +277,20 @@ private Q_SLOTS:
     }
 
     void theExportButtonsWriteTheListAsItStands() {
+        // Opens nothing; notes whether the pointer was the hourglass at each hand-over.
         struct NoOpener : WorkbookOpener {
-            bool open(const QString&) override { return true; }
+            QList<bool> underHourglass;
+            bool open(const QString&) override {
+                const QCursor* pointer = QApplication::overrideCursor();
+                underHourglass << (pointer && pointer->shape() == Qt::WaitCursor);
+                return true;
+            }
         };
+        const auto opener = std::make_shared<NoOpener>();
         QTemporaryDir output;
         std::vector<std::shared_ptr<WorkbookApp>> started; // each export starts its own
         setSpreadsheetStarter([&] {
-            started.push_back(
-                std::make_shared<WorkbookApp>(std::make_shared<NoOpener>(), output.path()));
+            started.push_back(std::make_shared<WorkbookApp>(opener, output.path()));
             return std::static_pointer_cast<SpreadsheetApp>(started.back());
         });
         RegisterFixture r;
@@ -298,6 +305,8 @@ private Q_SLOTS:
         });
         setSpreadsheetStarter({});
         QCOMPARE(int(started.size()), 2);
+        QCOMPARE(opener->underHourglass, QList<bool>({true, true}));
+        QVERIFY(!QApplication::overrideCursor()); // the pointer is given back
         const SheetModel& registerSheet = started.at(0)->model(1).sheet();
         QCOMPARE(registerSheet.value(4, 1).toString(), QStringLiteral("1203")); // the filtered view
         QVERIFY(registerSheet.value(5, 1).isNull());

@@ -16,7 +16,7 @@
 #include "common/ErrorReport.h"
 #include "common/Messages.h"
 #include "portal/DeclarationPageReader.h"
-#include "portal/ScriptedPage.h"
+#include "portal/scripted/ScriptedPage.h"
 #include "tools/command-line/ToolCommandLine.h"
 #include "tools/fakeplatform/DeclarationPage.h"
 #include "tools/fuzz-declaration-page/PageMutations.h"

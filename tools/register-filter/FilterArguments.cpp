@@ -1,5 +1,5 @@
 #include "tools/register-filter/FilterArguments.h"
-#include "companies/DateText.h"
+#include "common/DateText.h"
 #include "tools/command-line/ToolCommandLine.h"
 
 namespace {

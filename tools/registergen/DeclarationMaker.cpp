@@ -1,5 +1,5 @@
 #include "tools/registergen/DeclarationMaker.h"
-#include "companies/DateText.h"
+#include "common/DateText.h"
 #include "tools/registergen/GreekPlaces.h"
 #include "tools/registergen/RegisterWords.h"
 

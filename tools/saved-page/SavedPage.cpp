@@ -1,8 +1,8 @@
 #include "tools/saved-page/SavedPage.h"
 #include "common/Clock.h"
 #include "common/ErrorReport.h"
-#include "portal/ScriptedPage.h"
 #include "portal/WebDriverBrowser.h"
+#include "portal/scripted/ScriptedPage.h"
 #include "tools/command-line/ToolCommandLine.h"
 
 #include <QElapsedTimer>

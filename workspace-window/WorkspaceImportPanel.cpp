@@ -1,8 +1,8 @@
-#include "workspace/ui/WorkspaceImportPanel.h"
+#include "workspace-window/WorkspaceImportPanel.h"
 
-#include "workspace/ui/PortalPanel.h"
-#include "workspace/ui/TfiMistomataTaxis.h"
-#include "workspace/ui/TfiWait.h"
+#include "workspace-window/PortalPanel.h"
+#include "workspace-window/TfiMistomataTaxis.h"
+#include "workspace-window/TfiWait.h"
 
 #include <QCheckBox>
 #include <QLabel>

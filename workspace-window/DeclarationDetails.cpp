@@ -1,7 +1,7 @@
-#include "workspace/ui/DeclarationDetails.h"
+#include "workspace-window/DeclarationDetails.h"
 #include "common/AmountText.h"
 #include "store/TdmTables.h"
-#include "workspace/ui/TickPicture.h"
+#include "workspace-window/TickPicture.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

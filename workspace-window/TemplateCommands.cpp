@@ -1,11 +1,12 @@
-#include "workspace/ui/TemplateCommands.h"
+#include "workspace-window/TemplateCommands.h"
 #include "common/DialogRunner.h"
 #include "common/ErrorReport.h"
+#include "common/WaitCursor.h"
 #include "exports/RegisterExport.h"
 #include "exports/TfiReport.h"
-#include "workspace/ui/FilterPanel.h"
-#include "workspace/ui/TfiMistomataTaxis.h"
-#include "workspace/ui/TfiWait.h"
+#include "workspace-window/FilterPanel.h"
+#include "workspace-window/TfiMistomataTaxis.h"
+#include "workspace-window/TfiWait.h"
 
 #include <QProgressBar>
 #include <QPushButton>
@@ -28,7 +29,10 @@ void exportChoice(TfiMistomataTaxis& workspace, const TfiReport& report) {
     progress.show = [wait] { wait->show(); };
     progress.setPercent = [wait](int percent) { wait->ProgressBar->setValue(percent); };
     progress.hide = [wait] { wait->hide(); };
-    if (!runGuarded([&] { ExportRegister(choice, progress); }))
+    if (!runGuarded([&] {
+            WaitCursor hourglass;
+            ExportRegister(choice, progress);
+        }))
         wait->hide();
 }
 } // namespace

@@ -1,9 +1,9 @@
-#include "workspace/ui/TfiOfficeOverview.h"
+#include "workspace-window/TfiOfficeOverview.h"
 #include "common/ErrorReport.h"
 #include "common/WaitCursor.h"
 #include "exports/OverviewExport.h"
 #include "operators/Rights.h"
-#include "workspace/ui/OverviewListModel.h"
+#include "workspace-window/OverviewListModel.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -129,6 +129,7 @@ void TfiOfficeOverview::gridDoubleClick(int n, int row) {
 
 void TfiOfficeOverview::btExportToExcelClick() {
     runGuarded([this] {
+        WaitCursor hourglass;
         ExportOfficeOverview(
             {m_models.at(0)->table(), m_models.at(1)->table(), m_models.at(2)->table()});
     });

@@ -1,4 +1,4 @@
-#include "workspace/ui/TfiDispMistSymb.h"
+#include "workspace-window/TfiDispMistSymb.h"
 
 #include <QTextEdit>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "workspace/ui/OverviewListModel.h"
+#include "workspace-window/OverviewListModel.h"
 #include "common/AmountText.h"
 
 void OverviewListModel::setTable(const OverviewTable& table) {

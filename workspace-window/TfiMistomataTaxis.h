@@ -7,9 +7,9 @@
 #include "portal/PortalActions.h"
 #include "portal/PortalSession.h"
 #include "portal/SubmissionImport.h"
+#include "workspace-window/WorkspaceImportPanel.h"
 #include "workspace/QuickSearch.h"
 #include "workspace/StagingGrid.h"
-#include "workspace/ui/WorkspaceImportPanel.h"
 
 #include <QDialog>
 

@@ -1,6 +1,5 @@
-#include "workspace/ui/TfiWait.h"
+#include "workspace-window/TfiWait.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
@@ -24,18 +23,13 @@ TfiWait::TfiWait(QWidget* parent)
 void TfiWait::showEvent(QShowEvent* event) {
     if (parentWidget()) // centred over the window that shows it
         move(parentWidget()->geometry().center() - rect().center());
-    if (!m_hourglass) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_hourglass = true;
-    }
+    if (!m_hourglass)
+        m_hourglass.emplace();
     QWidget::showEvent(event);
 }
 
 void TfiWait::hideEvent(QHideEvent* event) {
-    if (m_hourglass) {
-        QApplication::restoreOverrideCursor();
-        m_hourglass = false;
-    }
+    m_hourglass.reset();
     QWidget::hideEvent(event);
 }
 

@@ -1,4 +1,4 @@
-#include "companies/DateText.h"
+#include "common/DateText.h"
 
 #include <QDate>
 

@@ -2,9 +2,11 @@
 // The wait window: "Παρακαλώ περιμένετε ..." with a navy progress bar, shown without
 // being modal during long operations. While it is active the pointer is the hourglass.
 
+#include "common/WaitCursor.h"
 #include "portal/PortalActions.h"
 
 #include <QWidget>
+#include <optional>
 
 class QProgressBar;
 
@@ -22,5 +24,5 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    bool m_hourglass = false;
+    std::optional<WaitCursor> m_hourglass;
 };

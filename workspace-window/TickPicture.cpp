@@ -1,4 +1,4 @@
-#include "workspace/ui/TickPicture.h"
+#include "workspace-window/TickPicture.h"
 
 #include <QPainter>
 

@@ -1,9 +1,10 @@
-#include "workspace/ui/TfiMistomataTaxis.h"
+#include "workspace-window/TfiMistomataTaxis.h"
 #include "common/AmountText.h"
 #include "common/DialogRunner.h"
 #include "common/EntryWidth.h"
 #include "common/ErrorReport.h"
 #include "common/Messages.h"
+#include "common/WaitCursor.h"
 #include "companies/CurrentCompany.h"
 #include "exports/RentProgression.h"
 #include "portal/LoginCredentials.h"
@@ -12,14 +13,14 @@
 #include "store/StoreQuery.h"
 #include "store/TableStore.h"
 #include "store/TdmTables.h"
+#include "workspace-window/DeclarationDetails.h"
+#include "workspace-window/FilterPanel.h"
+#include "workspace-window/PortalPanel.h"
+#include "workspace-window/TemplateCommands.h"
+#include "workspace-window/TfiDispMistSymb.h"
+#include "workspace-window/TfiWait.h"
 #include "workspace/RegisterFilter.h"
 #include "workspace/StoredCounts.h"
-#include "workspace/ui/DeclarationDetails.h"
-#include "workspace/ui/FilterPanel.h"
-#include "workspace/ui/PortalPanel.h"
-#include "workspace/ui/TemplateCommands.h"
-#include "workspace/ui/TfiDispMistSymb.h"
-#include "workspace/ui/TfiWait.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -207,8 +208,12 @@ QWidget* TfiMistomataTaxis::buildLists() {
     connect(details, &DeclarationDetails::amendmentColourChanged, this,
             &TfiMistomataTaxis::setAmendmentHighlight);
     connect(details->btLoad, &QToolButton::clicked, this, [this] { btLoadClick(); });
-    connect(details->btExelixi, &QToolButton::clicked, this,
-            [] { runGuarded([] { btExportExelixiClick(); }); });
+    connect(details->btExelixi, &QToolButton::clicked, this, [] {
+        runGuarded([] {
+            WaitCursor hourglass;
+            btExportExelixiClick();
+        });
+    });
     connect(&dm().tblMistDilMast, &TableCursor::scrolled, details,
             [this] { runGuarded([this] { details->declarationChanged(); }); });
     connect(&dm().tblMistDilDet, &TableCursor::scrolled, details,

@@ -1,4 +1,4 @@
-#include "portal/HtmlParser.h"
+#include "portal/scripted/HtmlParser.h"
 
 #include <QRegularExpression>
 #include <gumbo.h>

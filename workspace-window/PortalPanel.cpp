@@ -1,4 +1,4 @@
-#include "workspace/ui/PortalPanel.h"
+#include "workspace-window/PortalPanel.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -4,7 +4,7 @@
 // For reading stored pages (a tool, tests, a fuzzer) with the portal logic; the caller
 // installs the browser as the provider in use where the logic needs it.
 
-#include "portal/ScriptedBrowser.h"
+#include "portal/scripted/ScriptedBrowser.h"
 
 class ScriptedPage : public PageSource {
 public:

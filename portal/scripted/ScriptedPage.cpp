@@ -1,4 +1,4 @@
-#include "portal/ScriptedPage.h"
+#include "portal/scripted/ScriptedPage.h"
 #include "common/Clock.h"
 
 namespace {

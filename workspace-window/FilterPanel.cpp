@@ -1,4 +1,4 @@
-#include "workspace/ui/FilterPanel.h"
+#include "workspace-window/FilterPanel.h"
 #include "companies/TMaskEditDate.h"
 
 #include <QCheckBox>

@@ -1,9 +1,9 @@
-#include "portal/ScriptedBrowser.h"
+#include "portal/scripted/ScriptedBrowser.h"
 #include "common/Clock.h"
 #include "common/ErrorReport.h"
 #include "portal/FormSubmission.h"
-#include "portal/HtmlParser.h"
 #include "portal/RenderedText.h"
+#include "portal/scripted/HtmlParser.h"
 
 #include <QHash>
 
