@@ -1,0 +1,122 @@
+#include "tests/support/PrivateServer.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <pwd.h>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace {
+std::unique_ptr<PrivateServer>& running() {
+    static std::unique_ptr<PrivateServer> server;
+    return server;
+}
+
+// The newest installed server's programs, or those LETHORA_PG_BIN names.
+QString serverPrograms() {
+    const QString named = qEnvironmentVariable("LETHORA_PG_BIN");
+    if (!named.isEmpty())
+        return named;
+    const QDir versions(QStringLiteral("/usr/lib/postgresql"));
+    QStringList found = versions.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    std::sort(found.begin(), found.end(),
+              [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+    for (auto it = found.crbegin(); it != found.crend(); ++it)
+        if (QFile::exists(versions.filePath(*it + QStringLiteral("/bin/initdb"))))
+            return versions.filePath(*it + QStringLiteral("/bin"));
+    throw std::runtime_error("no PostgreSQL server programs under /usr/lib/postgresql");
+}
+} // namespace
+
+bool PrivateServer::wanted() {
+    return qEnvironmentVariable("LETHORA_TEST_ENGINE") == QLatin1String("postgresql");
+}
+
+PrivateServer& PrivateServer::instance() {
+    if (!running())
+        running().reset(new PrivateServer());
+    return *running();
+}
+
+void PrivateServer::stopAll() {
+    running().reset();
+}
+
+void PrivateServer::runAsServerUser(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    if (::geteuid() == 0)
+        process.start(QStringLiteral("runuser"),
+                      QStringList{QStringLiteral("-u"), QStringLiteral("postgres"),
+                                  QStringLiteral("--"), program} +
+                          arguments);
+    else
+        process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitCode() != 0)
+        throw std::runtime_error(
+            (program + QStringLiteral(" failed: ") + QString::fromLocal8Bit(process.readAll()))
+                .toStdString());
+}
+
+PrivateServer::PrivateServer()
+    : m_bin(serverPrograms()), m_dir(QDir::tempPath() + QStringLiteral("/lethora-pg-XXXXXX")) {
+    if (::geteuid() == 0) {
+        const passwd* user = ::getpwnam("postgres");
+        if (!user ||
+            ::chown(QFile::encodeName(m_dir.path()).constData(), user->pw_uid, user->pw_gid) != 0)
+            throw std::runtime_error("the postgres system user cannot own the server's folder");
+    }
+    const QString data = m_dir.path() + QStringLiteral("/data");
+    runAsServerUser(m_bin + QStringLiteral("/initdb"),
+                    {QStringLiteral("-D"), data, QStringLiteral("-U"), QStringLiteral("postgres"),
+                     QStringLiteral("-A"), QStringLiteral("trust"), QStringLiteral("-E"),
+                     QStringLiteral("UTF8"), QStringLiteral("--locale=C.UTF-8"),
+                     QStringLiteral("--no-sync")});
+    runAsServerUser(
+        m_bin + QStringLiteral("/pg_ctl"),
+        {QStringLiteral("-D"), data, QStringLiteral("-l"),
+         m_dir.path() + QStringLiteral("/server.log"), QStringLiteral("-w"), QStringLiteral("-o"),
+         QStringLiteral("-c listen_addresses='' -c unix_socket_directories='") + m_dir.path() +
+             QStringLiteral("' -c fsync=off -c synchronous_commit=off "
+                            "-c full_page_writes=off"),
+         QStringLiteral("start")});
+}
+
+PrivateServer::~PrivateServer() {
+    if (QSqlDatabase::contains(QStringLiteral("lethora-test-server"))) {
+        QSqlDatabase::database(QStringLiteral("lethora-test-server"), false).close();
+        QSqlDatabase::removeDatabase(QStringLiteral("lethora-test-server"));
+    }
+    try {
+        runAsServerUser(m_bin + QStringLiteral("/pg_ctl"),
+                        {QStringLiteral("-D"), m_dir.path() + QStringLiteral("/data"),
+                         QStringLiteral("-m"), QStringLiteral("immediate"), QStringLiteral("-w"),
+                         QStringLiteral("stop")});
+    } catch (const std::exception&) {
+        // The folder goes all the same; a server left behind has lost its files.
+    }
+}
+
+QString PrivateServer::base() const {
+    return QStringLiteral("host=") + m_dir.path() + QStringLiteral(" user=postgres");
+}
+
+QString PrivateServer::newDatabase() {
+    const QString name = QStringLiteral("folder%1").arg(++m_databases);
+    {
+        QSqlDatabase db = QSqlDatabase::contains(QStringLiteral("lethora-test-server"))
+                              ? QSqlDatabase::database(QStringLiteral("lethora-test-server"))
+                              : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"),
+                                                          QStringLiteral("lethora-test-server"));
+        db.setConnectOptions(base() + QStringLiteral(" dbname=postgres"));
+        if (!db.isOpen() && !db.open())
+            throw std::runtime_error(db.lastError().text().toStdString());
+        QSqlQuery create(db);
+        if (!create.exec(QStringLiteral("CREATE DATABASE ") + name))
+            throw std::runtime_error(create.lastError().text().toStdString());
+    }
+    return base() + QStringLiteral(" dbname=") + name;
+}
