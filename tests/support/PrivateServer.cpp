@@ -10,6 +10,8 @@
 #include <unistd.h>
 
 namespace {
+const QString kConnection = QStringLiteral("lethora-test-server");
+
 std::unique_ptr<PrivateServer>& running() {
     static std::unique_ptr<PrivateServer> server;
     return server;
@@ -86,9 +88,9 @@ PrivateServer::PrivateServer()
 }
 
 PrivateServer::~PrivateServer() {
-    if (QSqlDatabase::contains(QStringLiteral("lethora-test-server"))) {
-        QSqlDatabase::database(QStringLiteral("lethora-test-server"), false).close();
-        QSqlDatabase::removeDatabase(QStringLiteral("lethora-test-server"));
+    if (QSqlDatabase::contains(kConnection)) {
+        QSqlDatabase::database(kConnection, false).close();
+        QSqlDatabase::removeDatabase(kConnection);
     }
     try {
         runAsServerUser(m_bin + QStringLiteral("/pg_ctl"),
@@ -104,19 +106,28 @@ QString PrivateServer::base() const {
     return QStringLiteral("host=") + m_dir.path() + QStringLiteral(" user=postgres");
 }
 
-QString PrivateServer::newDatabase() {
-    const QString name = QStringLiteral("folder%1").arg(++m_databases);
-    {
-        QSqlDatabase db = QSqlDatabase::contains(QStringLiteral("lethora-test-server"))
-                              ? QSqlDatabase::database(QStringLiteral("lethora-test-server"))
-                              : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"),
-                                                          QStringLiteral("lethora-test-server"));
-        db.setConnectOptions(base() + QStringLiteral(" dbname=postgres"));
-        if (!db.isOpen() && !db.open())
+QString PrivateServer::emptyDatabase() {
+    const QString connection = base() + QStringLiteral(" dbname=postgres");
+    QSqlDatabase db = QSqlDatabase::contains(kConnection)
+                          ? QSqlDatabase::database(kConnection)
+                          : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), kConnection);
+    db.setConnectOptions(connection);
+    if (!db.isOpen()) {
+        if (!db.open())
             throw std::runtime_error(db.lastError().text().toStdString());
-        QSqlQuery create(db);
-        if (!create.exec(QStringLiteral("CREATE DATABASE ") + name))
-            throw std::runtime_error(create.lastError().text().toStdString());
+        QSqlQuery(db).exec(QStringLiteral("SET client_min_messages = warning"));
     }
-    return base() + QStringLiteral(" dbname=") + name;
+    // Dropping the schemas is much quicker than making a database for each test.
+    QSqlQuery schemas(db);
+    schemas.exec(QStringLiteral("SELECT nspname FROM pg_namespace WHERE nspname NOT LIKE 'pg_%' "
+                                "AND nspname NOT IN ('information_schema', 'public')"));
+    QStringList names;
+    while (schemas.next())
+        names << QLatin1Char('"') + schemas.value(0).toString() + QLatin1Char('"');
+    schemas.finish();
+    QSqlQuery drop(db);
+    if (!names.isEmpty() && !drop.exec(QStringLiteral("DROP SCHEMA ") +
+                                       names.join(QLatin1Char(',')) + QStringLiteral(" CASCADE")))
+        throw std::runtime_error(drop.lastError().text().toStdString());
+    return connection;
 }

@@ -2,8 +2,8 @@
 // A PostgreSQL server of the test program's own, for the runs of the store's tests on
 // a server (LETHORA_TEST_ENGINE=postgresql): initdb and pg_ctl in a temporary folder,
 // listening on a Unix socket in that folder and on no TCP port. Run as root, the server
-// runs as the "postgres" system user, which owns the folder. Each test folder gets an
-// empty database of its own.
+// runs as the "postgres" system user, which owns the folder. Each test folder starts
+// from an empty database: every schema that an earlier test made is dropped.
 
 #include <QString>
 #include <QTemporaryDir>
@@ -18,17 +18,15 @@ public:
     // Stops the server if one was started.
     static void stopAll();
 
-    // The connection string of a new, empty database.
-    QString newDatabase();
-    // The connection string of a database that is never created.
-    QString base() const;
+    // The connection string of the server's database, emptied of every table.
+    QString emptyDatabase();
 
     ~PrivateServer();
 
 private:
     PrivateServer();
+    QString base() const;
     void runAsServerUser(const QString& program, const QStringList& arguments);
     QString m_bin;
     QTemporaryDir m_dir;
-    int m_databases = 0;
 };

@@ -25,7 +25,7 @@ TestFolder::TestFolder() : m_previousRoot(WorkFolder::root()) {
         QSettings settings(path(QStringLiteral("settings.ini")), QSettings::IniFormat);
         settings.setValue(QStringLiteral("Store/Engine"), QStringLiteral("postgresql"));
         settings.setValue(QStringLiteral("Store/Connection"),
-                          PrivateServer::instance().newDatabase());
+                          PrivateServer::instance().emptyDatabase());
     }
     WorkFolder::setRoot(m_dir.path());
 }
