@@ -24,6 +24,9 @@ public:
     bool createEmpty(const QString& absolutePath, const TableDef& def) override;
     bool moveAside(const QString& absoluteFolder, const QString& backupName) override;
 
+    // Runs one statement that returns no rows; a failure is a StoreError.
+    void run(const QString& sql, const QVariantList& values = {});
+
     // The schema that holds the tables of the folder (relative to the working folder,
     // "/" or "\"), quoted.
     static QString schemaOf(const QString& relativeFolder);
@@ -31,7 +34,6 @@ public:
 private:
     QString schemaOfTable(const QString& absolutePath) const;
     QString qualifiedNameOf(const QString& absolutePath) const;
-    void run(const QString& sql, const QVariantList& values = {});
     void ensureGreekCollation();
     QSqlDatabase m_db;
     QString m_name;
