@@ -39,7 +39,7 @@ echo "== store-migrate of a register of 10,000 declarations"
 folder="$(mktemp -d /tmp/lethora-bench-office-XXXXXX)"
 cp -r "$build/work/ClrTbls" "$build/work/ClrData" "$folder/"
 mkdir -p "$folder/Data"
-"$build/tools/register-generate" "$folder" 094014201 10000 7 --register-owner "Ιδιοκτήτης" | tail -1
+"$build/tools/register-generate/register-generate" "$folder" 094014201 10000 7 --register-owner "Ιδιοκτήτης" | tail -1
 start=$(date +%s%N)
 "$build/tools/store-migrate" "$folder" --to "host=$dir user=postgres dbname=office" | tail -1
 echo "store-migrate, whole run: $(( ($(date +%s%N) - start) / 1000000 )) ms"
