@@ -1,6 +1,7 @@
 // The statements the application writes run unchanged against real table files.
 
 #include "common/WorkFolder.h"
+#include "store/FieldNameQuoting.h"
 #include "store/StoreError.h"
 #include "store/TdmTables.h"
 #include "tests/support/TestFolder.h"
@@ -186,6 +187,29 @@ private Q_SLOTS:
             QVERIFY2(e.text().contains(named), qPrintable(e.text()));
         }
         QCOMPARE(count(QStringLiteral("SELECT DilCode from '") + mast + QStringLiteral("'")), 2);
+    }
+
+    // The server's spelling of a statement: bare field names quoted as the definitions
+    // spell them; texts, quoted names, longer words and numbers left as they are.
+    void fieldNamesAreQuotedOnlyWhereTheyStandAsNames_data() {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("onTheServer");
+        QTest::newRow("bare names") << "SELECT dilcode, d.TropDilCode from t d"
+                                    << "SELECT \"DilCode\", d.\"TropDilCode\" from t d";
+        QTest::newRow("texts") << "WHERE CompName = 'AFM' AND Pass = 'it''s AFM'"
+                               << "WHERE \"CompName\" = 'AFM' AND \"Pass\" = 'it''s AFM'";
+        QTest::newRow("quoted names") << "SET \"FilterField\" = 0, \"x\"\"AFM\" = 1"
+                                      << "SET \"FilterField\" = 0, \"x\"\"AFM\" = 1";
+        QTest::newRow("longer words and numbers")
+            << "SELECT AFMs, my_afm, 1e5AFM FROM t ORDER BY AFM COLLATE GREEK"
+            << "SELECT AFMs, my_afm, 1e5AFM FROM t ORDER BY \"AFM\" COLLATE GREEK";
+        QTest::newRow("Greek text") << "WHERE MistName1 = 'Άλφα' AND Eidos<>'Οικία'"
+                                    << "WHERE \"MistName1\" = 'Άλφα' AND \"Eidos\"<>'Οικία'";
+    }
+    void fieldNamesAreQuotedOnlyWhereTheyStandAsNames() {
+        QFETCH(QString, statement);
+        QFETCH(QString, onTheServer);
+        QCOMPARE(quoteFieldNames(statement), onTheServer);
     }
 
 private:
