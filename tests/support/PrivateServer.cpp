@@ -1,10 +1,13 @@
 #include "tests/support/PrivateServer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <cerrno>
+#include <csignal>
 #include <pwd.h>
 #include <stdexcept>
 #include <unistd.h>
@@ -30,6 +33,35 @@ QString serverPrograms() {
         if (QFile::exists(versions.filePath(*it + QStringLiteral("/bin/initdb"))))
             return versions.filePath(*it + QStringLiteral("/bin"));
     throw std::runtime_error("no PostgreSQL server programs under /usr/lib/postgresql");
+}
+// Stops the servers that test programs which ended without stopping them (a crash)
+// left in the temporary folder: each folder names the process that started it.
+void stopAbandonedServers(const QString& bin) {
+    const QDir temp(QDir::tempPath());
+    for (const QString& name : temp.entryList({QStringLiteral("lethora-pg-*")}, QDir::Dirs)) {
+        QFile owner(temp.filePath(name + QStringLiteral("/owner")));
+        if (!owner.open(QIODevice::ReadOnly))
+            continue;
+        const qint64 pid = owner.readAll().trimmed().toLongLong();
+        if (pid <= 0 || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH)
+            continue;
+        QProcess stop;
+        const QStringList arguments{bin + QStringLiteral("/pg_ctl"),
+                                    QStringLiteral("-D"),
+                                    temp.filePath(name + QStringLiteral("/data")),
+                                    QStringLiteral("-m"),
+                                    QStringLiteral("immediate"),
+                                    QStringLiteral("stop")};
+        if (::geteuid() == 0)
+            stop.start(QStringLiteral("runuser"),
+                       QStringList{QStringLiteral("-u"), QStringLiteral("postgres"),
+                                   QStringLiteral("--")} +
+                           arguments);
+        else
+            stop.start(arguments.first(), arguments.mid(1));
+        stop.waitForFinished(60000);
+        QDir(temp.filePath(name)).removeRecursively();
+    }
 }
 } // namespace
 
@@ -71,6 +103,12 @@ PrivateServer::PrivateServer()
             ::chown(QFile::encodeName(m_dir.path()).constData(), user->pw_uid, user->pw_gid) != 0)
             throw std::runtime_error("the postgres system user cannot own the server's folder");
     }
+    stopAbandonedServers(m_bin);
+    QFile owner(m_dir.path() + QStringLiteral("/owner"));
+    if (!owner.open(QIODevice::WriteOnly) ||
+        owner.write(QByteArray::number(QCoreApplication::applicationPid())) <= 0)
+        throw std::runtime_error("the server's folder does not take files");
+    owner.close();
     const QString data = m_dir.path() + QStringLiteral("/data");
     runAsServerUser(m_bin + QStringLiteral("/initdb"),
                     {QStringLiteral("-D"), data, QStringLiteral("-U"), QStringLiteral("postgres"),
