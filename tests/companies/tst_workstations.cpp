@@ -214,7 +214,8 @@ private Q_SLOTS:
         QVERIFY(heldByTheOther(kAfm));
         other->end();
         QVERIFY(succeeded(other->run(QStringLiteral("close"), kAfm)));
-        QVERIFY(lockedByNobody(kAfm));
+        // A server lets the lock go once it has seen the ended connection.
+        QTRY_VERIFY_WITH_TIMEOUT(lockedByNobody(kAfm), 30000);
     }
 
     void aFailedOpeningLeavesNoLock() {
@@ -242,9 +243,13 @@ private Q_SLOTS:
         QVERIFY(other->keep(QStringLiteral("create"), kAfm, QStringLiteral("Άλλη")));
         QVERIFY(heldByTheOther(kAfm));
         other->crash();
+        const bool server = TableStore::instance().isServer();
+        // The server lets the lock go once it has seen the connection end.
+        if (server)
+            QTRY_VERIFY_WITH_TIMEOUT(!heldByTheOther(kAfm), 30000);
         RecordingMessages messages;
         const bool opened = CompanyRegister::openVisible(kAfm);
-        if (TableStore::instance().isServer()) {
+        if (server) {
             QVERIFY(opened);
             QCOMPARE(messages.shown, QStringList());
             QCOMPARE(CompanyLock::holder(kAfm, InstallationId()), CompanyLock::Holder::This);
