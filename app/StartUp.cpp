@@ -6,6 +6,7 @@
 #include "common/ErrorReport.h"
 #include "common/WorkFolder.h"
 #include "operators/TfiGetPass.h"
+#include "store/TableStore.h"
 #include "store/TdmTables.h"
 #include "updates/Updates.h"
 
@@ -44,7 +45,12 @@ int runApplication(QApplication& app, const QString& commandLineFolder) {
     if (folder.isEmpty())
         return commandLineFolder.isEmpty() ? 0 : 1;
     useDataFolder(folder, programFolder);
-    bool storeReady = runGuarded([] { dmTables(); });
+    // A store that cannot be reached (a server that is down) ends the start here, with
+    // the message naming it: nothing opens half connected.
+    bool storeReady = runGuarded([] {
+        TableStore::instance().connect();
+        dmTables();
+    });
     if (!storeReady)
         return 1;
     TfiMain main;

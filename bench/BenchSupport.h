@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -15,6 +16,17 @@ inline void copyFolder(const QString& from, const QString& to) {
     QDir().mkpath(to);
     for (const QString& name : QDir(from).entryList(QDir::Files))
         QFile::copy(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name);
+}
+
+// With LETHORA_BENCH_CONNECTION set (a libpq connection string) the folder's tables live
+// on that PostgreSQL server: the folder's settings.ini names it, as an office's would.
+inline void chooseStore(const QString& folder) {
+    const QString connection = qEnvironmentVariable("LETHORA_BENCH_CONNECTION");
+    if (connection.isEmpty())
+        return;
+    QSettings settings(folder + QStringLiteral("/settings.ini"), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Store/Engine"), QStringLiteral("postgresql"));
+    settings.setValue(QStringLiteral("Store/Connection"), connection);
 }
 
 inline double median(std::vector<double> v) {

@@ -28,7 +28,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the programs link come from dpkg-shlibdeps; what is loaded at run time
-# (the SQLite driver of Qt, the font, the browser and its driver) is named here.
+# (the SQLite and PostgreSQL drivers of Qt, the font, the browser and its driver) is
+# named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, fonts-dejavu-core, chromium, chromium-driver")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6sql6-sqlite, libqt6sql6-psql, fonts-dejavu-core, chromium, chromium-driver")
 include(CPack)

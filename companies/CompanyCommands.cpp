@@ -1,12 +1,12 @@
 #include "companies/CompanyCommands.h"
 #include "common/DialogRunner.h"
 #include "common/Messages.h"
-#include "common/WorkFolder.h"
 #include "companies/CompanyRegister.h"
 #include "companies/CompanyTexts.h"
 #include "companies/TfiCreateComp.h"
 #include "companies/TfiIndexCompany.h"
 #include "operators/Rights.h"
+#include "store/TableStore.h"
 #include "store/TdmTables.h"
 
 namespace {
@@ -17,7 +17,7 @@ public:
         TableCursor& comps = dmTables().tblComps;
         comps.setFilter(filter);
         comps.setFiltered(!filter.isEmpty());
-        if (!WorkFolder::exists(QStringLiteral("Tables/Comps.db")))
+        if (!TableStore::instance().exists(QStringLiteral("Tables/Comps.db")))
             dmTables().EnsureSharedTables();
         comps.open();
     }

@@ -12,9 +12,28 @@
 namespace {
 const QStringList kCompanyTables = {QStringLiteral("Edra"), QStringLiteral("MistDilMast"),
                                     QStringLiteral("MistDilDet"), QStringLiteral("MistDilAkinita")};
+
+QString backupStamp() {
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
 }
 
+// On a server the company's schema is renamed to the dated backup, beside its own name.
+QString backupSchema(const QString& afm) {
+    const QString folder = QStringLiteral("Data/") + afm;
+    const QString stamp = backupStamp();
+    QString name = QStringLiteral("Backup-") + stamp;
+    for (int n = 2; TableStore::instance().exists(folder + QLatin1Char('/') + name +
+                                                  QStringLiteral("/Edra.DB"));
+         ++n)
+        name = QStringLiteral("Backup-") + stamp + QLatin1Char('-') + QString::number(n);
+    return TableStore::instance().moveAside(folder, name) ? folder + QLatin1Char('/') + name
+                                                          : QString();
+}
+} // namespace
+
 QString CompanyFolder::backupTables(const QString& afm) {
+    if (TableStore::instance().isServer())
+        return backupSchema(afm);
     const QString folder = WorkFolder::path(QStringLiteral("Data/") + afm);
     QStringList present;
     for (const QString& table : kCompanyTables) {
@@ -24,7 +43,7 @@ QString CompanyFolder::backupTables(const QString& afm) {
     }
     if (present.isEmpty())
         return QString();
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString stamp = backupStamp();
     QString backup = folder + QStringLiteral("/Backup-") + stamp;
     for (int n = 2; QFileInfo::exists(backup); ++n)
         backup =

@@ -1,8 +1,10 @@
 #pragma once
-// The in-use lock of a company: "Data\" + AFM + "\InUse.lck", whose first line is the
-// identifier of the installation that holds the company open. The file is created in
-// one step (exclusive create), so of two workstations opening a company at once
-// exactly one wins.
+// The in-use lock of a company. On the folder store it is "Data\" + AFM + "\InUse.lck",
+// whose first line is the identifier of the installation that holds the company open.
+// The file is created in one step (exclusive create), so of two workstations opening a
+// company at once exactly one wins. On a server it is a lock of the workstation's
+// connection, which the server lets go when the connection ends; a lock file found
+// there is still honoured.
 
 #include <QString>
 

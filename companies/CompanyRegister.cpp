@@ -10,6 +10,7 @@
 #include "operators/CurrentOperator.h"
 #include "operators/Rights.h"
 #include "store/CursorGuard.h"
+#include "store/TableStore.h"
 #include "store/TdmTables.h"
 
 namespace {
@@ -77,7 +78,7 @@ bool CompanyRegister::create(const QString& afm, const QString& name) {
         return false;
     }
     TdmTables& dm = dmTables();
-    if (!WorkFolder::exists(QStringLiteral("Tables/Comps.db")))
+    if (!TableStore::instance().exists(QStringLiteral("Tables/Comps.db")))
         dm.EnsureSharedTables();
     {
         const bool wasOpen = dm.tblComps.isOpen();
@@ -161,7 +162,7 @@ void CompanyRegister::openChosen(const QString& afm) {
 }
 
 bool CompanyRegister::openVisible(const QString& afm) {
-    if (!WorkFolder::exists(QStringLiteral("Tables/Comps.db"))) {
+    if (!TableStore::instance().exists(QStringLiteral("Tables/Comps.db"))) {
         showMessage(CompanyTexts::notVisible(afm));
         return false;
     }

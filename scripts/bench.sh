@@ -8,3 +8,5 @@ for bench in $(find build/bench -type f -name '*_bench' -perm -u+x | sort); do
     echo "== $(basename "$bench")"
     QT_QPA_PLATFORM=offscreen "$bench"
 done
+echo "== the same on a PostgreSQL server"
+bench/server_bench.sh build

@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libqt6sql6-sqlite qt6-httpserver-dev qt6-websockets-dev
+    qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql qt6-httpserver-dev qt6-websockets-dev
+    postgresql
     libsqlite3-dev libxlsxwriter-dev libgumbo-dev
     fonts-dejavu-core unzip
     dpkg-dev desktop-file-utils

@@ -55,14 +55,23 @@ void StoreQuery::open() {
     close();
     HeldPaths held;
     const QString rewritten = rewriteTablePaths(m_sql, &held.paths);
-    QSqlQuery query = TableStore::instance().exec(rewritten);
+    TableStore& store = TableStore::instance();
+    QSqlQuery query = store.exec(rewritten);
     const QSqlRecord record = query.record();
-    for (int i = 0; i < record.count(); ++i)
+    // A server's tables carry a row id column of the store's own: "SELECT *" leaves it
+    // out, as it does on SQLite.
+    const bool serverRowId = store.isServer();
+    QList<int> columns;
+    for (int i = 0; i < record.count(); ++i) {
+        if (serverRowId && record.fieldName(i) == QLatin1String("rowid"))
+            continue;
         m_names << record.fieldName(i);
+        columns << i;
+    }
     while (query.next()) {
         QVariantList row;
-        row.reserve(m_names.size());
-        for (int i = 0; i < m_names.size(); ++i)
+        row.reserve(columns.size());
+        for (const int i : columns)
             row << query.value(i);
         m_rows << row;
     }

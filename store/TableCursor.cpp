@@ -160,7 +160,7 @@ QString TableCursor::whereClause(QVariantList& values) const {
         conditions << QLatin1Char('(') + m_filter + QLatin1Char(')');
     if (m_master) {
         if (!m_master->isOpen() || m_master->isEmpty()) {
-            conditions << QStringLiteral("0");
+            conditions << QStringLiteral("1 = 0");
         } else {
             conditions << quoted(definition().fields.at(column(m_masterField)).name) +
                               QStringLiteral(" = ?");
@@ -398,8 +398,7 @@ void TableCursor::post() {
                    QStringLiteral(") VALUES (") + marks.join(QStringLiteral(", ")) +
                    QLatin1Char(')');
         }
-        QSqlQuery query = store.exec(sql, values);
-        rowId = query.lastInsertId().toLongLong();
+        rowId = store.insert(sql, values);
     } else {
         rowId = m_rows.at(m_pos);
         if (!names.isEmpty()) {

@@ -45,6 +45,14 @@ const QList<TableDef>& all();
 const TableDef& byName(const QString& tableName);
 // The definition of the table kept in the file at path (its base name); nullptr if none.
 const TableDef* byFile(const QString& path);
+// The name of the table kept at path: its definition's, or the file's base name.
+QString tableName(const QString& path);
 // The CREATE statements of the table (table and indexes), for the template generator.
-QStringList createStatements(const TableDef& def);
+// With a schema (quoted), the server's: names inside that schema, 64-bit integers and
+// a row id column of its own, since the server has no implicit one.
+QStringList createStatements(const TableDef& def, const QString& schema = QString());
+// The rows a new table starts with, as INSERT statements named as createStatements()
+// names the table: the operators table holds the built-in operator "admin" with an
+// empty password and the rights that allow every task.
+QStringList initialRows(const TableDef& def, const QString& schema = QString());
 } // namespace TableSchema

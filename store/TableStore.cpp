@@ -1,43 +1,26 @@
 #include "store/TableStore.h"
 #include "common/WorkFolder.h"
-#include "store/GreekOrder.h"
+#include "store/ServerEngine.h"
+#include "store/SqliteEngine.h"
+#include "store/StoreChoice.h"
 #include "store/StoreError.h"
+#include "store/StoreFailure.h"
 #include "store/TableSchema.h"
-
-#include <QFileInfo>
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QUrl>
-#include <sqlite3.h>
 
 namespace {
 
-const int kMaxAttached = 10; // Debian's SQLite allows at most ten attached files
 const int kMaxPrepared = 64;
-
-int greekCollation(void*, int lengthA, const void* a, int lengthB, const void* b) {
-    return GreekOrder::compare(QString::fromUtf8(static_cast<const char*>(a), lengthA),
-                               QString::fromUtf8(static_cast<const char*>(b), lengthB));
-}
-
-sqlite3* handleOf(const QSqlDatabase& db) {
-    const QVariant v = db.driver()->handle();
-    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(v.data());
-}
-
-QString failureText(const QSqlError& error, const QString& sql) {
-    QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return QStringLiteral("Σφάλμα πίνακα: ") + text + QStringLiteral("\n[") + sql.simplified() +
-           QLatin1Char(']');
-}
 
 void bindAndRun(QSqlQuery& query, const QVariantList& values, const QString& sql) {
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
     if (!query.exec())
-        throw StoreError(failureText(query.lastError(), sql));
+        throw StoreError(storeFailureText(query.lastError(), sql));
+}
+
+QString choiceKey(const StoreChoice& choice) {
+    return choice.engine == StoreChoice::Engine::Sqlite ? QString()
+                                                        : QStringLiteral("pg:") + choice.connection;
 }
 
 } // namespace
@@ -47,18 +30,40 @@ TableStore& TableStore::instance() {
     return store;
 }
 
-TableStore::TableStore() {
-    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lethora-store"));
-    m_db.setDatabaseName(QStringLiteral(":memory:"));
-    m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=") +
-                           QString::number(busyTimeoutMs()));
-    if (!m_db.open())
-        throw StoreError(QStringLiteral("Σφάλμα πίνακα: ") + m_db.lastError().text());
-    sqlite3* handle = handleOf(m_db);
-    if (!handle)
-        throw StoreError(QStringLiteral("Σφάλμα πίνακα: ο οδηγός SQLite δεν είναι διαθέσιμος"));
-    sqlite3_create_collation(handle, GreekOrder::collationName, SQLITE_UTF8, nullptr,
-                             greekCollation);
+TableStore::~TableStore() {
+    m_prepared.clear();
+    // At the process's end Qt's list of connections may be gone before the store: the
+    // connection is left to end with the process.
+    (void)m_engine.release();
+}
+
+StoreEngine& TableStore::engine() {
+    if (m_engine && m_engineRoot == WorkFolder::root())
+        return *m_engine;
+    const StoreChoice choice = StoreChoice::ofWorkFolder();
+    const QString key = choiceKey(choice);
+    if (!m_engine || key != m_engineChoice) {
+        if (m_transactionDepth > 0)
+            throw StoreError(QStringLiteral("Σφάλμα πίνακα: αλλαγή αποθήκευσης μέσα σε μεταβολή"));
+        m_prepared.clear();
+        m_attached.clear();
+        m_engine.reset();
+        if (choice.engine == StoreChoice::Engine::Postgresql)
+            m_engine = std::make_unique<ServerEngine>(choice.connection);
+        else
+            m_engine = std::make_unique<SqliteEngine>();
+        m_engineChoice = key;
+    }
+    m_engineRoot = WorkFolder::root();
+    return *m_engine;
+}
+
+void TableStore::connect() {
+    engine();
+}
+
+bool TableStore::isServer() {
+    return engine().isServer();
 }
 
 QString TableStore::canonical(const QString& tablePath) const {
@@ -66,21 +71,16 @@ QString TableStore::canonical(const QString& tablePath) const {
 }
 
 QString TableStore::acquire(const QString& tablePath) {
+    StoreEngine& store = engine();
     const QString key = canonical(tablePath);
     auto it = m_attached.find(key);
     if (it == m_attached.end()) {
-        if (m_attached.size() >= kMaxAttached)
+        if (m_attached.size() >= store.maxAttached())
             detachUnused();
-        if (m_attached.size() >= kMaxAttached)
+        if (m_attached.size() >= store.maxAttached())
             throw StoreError(QStringLiteral("Σφάλμα πίνακα: πάρα πολλοί ανοικτοί πίνακες (") +
                              tablePath + QLatin1Char(')'));
-        if (!QFileInfo(key).isFile())
-            throw StoreError(QStringLiteral("Σφάλμα πίνακα: ο πίνακας ") + tablePath +
-                             QStringLiteral(" δεν υπάρχει"));
-        const QString schema = QStringLiteral("t") + QString::number(m_nextSchema++);
-        const QString uri =
-            QUrl::fromLocalFile(key).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw");
-        exec(QStringLiteral("ATTACH DATABASE ? AS ") + schema, {uri});
+        const QString schema = store.attach(key, tablePath);
         it = m_attached.insert(key, Attachment{schema, 0, 0});
     }
     it->holders++;
@@ -98,7 +98,7 @@ void TableStore::detach(const QString& key) {
     const QString schema = m_attached.value(key).schema;
     // Statements kept prepared name the schema; they go with it.
     m_prepared.clear();
-    exec(QStringLiteral("DETACH DATABASE ") + schema);
+    engine().detach(schema);
     m_attached.remove(key);
 }
 
@@ -122,37 +122,61 @@ void TableStore::detachUnused() {
             detach(key);
 }
 
+bool TableStore::exists(const QString& tablePath) {
+    return engine().exists(canonical(tablePath));
+}
+
 QString TableStore::qualifiedName(const QString& tablePath) {
     const QString key = canonical(tablePath);
     const auto it = m_attached.constFind(key);
     if (it == m_attached.constEnd())
         throw StoreError(QStringLiteral("Σφάλμα πίνακα: ο πίνακας ") + tablePath +
                          QStringLiteral(" δεν είναι ανοικτός"));
-    const TableDef* def = TableSchema::byFile(key);
-    const QString table = def ? def->name : QFileInfo(key).completeBaseName();
-    return it->schema + QStringLiteral(".\"") + table + QLatin1Char('"');
+    return engine().qualifiedName(it->schema, TableSchema::tableName(key));
 }
 
-QSqlQuery TableStore::exec(const QString& sql, const QVariantList& values) {
-    QSqlQuery query(m_db);
+QSqlQuery TableStore::run(const QString& sql, const QVariantList& values) {
+    StoreEngine& store = engine();
+    QSqlQuery query(store.database());
     query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        throw StoreError(failureText(query.lastError(), sql));
+    const QString text = store.statement(sql);
+    // A server prepares only statements that take values; BEGIN and the like run as
+    // they stand.
+    if (values.isEmpty() && store.isServer()) {
+        if (!query.exec(text))
+            throw StoreError(storeFailureText(query.lastError(), sql));
+        return query;
+    }
+    if (!query.prepare(text))
+        throw StoreError(storeFailureText(query.lastError(), sql));
     bindAndRun(query, values, sql);
     return query;
 }
 
+QSqlQuery TableStore::exec(const QString& sql, const QVariantList& values) {
+    return run(sql, values);
+}
+
+qint64 TableStore::insert(const QString& sql, const QVariantList& values) {
+    const QString returning = engine().returningRowId();
+    QSqlQuery query = run(sql + returning, values);
+    if (returning.isEmpty())
+        return query.lastInsertId().toLongLong();
+    return query.next() ? query.value(0).toLongLong() : -1;
+}
+
 QSqlQuery& TableStore::execPrepared(const QString& sql, const QVariantList& values) {
+    StoreEngine& store = engine();
     std::shared_ptr<QSqlQuery>& query = m_prepared[sql];
     if (!query) {
         if (m_prepared.size() > kMaxPrepared) {
             m_prepared.clear();
             return execPrepared(sql, values);
         }
-        query = std::make_shared<QSqlQuery>(m_db);
+        query = std::make_shared<QSqlQuery>(store.database());
         query->setForwardOnly(true);
-        if (!query->prepare(sql)) {
-            const QString failure = failureText(query->lastError(), sql);
+        if (!query->prepare(store.statement(sql))) {
+            const QString failure = storeFailureText(query->lastError(), sql);
             m_prepared.remove(sql);
             throw StoreError(failure);
         }
@@ -163,11 +187,37 @@ QSqlQuery& TableStore::execPrepared(const QString& sql, const QVariantList& valu
     return prepared;
 }
 
+bool TableStore::createEmpty(const QString& tablePath) {
+    StoreEngine& store = engine();
+    if (!store.isServer())
+        return false;
+    releaseFile(tablePath);
+    Transaction transaction;
+    const bool made = store.createEmpty(canonical(tablePath),
+                                        TableSchema::byName(TableSchema::tableName(tablePath)));
+    transaction.commit();
+    return made;
+}
+
+bool TableStore::moveAside(const QString& folder, const QString& backupName) {
+    StoreEngine& store = engine();
+    if (!store.isServer())
+        return false;
+    const QString key = canonical(folder) + QLatin1Char('/');
+    for (const QString& attached : m_attached.keys())
+        if (attached.startsWith(key))
+            releaseFile(attached);
+    Transaction transaction;
+    const bool moved = store.moveAside(canonical(folder), backupName);
+    transaction.commit();
+    return moved;
+}
+
 TableStore::Transaction::Transaction() {
     TableStore& store = instance();
     if (store.m_transactionDepth == 0) {
-        // Deferred: each file is write-locked by the first statement that writes it, so
-        // a change locks only the files it writes. Every other file that happens to be
+        // Deferred: each table is write-locked by the first statement that writes it, so
+        // a change locks only the tables it writes. Every other table that happens to be
         // attached (the shared tables, another company's tables) stays free for the
         // other workstations.
         store.exec(QStringLiteral("BEGIN"));
@@ -200,6 +250,8 @@ TableStore::Transaction::~Transaction() {
         store.m_rollbackOnly = true;
         return;
     }
-    QSqlQuery rollback(store.m_db);
+    if (!store.m_engine)
+        return;
+    QSqlQuery rollback(store.m_engine->database());
     rollback.exec(QStringLiteral("ROLLBACK"));
 }

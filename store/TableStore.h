@@ -1,7 +1,12 @@
 #pragma once
-// The table store on SQLite: one connection for the process, each table a file of its
-// own attached on demand. At most a handful of files can be attached at once, so
-// files that no cursor holds are detached again when room is needed.
+// The table store: one connection for the process to the store that the data folder's
+// settings name (SQLite files in the folder, or a PostgreSQL server), each table named
+// by its path relative to the folder. On SQLite at most a handful of files can be
+// attached at once, so files that no cursor holds are detached again when room is
+// needed. The connection follows the working folder: when the folder in force names
+// another store, the next use connects to that one.
+
+#include "store/StoreEngine.h"
 
 #include <QHash>
 #include <QSqlDatabase>
@@ -13,19 +18,28 @@
 class TableStore {
 public:
     static TableStore& instance();
+    ~TableStore();
 
-    // The schema name under which the table file at path (relative to the working
-    // folder, "\" or "/") is attached; the file is held until release(). A missing
-    // file is an error, never silently created.
+    // Connects to the store of the working folder now, so that a server that cannot be
+    // reached is known before anything is shown: StoreError naming the server.
+    void connect();
+    // Whether the tables live on a server rather than in files of the folder.
+    bool isServer();
+
+    // The schema name under which the table at path (relative to the working folder,
+    // "\" or "/") is reachable; the table is held until release(). A missing table is an
+    // error, never silently created.
     QString acquire(const QString& tablePath);
     void release(const QString& tablePath);
-    // Detaches the file if it is attached, so that it can be replaced on disk.
-    // A file that a cursor still holds cannot be replaced: StoreError.
+    // Lets the table go if it is attached, so that it can be replaced.
+    // A table that a cursor still holds cannot be replaced: StoreError.
     void releaseFile(const QString& tablePath);
-    // Detaches every file that nothing holds.
+    // Detaches every table that nothing holds.
     void detachUnused();
+    // Whether the table at path exists.
+    bool exists(const QString& tablePath);
 
-    // "schema"."Table" for an acquired file.
+    // "schema"."Table" for an acquired table.
     QString qualifiedName(const QString& tablePath);
 
     // Runs one statement; a failure is a StoreError with the store's own text.
@@ -33,9 +47,18 @@ public:
     // The same for a statement run again and again (a cursor's reads): it is prepared
     // once and reused, so its rows are valid only until the same text runs again.
     QSqlQuery& execPrepared(const QString& sql, const QVariantList& values = {});
+    // Runs an INSERT of one row and returns the new row's id.
+    qint64 insert(const QString& sql, const QVariantList& values);
+
+    // On a server: replaces the table at path by an empty one made from its definition
+    // and returns true. False on SQLite, where tables come only from template files.
+    bool createEmpty(const QString& tablePath);
+    // On a server: moves the tables of the folder (relative) aside under backupName and
+    // returns true; false when there was nothing to move or the tables are files.
+    bool moveAside(const QString& folder, const QString& backupName);
 
     // One logical change: every write inside it lands together or not at all.
-    // Transactions nest; only the outermost one commits. Only the files written inside
+    // Transactions nest; only the outermost one commits. Only the tables written inside
     // it are locked against the other workstations.
     class Transaction {
     public:
@@ -49,22 +72,23 @@ public:
         bool m_done = false;
     };
 
-    int busyTimeoutMs() const { return 10000; }
-
 private:
-    TableStore();
+    TableStore() = default;
+    StoreEngine& engine();
     QString canonical(const QString& tablePath) const;
     void detach(const QString& key);
+    QSqlQuery run(const QString& sql, const QVariantList& values);
 
     struct Attachment {
         QString schema;
         int holders = 0;
         qint64 lastUse = 0;
     };
-    QSqlDatabase m_db;
+    std::unique_ptr<StoreEngine> m_engine;
+    QString m_engineRoot; // the working folder whose choice m_engine follows
+    QString m_engineChoice;
     QHash<QString, Attachment> m_attached;                 // by canonical absolute path
     QHash<QString, std::shared_ptr<QSqlQuery>> m_prepared; // by statement text
-    int m_nextSchema = 1;
     qint64 m_useCounter = 0;
     int m_transactionDepth = 0;
     bool m_rollbackOnly = false;

@@ -2,6 +2,7 @@
 #include "common/WorkFolder.h"
 #include "store/StoreError.h"
 #include "store/TableSchema.h"
+#include "store/TableStore.h"
 #include "store/TemplateFiles.h"
 
 #include <QDir>
@@ -69,13 +70,13 @@ void TdmTables::AttachCompanyTables(const QString& afm) {
 
 void TdmTables::EnsureUsersTable() {
     QDir().mkpath(WorkFolder::path(QStringLiteral("Tables")));
-    if (!WorkFolder::exists(QStringLiteral("Tables/Users.db")))
+    if (!TableStore::instance().exists(QStringLiteral("Tables/Users.db")))
         copySharedTemplate(QStringLiteral("Users"));
 }
 
 void TdmTables::EnsureSharedTables() {
     QDir().mkpath(WorkFolder::path(QStringLiteral("Tables")));
-    if (!WorkFolder::exists(QStringLiteral("Tables/Comps.db"))) {
+    if (!TableStore::instance().exists(QStringLiteral("Tables/Comps.db"))) {
         copySharedTemplate(QStringLiteral("Comps"));
         copySharedTemplate(QStringLiteral("MistDilProtypa"));
     }

@@ -73,6 +73,9 @@ bool copyInto(const QString& source, const QString& temporary) {
 } // namespace
 
 bool TemplateFiles::copyOver(const QString& templatePath, const QString& targetPath) {
+    // On a server the table is made from the definition the template was made from.
+    if (TableStore::instance().createEmpty(targetPath))
+        return true;
     const QString source = WorkFolder::templatePath(templatePath);
     const QString target = WorkFolder::path(targetPath);
     if (!QFileInfo(source).isFile())

@@ -1,9 +1,9 @@
 #include "workspace/OfficeOverview.h"
 #include "common/DateText.h"
 #include "common/ErrorReport.h"
-#include "common/WorkFolder.h"
 #include "store/GreekOrder.h"
 #include "store/StoreQuery.h"
+#include "store/TableStore.h"
 #include "store/TdmTables.h"
 #include "workspace/ExpiryTest.h"
 #include "workspace/NewestAmendments.h"
@@ -191,7 +191,7 @@ void sortLists(OfficeOverview& o) {
 
 QList<OverviewOwner> OfficeOverviewReader::owners(const QString& visibilityFilter) {
     const QString registerPath = QStringLiteral("Tables\\Comps.db");
-    if (!WorkFolder::exists(registerPath))
+    if (!TableStore::instance().exists(registerPath))
         return {};
     StoreQuery q;
     q.setSql(

@@ -1,7 +1,8 @@
 // Workspace figures on a generated register of 10,000 declarations (about 25,000
 // amending declarations and 20,000 properties): opening until the first declaration
 // shows, moving to another declaration, a filter run with an expiry period and a lessee
-// name, a new and a repeated quick search by name. Prints medians.
+// name, a new and a repeated quick search by name. Prints medians. With
+// LETHORA_BENCH_CONNECTION set, the register lives on that PostgreSQL server.
 
 #include "common/Messages.h"
 #include "common/WorkFolder.h"
@@ -69,6 +70,7 @@ int main(int argc, char** argv) {
     copyFolder(QStringLiteral(LETHORA_WORK_DIR "/ClrData"),
                dir.path() + QStringLiteral("/ClrData"));
     QDir().mkpath(dir.path() + QStringLiteral("/Data/") + afm);
+    bench::chooseStore(dir.path());
     WorkFolder::setRoot(dir.path());
     dmTables().CreateCompanyTables(QStringLiteral("Data\\") + afm);
     const RegisterDataSet set = generateRegister(afm, declarations, 2026);

@@ -8,6 +8,8 @@
 // difference is how long the other workstation's writing made it wait.
 //
 //   workstations_bench [WRITES]     (200 writes of each kind by default)
+//
+// With LETHORA_BENCH_CONNECTION set, both workstations write to that PostgreSQL server.
 
 #include "common/ErrorReport.h"
 #include "common/WorkFolder.h"
@@ -134,6 +136,7 @@ int main(int argc, char** argv) {
                       dir.filePath(QStringLiteral("ClrTbls")));
     bench::copyFolder(templates + QStringLiteral("/ClrData"),
                       dir.filePath(QStringLiteral("ClrData")));
+    bench::chooseStore(dir.path());
     WorkFolder::setRoot(dir.path());
     TdmTables& dm = dmTables();
     for (const QString& afm : {kCompanyA, kCompanyB}) {

@@ -12,6 +12,7 @@
 #include "companies/TfiIndexCompany.h"
 #include "operators/CurrentOperator.h"
 #include "operators/Rights.h"
+#include "store/TableStore.h"
 #include "store/TdmTables.h"
 #include "tests/support/GreekKeys.h"
 #include "tests/support/RecordingMessages.h"
@@ -48,6 +49,23 @@ class TestCompanyRegister : public QObject {
         comps.setValue(QStringLiteral("CompName"), name);
         comps.setValue(QStringLiteral("UserName"), user);
         comps.post();
+    }
+
+    // The dated backups of a company's tables: folders beside them, or on a server
+    // schemas beside the company's own.
+    QStringList backupsOf(const QString& afm) {
+        TableStore& store = TableStore::instance();
+        if (!store.isServer())
+            return QDir(folder->path(QStringLiteral("Data/") + afm))
+                .entryList({QStringLiteral("Backup-*")}, QDir::Dirs);
+        const QString prefix = QStringLiteral("Data/") + afm + QLatin1Char('/');
+        QSqlQuery q = store.exec(
+            QStringLiteral("SELECT nspname FROM pg_namespace WHERE starts_with(nspname, ?)"),
+            {prefix + QStringLiteral("Backup-")});
+        QStringList backups;
+        while (q.next())
+            backups << q.value(0).toString().mid(prefix.size());
+        return backups;
     }
 
     bool folderExists(const QString& afm) {
@@ -161,8 +179,7 @@ private Q_SLOTS:
         q.setSql(QStringLiteral("SELECT DilCode FROM 'Data\\123456783\\MistDilMast.DB'"));
         q.open();
         QCOMPARE(q.recordCount(), 0); // the new company starts empty
-        const QStringList backups = QDir(folder->path(QStringLiteral("Data/123456783")))
-                                        .entryList({QStringLiteral("Backup-*")}, QDir::Dirs);
+        const QStringList backups = backupsOf(QStringLiteral("123456783"));
         QCOMPARE(backups.size(), 1);
         q.setSql(QStringLiteral("SELECT DilCode FROM 'Data/123456783/") + backups.first() +
                  QStringLiteral("/MistDilMast.DB'"));

@@ -1,8 +1,9 @@
 // Two installations on one data folder: this test program is one workstation, the
 // `workstation` program (with settings, and so an identifier, of its own) the other.
 // A company that the other holds open can be neither created again, deleted nor opened
-// here; closing here leaves the other's lock; a failed opening leaves no lock; and a
-// change that the other is writing to one company keeps no other file locked.
+// here; closing here leaves the other's lock; a failed opening leaves no lock; a
+// workstation that crashes leaves its lock on the folder store and none on a server;
+// and a change that the other is writing to one company keeps no other table locked.
 
 #include "common/DialogRunner.h"
 #include "common/ErrorReport.h"
@@ -48,7 +49,37 @@ public:
     }
     QString id() const { return m_id; }
 
+    // Runs the command and keeps the workstation running after it, its connection open;
+    // true when the command succeeded.
+    bool keep(const QString& command, const QString& afm, const QString& argument = {}) {
+        m_kept = std::make_unique<QProcess>();
+        m_kept->start(QStringLiteral(WORKSTATION),
+                      arguments(QStringLiteral("keep-") + command, afm, argument));
+        QByteArray said;
+        while (!said.contains("kept\n") && m_kept->waitForReadyRead(60000))
+            said += m_kept->readAllStandardOutput();
+        m_id =
+            QString::fromUtf8(said).section(QLatin1Char('\n'), 0, 0).section(QLatin1Char(' '), 1);
+        return said.contains("\ndone\n");
+    }
+    // Lets the kept workstation end as it should.
+    void end() {
+        if (!m_kept)
+            return;
+        m_kept->write("\n");
+        m_kept->waitForFinished(60000);
+        m_kept.reset();
+    }
+    // Ends the kept workstation as a crash would.
+    void crash() {
+        m_kept->kill();
+        m_kept->waitForFinished(60000);
+        m_kept.reset();
+    }
+    ~OtherWorkstation() { end(); }
+
 private:
+    std::unique_ptr<QProcess> m_kept;
     QString m_folder;
     QTemporaryDir m_settings;
     QString m_id;
@@ -69,6 +100,19 @@ class TestWorkstations : public QObject {
         QFile lock(folder->path(QStringLiteral("Data/") + afm + QStringLiteral("/InUse.lck")));
         return lock.open(QIODevice::ReadOnly) ? QString::fromUtf8(lock.readLine()).trimmed()
                                               : QString();
+    }
+
+    // Whether the other workstation holds the company's lock: its identifier in the lock
+    // file, or on a server a lock of another connection.
+    bool heldByTheOther(const QString& afm) {
+        if (!TableStore::instance().isServer())
+            return lockHolder(afm) == other->id();
+        return CompanyLock::holder(afm, InstallationId()) == CompanyLock::Holder::Other;
+    }
+
+    bool lockedByNobody(const QString& afm) {
+        return lockHolder(afm).isEmpty() &&
+               CompanyLock::holder(afm, InstallationId()) == CompanyLock::Holder::Nobody;
     }
 
     QStringList declarationsOf(const QString& afm) {
@@ -129,8 +173,8 @@ private Q_SLOTS:
     }
     void aCompanyTheOtherHoldsOpenIsRefusedHere() {
         QFETCH(QString, command);
-        QVERIFY(succeeded(other->run(QStringLiteral("create"), kAfm, QStringLiteral("Άλλη"))));
-        QCOMPARE(lockHolder(kAfm), other->id());
+        QVERIFY(other->keep(QStringLiteral("create"), kAfm, QStringLiteral("Άλλη")));
+        QVERIFY(heldByTheOther(kAfm));
         run(QStringLiteral("INSERT INTO 'Data\\") + kAfm +
             QStringLiteral("\\MistDilMast.DB' (DilCode) VALUES (4512)"));
         // No question may come before the refusal: one with no queued answer fails the test.
@@ -153,7 +197,7 @@ private Q_SLOTS:
         QCOMPARE(messages.shown, QStringList{CompanyLock::kInUseMessage});
         QCOMPARE(messages.asked, QStringList());
         QVERIFY(!CurrentCompany().isOpen());
-        QCOMPARE(lockHolder(kAfm), other->id());
+        QVERIFY(heldByTheOther(kAfm));
         QCOMPARE(declarationsOf(kAfm), QStringList{"4512"}); // the other's tables stay live
         QVERIFY(QDir(folder->path(QStringLiteral("Data/") + kAfm))
                     .entryList({QStringLiteral("Backup-*")}, QDir::Dirs)
@@ -165,24 +209,69 @@ private Q_SLOTS:
     }
 
     void closingHereLeavesTheOthersLock() {
-        QVERIFY(succeeded(other->run(QStringLiteral("create"), kAfm, QStringLiteral("Άλλη"))));
+        QVERIFY(other->keep(QStringLiteral("create"), kAfm, QStringLiteral("Άλλη")));
         CompanyLock::release(kAfm, InstallationId());
-        QCOMPARE(lockHolder(kAfm), other->id());
+        QVERIFY(heldByTheOther(kAfm));
+        other->end();
         QVERIFY(succeeded(other->run(QStringLiteral("close"), kAfm)));
-        QVERIFY(!QFile::exists(
-            folder->path(QStringLiteral("Data/") + kAfm + QStringLiteral("/InUse.lck"))));
+        // A server lets the lock go once it has seen the ended connection.
+        QTRY_VERIFY_WITH_TIMEOUT(lockedByNobody(kAfm), 30000);
     }
 
     void aFailedOpeningLeavesNoLock() {
         createClosed(kAfm);
-        TableStore::instance().releaseFile(
-            TdmTables::companyTablePath(kAfm, QStringLiteral("Edra")));
-        QVERIFY(QFile::remove(
-            folder->path(QStringLiteral("Data/") + kAfm + QStringLiteral("/Edra.DB"))));
+        const QString edra = TdmTables::companyTablePath(kAfm, QStringLiteral("Edra"));
+        TableStore& store = TableStore::instance();
+        if (store.isServer()) {
+            store.acquire(edra);
+            store.exec(QStringLiteral("DROP TABLE ") + store.qualifiedName(edra));
+            store.release(edra);
+        }
+        store.releaseFile(edra);
+        if (!store.isServer())
+            QVERIFY(QFile::remove(
+                folder->path(QStringLiteral("Data/") + kAfm + QStringLiteral("/Edra.DB"))));
         const ToolRun opening = other->run(QStringLiteral("open"), kAfm);
         QVERIFY(!succeeded(opening));
         QVERIFY2(opening.out.contains(QStringLiteral("error: ")), qPrintable(opening.out));
-        QVERIFY(lockHolder(kAfm).isEmpty());
+        QVERIFY(lockedByNobody(kAfm));
+    }
+
+    // The folder store cannot tell a crashed workstation from a live one: its lock file
+    // stays. A server lets the lock go with the crashed workstation's connection.
+    void aCrashedWorkstationsLockStaysOnlyInTheFolderStore() {
+        QVERIFY(other->keep(QStringLiteral("create"), kAfm, QStringLiteral("Άλλη")));
+        QVERIFY(heldByTheOther(kAfm));
+        other->crash();
+        const bool server = TableStore::instance().isServer();
+        // The server lets the lock go once it has seen the connection end.
+        if (server)
+            QTRY_VERIFY_WITH_TIMEOUT(!heldByTheOther(kAfm), 30000);
+        RecordingMessages messages;
+        const bool opened = CompanyRegister::openVisible(kAfm);
+        if (server) {
+            QVERIFY(opened);
+            QCOMPARE(messages.shown, QStringList());
+            QCOMPARE(CompanyLock::holder(kAfm, InstallationId()), CompanyLock::Holder::This);
+            CompanyLock::release(kAfm, InstallationId());
+        } else {
+            QVERIFY(!opened);
+            QCOMPARE(messages.shown, QStringList{CompanyLock::kInUseMessage});
+            QCOMPARE(lockHolder(kAfm), other->id());
+        }
+    }
+
+    // A lock file that another installation left, found on a server, still refuses.
+    void aLockFileLeftInTheFolderIsHonoured() {
+        createClosed(kAfm);
+        QFile lock(folder->path(QStringLiteral("Data/") + kAfm + QStringLiteral("/InUse.lck")));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write("another-installation\r\n");
+        lock.close();
+        RecordingMessages messages;
+        QVERIFY(!CompanyRegister::openVisible(kAfm));
+        QCOMPARE(messages.shown, QStringList{CompanyLock::kInUseMessage});
+        QVERIFY(lock.exists());
     }
 
     void aWriteLocksOnlyTheFilesItWrites() {

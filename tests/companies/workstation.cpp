@@ -6,10 +6,14 @@
 //   workstation FOLDER SETTINGS open AFM      (through the chooser's "Επιλογή")
 //   workstation FOLDER SETTINGS close AFM     (the main window's closing of the company)
 //   workstation FOLDER SETTINGS hold AFM OTHER_AFM
+//   workstation FOLDER SETTINGS keep-COMMAND AFM [ARGUMENT]
 //
 // "hold" writes a declaration into AFM's tables with the shared tables and OTHER_AFM's
 // tables attached, prints "holding" with the change still uncommitted, and commits once
 // a line arrives on standard input.
+//
+// "keep-" before a command keeps the workstation running after it, its connection (and
+// so a lock on a server) open, until a line arrives on standard input.
 //
 // The first line printed is "installation " and the identifier; then "message: ",
 // "error: " and "question: " lines for what the operator would have seen (questions are
@@ -106,7 +110,8 @@ int main(int argc, char** argv) {
     CurrentOperator() = {QStringLiteral("admin"), QStringLiteral("x"), QStringLiteral("D")};
     say("installation ", InstallationId());
 
-    const QString command = args.at(3);
+    const bool keep = args.at(3).startsWith(QLatin1String("keep-"));
+    const QString command = keep ? args.at(3).mid(5) : args.at(3);
     const QString afm = args.at(4);
     const QString argument = args.value(5);
     bool done = false;
@@ -124,5 +129,10 @@ int main(int argc, char** argv) {
     });
     if (done)
         say("", QStringLiteral("done"));
+    if (keep) {
+        say("", QStringLiteral("kept"));
+        char line[16];
+        (void)std::fgets(line, sizeof line, stdin);
+    }
     return done ? 0 : 1;
 }

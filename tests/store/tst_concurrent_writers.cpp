@@ -36,6 +36,8 @@ private Q_SLOTS:
         QCOMPARE(edited, 2 * perWriter);
 
         TableStore& store = TableStore::instance();
+        if (store.isServer())
+            return; // the server keeps its tables sound itself; there is no file to check
         const QString schema = store.acquire(QStringLiteral("Tables\\Users.db"));
         QSqlQuery check =
             store.exec(QStringLiteral("PRAGMA ") + schema + QStringLiteral(".integrity_check"));

@@ -1,11 +1,14 @@
 // The statements the application writes run unchanged against real table files.
 
+#include "common/WorkFolder.h"
+#include "store/FieldNameQuoting.h"
 #include "store/StoreError.h"
 #include "store/TdmTables.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/TestMain.h"
 
 #include <QDir>
+#include <QSettings>
 
 class TestStatements : public QObject {
     Q_OBJECT
@@ -147,6 +150,66 @@ private Q_SLOTS:
         QCOMPARE(count(QStringLiteral("SELECT DilCode from '") + mast +
                        QStringLiteral("' where DilCode = 7")),
                  0);
+    }
+
+    // A store that cannot be used is named in the message, and nothing stays half
+    // connected: the test's own folder works again at once.
+    void aStoreThatCannotBeUsedIsNamed_data() {
+        QTest::addColumn<QString>("engine");
+        QTest::addColumn<QString>("connection");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("unreachable server") << "postgresql"
+                                            << "host=/nonexistent/socket port=5999 dbname=lethora"
+                                            << "«/nonexistent/socket:5999, βάση lethora»";
+        QTest::newRow("unknown store") << "Oracle"
+                                       << ""
+                                       << "«oracle»";
+    }
+    void aStoreThatCannotBeUsedIsNamed() {
+        QFETCH(QString, engine);
+        QFETCH(QString, connection);
+        QFETCH(QString, named);
+        QTemporaryDir office;
+        {
+            QSettings settings(office.filePath(QStringLiteral("settings.ini")),
+                               QSettings::IniFormat);
+            settings.setValue(QStringLiteral("Store/Engine"), engine);
+            settings.setValue(QStringLiteral("Store/Connection"), connection);
+        }
+        const QString previous = WorkFolder::root();
+        WorkFolder::setRoot(office.path());
+        try {
+            count(QStringLiteral("SELECT UserName FROM 'Tables\\Users.db'"));
+            WorkFolder::setRoot(previous);
+            QFAIL("a store that cannot be used answered");
+        } catch (const StoreError& e) {
+            WorkFolder::setRoot(previous);
+            QVERIFY2(e.text().contains(named), qPrintable(e.text()));
+        }
+        QCOMPARE(count(QStringLiteral("SELECT DilCode from '") + mast + QStringLiteral("'")), 2);
+    }
+
+    // The server's spelling of a statement: bare field names quoted as the definitions
+    // spell them; texts, quoted names, longer words and numbers left as they are.
+    void fieldNamesAreQuotedOnlyWhereTheyStandAsNames_data() {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("onTheServer");
+        QTest::newRow("bare names") << "SELECT dilcode, d.TropDilCode from t d"
+                                    << "SELECT \"DilCode\", d.\"TropDilCode\" from t d";
+        QTest::newRow("texts") << "WHERE CompName = 'AFM' AND Pass = 'it''s AFM'"
+                               << "WHERE \"CompName\" = 'AFM' AND \"Pass\" = 'it''s AFM'";
+        QTest::newRow("quoted names") << "SET \"FilterField\" = 0, \"x\"\"AFM\" = 1"
+                                      << "SET \"FilterField\" = 0, \"x\"\"AFM\" = 1";
+        QTest::newRow("longer words and numbers")
+            << "SELECT AFMs, my_afm, 1e5AFM FROM t ORDER BY AFM COLLATE GREEK"
+            << "SELECT AFMs, my_afm, 1e5AFM FROM t ORDER BY \"AFM\" COLLATE GREEK";
+        QTest::newRow("Greek text") << "WHERE MistName1 = 'Άλφα' AND Eidos<>'Οικία'"
+                                    << "WHERE \"MistName1\" = 'Άλφα' AND \"Eidos\"<>'Οικία'";
+    }
+    void fieldNamesAreQuotedOnlyWhereTheyStandAsNames() {
+        QFETCH(QString, statement);
+        QFETCH(QString, onTheServer);
+        QCOMPARE(quoteFieldNames(statement), onTheServer);
     }
 
 private:

@@ -1,9 +1,11 @@
 #include "tests/support/TestFolder.h"
 #include "common/WorkFolder.h"
 #include "store/TableStore.h"
+#include "tests/support/PrivateServer.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 
 namespace {
 void copyFolder(const QString& from, const QString& to) {
@@ -19,6 +21,12 @@ TestFolder::TestFolder() : m_previousRoot(WorkFolder::root()) {
     copyFolder(templates + QStringLiteral("/ClrTbls"), path(QStringLiteral("ClrTbls")));
     copyFolder(templates + QStringLiteral("/ClrData"), path(QStringLiteral("ClrData")));
     QDir().mkpath(path(QStringLiteral("Data")));
+    if (PrivateServer::wanted()) {
+        QSettings settings(path(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Store/Engine"), QStringLiteral("postgresql"));
+        settings.setValue(QStringLiteral("Store/Connection"),
+                          PrivateServer::instance().emptyDatabase());
+    }
     WorkFolder::setRoot(m_dir.path());
 }
 

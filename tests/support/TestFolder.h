@@ -1,6 +1,7 @@
 #pragma once
 // A fresh working folder for one test: the table templates that the build made, an
-// empty "Data", and nothing else. The working folder points at it while it lives.
+// empty "Data", and nothing else. The working folder points at it while it lives. In a
+// run on a server its settings.ini names an empty database of the private server.
 
 #include <QString>
 #include <QTemporaryDir>

@@ -11,6 +11,7 @@
 
 #include "common/DialogRunner.h"
 #include "common/Messages.h"
+#include "tests/support/PrivateServer.h"
 #include "tests/support/TestFailure.h"
 
 // Answers every message and dialog that a test did not expect, so that nothing waits
@@ -57,5 +58,7 @@ inline void installTestSeams() {
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));                            \
         installTestSeams();                                                                        \
         TestClass test;                                                                            \
-        return QTest::qExec(&test, argc, argv);                                                    \
+        const int failures = QTest::qExec(&test, argc, argv);                                      \
+        PrivateServer::stopAll();                                                                  \
+        return failures;                                                                           \
     }

@@ -39,10 +39,8 @@ bool makeTemplate(const QString& root, const TableDef& def) {
     bool ok = run(db, QStringLiteral("PRAGMA journal_mode=DELETE"));
     for (const QString& statement : TableSchema::createStatements(def))
         ok = ok && run(db, statement);
-    if (def.name == QLatin1String("Users"))
-        ok = ok &&
-             run(db, QStringLiteral("INSERT INTO \"Users\" (\"UserName\", \"Pass\", \"Rights\") "
-                                    "VALUES ('admin', '', 'D')"));
+    for (const QString& statement : TableSchema::initialRows(def))
+        ok = ok && run(db, statement);
     sqlite3_close(db);
     return ok;
 }

@@ -19,6 +19,7 @@
 
 #include "common/ErrorReport.h"
 #include "common/WorkFolder.h"
+#include "store/TableStore.h"
 #include "tools/command-line/ToolCommandLine.h"
 #include "workspace/OfficeOverview.h"
 
@@ -114,7 +115,7 @@ int main(int argc, char** argv) {
     if (request.error)
         return line.wrong(QString::fromUtf8(request.error));
     WorkFolder::setRoot(QDir(args.at(0)).absolutePath());
-    if (!WorkFolder::exists(QStringLiteral("Tables/Comps.db"))) {
+    if (!TableStore::instance().exists(QStringLiteral("Tables/Comps.db"))) {
         std::fprintf(stderr, "office-overview: no company register at %s\n",
                      local(WorkFolder::path(QStringLiteral("Tables/Comps.db"))).constData());
         return 1;

@@ -18,6 +18,7 @@
 #include "common/ErrorReport.h"
 #include "common/WorkFolder.h"
 #include "companies/CurrentCompany.h"
+#include "store/TableStore.h"
 #include "store/TdmTables.h"
 #include "tools/command-line/ToolCommandLine.h"
 #include "tools/register-filter/FilterArguments.h"
@@ -112,7 +113,7 @@ int main(int argc, char** argv) {
         return line.wrong(QStringLiteral("the working folder does not exist"));
     WorkFolder::setRoot(args.at(0));
     CurrentCompany().AFM = args.at(1);
-    if (!WorkFolder::exists(StoredDeclarations::mastPath())) {
+    if (!TableStore::instance().exists(StoredDeclarations::mastPath())) {
         std::fprintf(stderr, "register-filter: no declarations table at %s\n",
                      WorkFolder::path(StoredDeclarations::mastPath()).toLocal8Bit().constData());
         return 1;

@@ -126,11 +126,11 @@ qint64 storedDeclarations(const QString& afm) {
 bool prepareFolder(const Options& options, bool* emptyFirst) {
     const QString folder = QStringLiteral("Data\\") + options.afm;
     const bool declarationTablesThere =
-        WorkFolder::exists(folder + QStringLiteral("\\MistDilMast.DB")) &&
-        WorkFolder::exists(folder + QStringLiteral("\\MistDilDet.DB")) &&
-        WorkFolder::exists(folder + QStringLiteral("\\MistDilAkinita.DB"));
+        TableStore::instance().exists(folder + QStringLiteral("\\MistDilMast.DB")) &&
+        TableStore::instance().exists(folder + QStringLiteral("\\MistDilDet.DB")) &&
+        TableStore::instance().exists(folder + QStringLiteral("\\MistDilAkinita.DB"));
     *emptyFirst = false;
-    if (!WorkFolder::exists(folder + QStringLiteral("\\Edra.DB"))) {
+    if (!TableStore::instance().exists(folder + QStringLiteral("\\Edra.DB"))) {
         dmTables().CreateCompanyTables(folder);
     } else if (!declarationTablesThere) {
         dmTables().ResetDeclarationTables(folder);
@@ -143,7 +143,7 @@ bool prepareFolder(const Options& options, bool* emptyFirst) {
         return false;
     }
     // A failed template copy is not reported by the copy itself.
-    if (!WorkFolder::exists(folder + QStringLiteral("\\MistDilMast.DB"))) {
+    if (!TableStore::instance().exists(folder + QStringLiteral("\\MistDilMast.DB"))) {
         fail(QStringLiteral("cannot create the tables in ") + WorkFolder::path(folder));
         return false;
     }
@@ -223,7 +223,7 @@ int main(int argc, char** argv) {
     try {
         if (options.registerOwner) {
             dmTables().EnsureSharedTables();
-            if (!WorkFolder::exists(QStringLiteral("Tables\\Comps.db"))) {
+            if (!TableStore::instance().exists(QStringLiteral("Tables\\Comps.db"))) {
                 fail(QStringLiteral("cannot create the company register in ") +
                      WorkFolder::path(QStringLiteral("Tables")));
                 return 1;

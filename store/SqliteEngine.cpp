@@ -1,0 +1,79 @@
+#include "store/SqliteEngine.h"
+#include "store/GreekOrder.h"
+#include "store/StoreError.h"
+#include "store/StoreFailure.h"
+
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <sqlite3.h>
+
+namespace {
+const QString kConnectionName = QStringLiteral("lethora-store");
+
+int greekCollation(void*, int lengthA, const void* a, int lengthB, const void* b) {
+    return GreekOrder::compare(QString::fromUtf8(static_cast<const char*>(a), lengthA),
+                               QString::fromUtf8(static_cast<const char*>(b), lengthB));
+}
+
+sqlite3* handleOf(const QSqlDatabase& db) {
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(v.data());
+}
+} // namespace
+
+SqliteEngine::SqliteEngine() {
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnectionName);
+    m_db.setDatabaseName(QStringLiteral(":memory:"));
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=") +
+                           QString::number(busyTimeoutMs()));
+    if (!m_db.open())
+        throw StoreError(QStringLiteral("Σφάλμα πίνακα: ") + m_db.lastError().text());
+    sqlite3* handle = handleOf(m_db);
+    if (!handle)
+        throw StoreError(QStringLiteral("Σφάλμα πίνακα: ο οδηγός SQLite δεν είναι διαθέσιμος"));
+    sqlite3_create_collation(handle, GreekOrder::collationName, SQLITE_UTF8, nullptr,
+                             greekCollation);
+}
+
+SqliteEngine::~SqliteEngine() {
+    m_db.close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(kConnectionName);
+}
+
+void SqliteEngine::run(const QString& sql, const QVariantList& values) {
+    QSqlQuery query(m_db);
+    query.prepare(sql);
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
+    if (!query.exec())
+        throw StoreError(storeFailureText(query.lastError(), sql));
+}
+
+QString SqliteEngine::attach(const QString& absolutePath, const QString& tablePath) {
+    if (!exists(absolutePath))
+        throw StoreError(QStringLiteral("Σφάλμα πίνακα: ο πίνακας ") + tablePath +
+                         QStringLiteral(" δεν υπάρχει"));
+    const QString schema = QStringLiteral("t") + QString::number(m_nextSchema++);
+    const QString uri =
+        QUrl::fromLocalFile(absolutePath).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw");
+    run(QStringLiteral("ATTACH DATABASE ? AS ") + schema, {uri});
+    return schema;
+}
+
+void SqliteEngine::detach(const QString& schema) {
+    run(QStringLiteral("DETACH DATABASE ") + schema);
+}
+
+bool SqliteEngine::exists(const QString& absolutePath) {
+    return QFileInfo(absolutePath).isFile();
+}
+
+QString SqliteEngine::qualifiedName(const QString& schema, const QString& table) const {
+    return schema + QStringLiteral(".\"") + table + QLatin1Char('"');
+}

@@ -1,0 +1,51 @@
+#include "tools/store-migrate/TableSummary.h"
+#include "store/StoreError.h"
+#include "store/StoreFailure.h"
+#include "store/TableSchema.h"
+
+#include <QCryptographicHash>
+#include <QSqlQuery>
+
+namespace {
+QString fieldList(const TableDef& def) {
+    QStringList names;
+    for (const FieldDef& f : def.fields)
+        names << QLatin1Char('"') + f.name + QLatin1Char('"');
+    return names.join(QStringLiteral(", "));
+}
+
+QByteArray spelling(const QVariant& value, FieldType type) {
+    if (value.isNull())
+        return QByteArrayLiteral("\x01");
+    switch (type) {
+    case FieldType::Integer:
+        return QByteArray::number(value.toLongLong());
+    case FieldType::Amount:
+        return QByteArray::number(value.toDouble(), 'g', 17);
+    case FieldType::Text:
+        break;
+    }
+    return value.toString().toUtf8();
+}
+} // namespace
+
+TableSummary summarise(QSqlDatabase db, const QString& qualifiedName, const TableDef& def) {
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const QString sql = QStringLiteral("SELECT ") + fieldList(def) + QStringLiteral(" FROM ") +
+                        qualifiedName + QStringLiteral(" ORDER BY rowid");
+    if (!query.exec(sql))
+        throw StoreError(storeFailureText(query.lastError(), sql));
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    TableSummary summary;
+    while (query.next()) {
+        for (int i = 0; i < def.fields.size(); ++i) {
+            hash.addData(spelling(query.value(i), def.fields.at(i).type));
+            hash.addData(QByteArrayView("\x1f", 1));
+        }
+        hash.addData(QByteArrayView("\x1e", 1));
+        ++summary.rows;
+    }
+    summary.checksum = hash.result().toHex();
+    return summary;
+}
