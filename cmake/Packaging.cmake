@@ -3,7 +3,7 @@
 # its icon. Built with CPack by scripts/package.sh into build/lethora_<version>_amd64.deb.
 
 install(TARGETS lethora RUNTIME DESTINATION bin)
-install(TARGETS register-filter register-export read-declaration-page read-submission-list
+install(TARGETS register-filter register-export read-declaration-page read-submission-list store-migrate
     RUNTIME DESTINATION lib/lethora)
 install(DIRECTORY ${LETHORA_WORK_DIR}/ClrTbls ${LETHORA_WORK_DIR}/ClrData
     DESTINATION share/lethora FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)

@@ -34,7 +34,8 @@ for path in ./usr/bin/lethora ./usr/share/applications/lethora.desktop \
     ./usr/share/lethora/ClrData/MistDilMast.DB ./usr/share/lethora/ClrData/MistDilDet.DB \
     ./usr/share/lethora/ClrData/MistDilAkinita.DB \
     ./usr/lib/lethora/register-filter ./usr/lib/lethora/register-export \
-    ./usr/lib/lethora/read-declaration-page ./usr/lib/lethora/read-submission-list; do
+    ./usr/lib/lethora/read-declaration-page ./usr/lib/lethora/read-submission-list \
+    ./usr/lib/lethora/store-migrate; do
     grep -qxF "$path" <<<"$files" || fail "missing $path"
 done
 outside="$(grep -v '^\./$' <<<"$files" | grep -v '^\./usr/' || true)"
