@@ -37,7 +37,8 @@ ServerEngine::ServerEngine(const QString& connection) {
         options += QStringLiteral(" connect_timeout=10");
     m_db.setConnectOptions(options);
     if (!m_db.open()) {
-        const QString why = m_db.lastError().text().trimmed();
+        const QString why =
+            m_db.lastError().text().simplified(); // the driver breaks and indents its lines
         m_db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);
         throw StoreError(QStringLiteral("Δεν είναι δυνατή η σύνδεση με τον διακομιστή της βάσης "
