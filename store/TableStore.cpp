@@ -4,6 +4,7 @@
 #include "store/StoreError.h"
 #include "store/TableSchema.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -59,6 +60,10 @@ TableStore::TableStore() {
         throw StoreError(QStringLiteral("Σφάλμα πίνακα: ο οδηγός SQLite δεν είναι διαθέσιμος"));
     sqlite3_create_collation(handle, GreekOrder::collationName, SQLITE_UTF8, nullptr,
                              greekCollation);
+    // The statements kept prepared end with the application object, while Qt's SQL
+    // module can still end them: the store itself lives until the process exits, after
+    // that module, and statements left to then would never be released.
+    qAddPostRoutine([] { instance().m_prepared.clear(); });
 }
 
 QString TableStore::canonical(const QString& tablePath) const {
