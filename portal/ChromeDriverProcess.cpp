@@ -97,7 +97,7 @@ void ChromeDriverProcess::start() {
     m_process.setStandardOutputFile(QProcess::nullDevice());
     m_process.setStandardErrorFile(QProcess::nullDevice());
     // A group of its own, and an end when the application ends without stopping it.
-    ProcessPlatform::startInOwnGroup(m_process);
+    ProcessPlatform::runInOwnGroup(m_process);
     m_process.start();
     if (!m_process.waitForStarted())
         throw AppError(QStringLiteral("Δεν ξεκίνησε ο οδηγός του Chromium (%1): %2. ")

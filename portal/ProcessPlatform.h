@@ -12,7 +12,7 @@ class QProcess;
 namespace ProcessPlatform {
 // Makes the process, when started, the leader of a group of its own that the programs it
 // starts join, and has the system end it when this program ends.
-void startInOwnGroup(QProcess& process);
+void runInOwnGroup(QProcess& process);
 // Starts the guard of a group: once the guard's input closes (this program ended or closed
 // it), it ends the group's processes and then removes the folder.
 void startGroupGuard(QProcess& guard, qint64 group, const QString& folder);

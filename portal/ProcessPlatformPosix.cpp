@@ -22,7 +22,7 @@ void signalGroup(qint64 group, int signal) {
 }
 } // namespace
 
-void ProcessPlatform::startInOwnGroup(QProcess& process) {
+void ProcessPlatform::runInOwnGroup(QProcess& process) {
     process.setChildProcessModifier([] {
         ::setsid();
         ::prctl(PR_SET_PDEATHSIG, SIGTERM);
