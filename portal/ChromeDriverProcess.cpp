@@ -2,6 +2,7 @@
 #include "common/Clock.h"
 #include "common/ErrorReport.h"
 #include "common/Settings.h"
+#include "portal/ProcessPlatform.h"
 #include "portal/WebDriverClient.h"
 
 #include <QCoreApplication>
@@ -11,10 +12,7 @@
 #include <QFileInfo>
 #include <QJsonObject>
 #include <QTcpServer>
-#include <cerrno>
-#include <csignal>
-#include <sys/prctl.h>
-#include <unistd.h>
+#include <QThread>
 
 namespace {
 const int kReadyTimeoutMs = 15000;
@@ -24,14 +22,7 @@ const int kStopGraceMs = 2000;
 const QString kFolderPrefix = QStringLiteral("lethora-browser-");
 // The file in a profiles folder that names the program and the driver's group.
 const QString kOwnerFile = QStringLiteral("owner");
-// Waits for the program's pipe to close, then ends the group and removes the folder.
-// The group's processes may write to their profiles until they have gone, so the folder
-// is removed only then (five seconds at most).
-const QString kGuardScript = QStringLiteral(
-    "read _; kill -KILL -\"$1\" 2>/dev/null; n=0; "
-    "while kill -0 -\"$1\" 2>/dev/null && [ $n -lt 50 ]; do sleep 0.1; n=$((n+1)); done; "
-    "rm -rf -- \"$2\"");
-
+const QByteArray kDriverProgram = QByteArrayLiteral("chromedriver");
 const QString kInstallHint = QStringLiteral("Εγκαταστήστε τα πακέτα chromium και chromium-driver "
                                             "(sudo apt-get install chromium chromium-driver).");
 
@@ -40,21 +31,6 @@ quint16 freeLoopbackPort() {
     if (!probe.listen(QHostAddress::LocalHost))
         throw AppError(QStringLiteral("Δεν βρέθηκε ελεύθερη θύρα για τον οδηγό του φυλλομετρητή."));
     return probe.serverPort();
-}
-
-void signalGroup(qint64 pid, int signal) {
-    if (pid > 0)
-        ::kill(-pid_t(pid), signal);
-}
-
-bool processAlive(qint64 pid) {
-    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
-}
-
-// Whether the process is a driver, so that a reused number is never signalled.
-bool isDriver(qint64 pid) {
-    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-    return comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == "chromedriver";
 }
 } // namespace
 
@@ -96,25 +72,14 @@ void ChromeDriverProcess::removeLeftovers() {
         if (!owner.open(QIODevice::ReadOnly))
             continue; // a folder still being made, or not one of ours
         const QList<QByteArray> pids = owner.readAll().split(' ');
-        if (pids.size() != 2 || processAlive(pids.at(0).trimmed().toLongLong()))
+        if (pids.size() != 2 || ProcessPlatform::isRunning(pids.at(0).trimmed().toLongLong()))
             continue;
         const qint64 driver = pids.at(1).trimmed().toLongLong();
-        if (processAlive(driver) && isDriver(driver))
-            signalGroup(driver, SIGKILL);
+        if (ProcessPlatform::isRunning(driver) &&
+            ProcessPlatform::runsProgram(driver, kDriverProgram))
+            ProcessPlatform::endGroup(driver);
         QDir(temp.filePath(name)).removeRecursively();
     }
-}
-
-void ChromeDriverProcess::startGuard() {
-    m_guard.setProgram(QStringLiteral("/bin/sh"));
-    m_guard.setArguments({QStringLiteral("-c"), kGuardScript, QStringLiteral("lethora-guard"),
-                          QString::number(m_process.processId()), m_folder->path()});
-    m_guard.setStandardOutputFile(QProcess::nullDevice());
-    m_guard.setStandardErrorFile(QProcess::nullDevice());
-    // A session of its own: the signals of the program's terminal do not reach it.
-    m_guard.setChildProcessModifier([] { ::setsid(); });
-    m_guard.start();
-    m_guard.waitForStarted();
 }
 
 bool ChromeDriverProcess::isRunning() const {
@@ -135,16 +100,13 @@ void ChromeDriverProcess::start() {
     m_process.setStandardOutputFile(QProcess::nullDevice());
     m_process.setStandardErrorFile(QProcess::nullDevice());
     // A group of its own, and an end when the application ends without stopping it.
-    m_process.setChildProcessModifier([] {
-        ::setsid();
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-    });
+    ProcessPlatform::runInOwnGroup(m_process);
     m_process.start();
     if (!m_process.waitForStarted())
         throw AppError(QStringLiteral("Δεν ξεκίνησε ο οδηγός του Chromium (%1): %2. ")
                            .arg(BrowserPaths::chromeDriver(), m_process.errorString()) +
                        kInstallHint);
-    startGuard();
+    ProcessPlatform::startGroupGuard(m_guard, m_process.processId(), m_folder->path());
     QFile owner(m_folder->filePath(kOwnerFile));
     if (owner.open(QIODevice::WriteOnly))
         owner.write(QByteArray::number(QCoreApplication::applicationPid()) + ' ' +
@@ -173,13 +135,13 @@ void ChromeDriverProcess::start() {
 void ChromeDriverProcess::stop() {
     if (m_process.state() != QProcess::NotRunning) {
         const qint64 pid = m_process.processId();
-        signalGroup(pid, SIGTERM);
+        ProcessPlatform::askGroupToEnd(pid);
         if (!m_process.waitForFinished(kStopGraceMs)) {
-            signalGroup(pid, SIGKILL);
+            ProcessPlatform::endGroup(pid);
             m_process.waitForFinished(kStopGraceMs);
         }
         // The browsers the driver started are in its group even when it ended first.
-        signalGroup(pid, SIGKILL);
+        ProcessPlatform::endGroup(pid);
     }
     if (m_guard.state() != QProcess::NotRunning) {
         m_guard.closeWriteChannel();

@@ -46,8 +46,6 @@ public:
     static void removeLeftovers();
 
 private:
-    void startGuard();
-
     QProcess m_process;
     QProcess m_guard;
     std::unique_ptr<QTemporaryDir> m_folder;

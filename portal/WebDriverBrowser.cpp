@@ -1,9 +1,9 @@
 #include "portal/WebDriverBrowser.h"
 #include "common/Settings.h"
+#include "portal/ProcessPlatform.h"
 #include "portal/WebDriverState.h"
 
 #include <QDir>
-#include <unistd.h>
 
 using namespace WebDriverState;
 
@@ -28,7 +28,7 @@ QJsonObject capabilities(const QString& profileFolder) {
                        QStringLiteral("--no-first-run"),
                        QStringLiteral("--no-default-browser-check"),
                        QStringLiteral("--user-data-dir=") + profileFolder};
-    if (::geteuid() == 0)
+    if (ProcessPlatform::runsAsAdministrator())
         args.append(QStringLiteral("--no-sandbox"));
     if (headless())
         args.append(QStringLiteral("--headless=new"));

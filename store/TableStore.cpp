@@ -7,6 +7,8 @@
 #include "store/StoreFailure.h"
 #include "store/TableSchema.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const int kMaxPrepared = 64;
@@ -28,6 +30,19 @@ QString choiceKey(const StoreChoice& choice) {
 TableStore& TableStore::instance() {
     static TableStore store;
     return store;
+}
+
+TableStore::TableStore() {
+    // The statements kept prepared and the connection end with the application object,
+    // while Qt's SQL module can still release them: the store itself lives until the
+    // process exits, after that module.
+    qAddPostRoutine([] {
+        TableStore& store = instance();
+        store.m_prepared.clear();
+        store.m_attached.clear();
+        store.m_engine.reset();
+        store.m_engineChoice.clear();
+    });
 }
 
 TableStore::~TableStore() {

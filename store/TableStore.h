@@ -73,7 +73,7 @@ public:
     };
 
 private:
-    TableStore() = default;
+    TableStore();
     StoreEngine& engine();
     QString canonical(const QString& tablePath) const;
     void detach(const QString& key);

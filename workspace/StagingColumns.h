@@ -17,6 +17,8 @@ inline constexpr int OwnRow = 7;
 inline constexpr int InitialNumber = 8; // of an amending declaration; "999" unknown
 inline constexpr int Number = 9;
 
+// The column of each lessor's and lessee's field, one a line so that they read as a table.
+// clang-format off
 // Lessor k (1 to 5): sequence number, tax number, name, percentage, capacity,
 // acceptance date, accepted ("ΝΑΙ"/"ΟΧΙ").
 inline constexpr int kLessors = 5;
@@ -35,6 +37,7 @@ constexpr int lesseeAfm(int k) { return 5 * k + 47; }
 constexpr int lesseeName(int k) { return 5 * k + 48; }
 constexpr int lesseeAcceptanceDate(int k) { return 5 * k + 49; }
 constexpr int lesseeAccepted(int k) { return 5 * k + 50; }
+// clang-format on
 
 // The lease terms.
 inline constexpr int TerminationDate = 80;
@@ -54,7 +57,13 @@ inline constexpr int kNotesLength = 5000;
 // sub-row m (1 to 4) lands on base + 6(m-1) + i; the energy certificate's cell i on
 // base + 22 + i. Only the first four properties are stored.
 inline constexpr int kStoredProperties = 4;
-constexpr int propertyBase(int p) { return 28 * p + 72; }
-constexpr int propertySubRowCell(int p, int m, int i) { return propertyBase(p) + 6 * (m - 1) + i; }
-constexpr int propertyCertificateCell(int p, int i) { return propertyBase(p) + 22 + i; }
+constexpr int propertyBase(int p) {
+    return 28 * p + 72;
+}
+constexpr int propertySubRowCell(int p, int m, int i) {
+    return propertyBase(p) + 6 * (m - 1) + i;
+}
+constexpr int propertyCertificateCell(int p, int i) {
+    return propertyBase(p) + 22 + i;
+}
 } // namespace StagingColumn

@@ -29,6 +29,8 @@
 #include <QMdiSubWindow>
 #include <QTableView>
 
+Q_DECLARE_METATYPE(MainWindowSituation)
+
 class TestMainWindow : public QObject {
     Q_OBJECT
 
@@ -100,65 +102,71 @@ private Q_SLOTS:
         folder.reset();
     }
 
-    void enablingRuleTable() {
-        MainCommandState s;
-        applyEnablingRule({false, 0, {}}, s);
-        QVERIFY(s.acNewComp);
-        QVERIFY(s.acOpenCompany);
-        QVERIFY(s.acDeleteCompany);
-        QVERIFY(s.mainPanelVisible);
-        QVERIFY(!s.acSave);
-        QVERIFY(!s.acCompChange);
-        QVERIFY(!s.acCompClose);
-        QVERIFY(!s.mainPanel2Visible);
-        QVERIFY(!s.hideVideoHelp);
+    // The commands after the situation before and the situation now; "!name" is a command
+    // or panel that is off. Some commands keep what the situation before gave them.
+    void enablingRuleTable_data() {
+        QTest::addColumn<MainWindowSituation>("before");
+        QTest::addColumn<MainWindowSituation>("now");
+        QTest::addColumn<QString>("expected");
 
+        const MainWindowSituation started{false, 0, {}};
+        const MainWindowSituation overview{false, 1, QStringLiteral("fiOfficeOverview")};
+        const MainWindowSituation companyOnly{true, 0, {}};
+        const MainWindowSituation editor{true, 1, QStringLiteral("fiNewComp")};
+        QTest::newRow("no company, no window")
+            << started << started
+            << "acNewComp acOpenCompany acDeleteCompany mainPanelVisible !acSave !acCompChange "
+               "!acCompClose !mainPanel2Visible !hideVideoHelp";
         // The office overview needs no company: the start panel makes room for it.
-        applyEnablingRule({false, 1, QStringLiteral("fiOfficeOverview")}, s);
-        QVERIFY(s.acOpenCompany);
-        QVERIFY(!s.mainPanelVisible);
-        QVERIFY(s.acExportBookToExcel);
-
-        applyEnablingRule({true, 0, {}}, s);
-        QVERIFY(!s.acNewComp);
-        QVERIFY(!s.acOpenCompany);
-        QVERIFY(!s.acDeleteCompany);
-        QVERIFY(!s.mainPanelVisible);
-        QVERIFY(s.acCompChange);
-        QVERIFY(s.acCompClose);
-        QVERIFY(s.mainPanel2Visible);
-        QVERIFY(!s.acSave);
-        QVERIFY(!s.acPreview);
-
-        applyEnablingRule({true, 1, QStringLiteral("fiNewComp")}, s);
-        QVERIFY(s.acSave);
-        QVERIFY(s.acCloseMdiForm);
-        QVERIFY(!s.acPreview);
-        QVERIFY(!s.acPrint);
-        QVERIFY(!s.acExportBookToExcel);
-        QVERIFY(!s.acCompChange);
-        QVERIFY(!s.acCompClose);
-        QVERIFY(!s.mainPanel2Visible);
-        QVERIFY(s.hideVideoHelp);
-
+        QTest::newRow("no company, the office overview")
+            << started << overview << "acOpenCompany !mainPanelVisible acExportBookToExcel";
+        QTest::newRow("a company, no window")
+            << overview << companyOnly
+            << "!acNewComp !acOpenCompany !acDeleteCompany !mainPanelVisible acCompChange "
+               "acCompClose mainPanel2Visible !acSave !acPreview";
+        QTest::newRow("a company, the company editor")
+            << companyOnly << editor
+            << "acSave acCloseMdiForm !acPreview !acPrint !acExportBookToExcel !acCompChange "
+               "!acCompClose !mainPanel2Visible hideVideoHelp";
         // Another child window: save and close keep what they had.
-        applyEnablingRule({true, 2, QStringLiteral("fiOther")}, s);
-        QVERIFY(s.acSave);
-        QVERIFY(s.acCloseMdiForm);
-        QVERIFY(s.acPreview);
-        QVERIFY(s.acPrint);
-        QVERIFY(s.acExportBookToExcel);
-        applyEnablingRule({true, 0, {}}, s);
-        applyEnablingRule({true, 1, QStringLiteral("fiOther")}, s);
-        QVERIFY(!s.acSave);
-        QVERIFY(!s.acCloseMdiForm);
-        QVERIFY(s.acPreview);
+        QTest::newRow("a company, another window after the editor")
+            << editor << MainWindowSituation{true, 2, QStringLiteral("fiOther")}
+            << "acSave acCloseMdiForm acPreview acPrint acExportBookToExcel";
+        QTest::newRow("a company, another window after none")
+            << companyOnly << MainWindowSituation{true, 1, QStringLiteral("fiOther")}
+            << "!acSave !acCloseMdiForm acPreview";
+        QTest::newRow("no company, another window")
+            << companyOnly << MainWindowSituation{false, 1, QStringLiteral("fiOther")}
+            << "acSave acCloseMdiForm acPreview hideVideoHelp";
+    }
 
-        applyEnablingRule({false, 1, QStringLiteral("fiOther")}, s);
-        QVERIFY(s.acSave);
-        QVERIFY(s.acCloseMdiForm);
-        QVERIFY(s.acPreview);
-        QVERIFY(s.hideVideoHelp);
+    void enablingRuleTable() {
+        QFETCH(MainWindowSituation, before);
+        QFETCH(MainWindowSituation, now);
+        QFETCH(QString, expected);
+        static const QHash<QString, bool MainCommandState::*> commands = {
+            {QStringLiteral("acSave"), &MainCommandState::acSave},
+            {QStringLiteral("acCloseMdiForm"), &MainCommandState::acCloseMdiForm},
+            {QStringLiteral("acPreview"), &MainCommandState::acPreview},
+            {QStringLiteral("acPrint"), &MainCommandState::acPrint},
+            {QStringLiteral("acExportBookToExcel"), &MainCommandState::acExportBookToExcel},
+            {QStringLiteral("acNewComp"), &MainCommandState::acNewComp},
+            {QStringLiteral("acOpenCompany"), &MainCommandState::acOpenCompany},
+            {QStringLiteral("acDeleteCompany"), &MainCommandState::acDeleteCompany},
+            {QStringLiteral("acCompChange"), &MainCommandState::acCompChange},
+            {QStringLiteral("acCompClose"), &MainCommandState::acCompClose},
+            {QStringLiteral("mainPanelVisible"), &MainCommandState::mainPanelVisible},
+            {QStringLiteral("mainPanel2Visible"), &MainCommandState::mainPanel2Visible},
+            {QStringLiteral("hideVideoHelp"), &MainCommandState::hideVideoHelp}};
+        MainCommandState s;
+        applyEnablingRule(before, s);
+        applyEnablingRule(now, s);
+        for (const QString& word : expected.split(QLatin1Char(' '))) {
+            const bool on = !word.startsWith(QLatin1Char('!'));
+            const QString name = on ? word : word.mid(1);
+            QVERIFY2(commands.contains(name), qPrintable(name));
+            QVERIFY2(s.*commands.value(name) == on, qPrintable(word));
+        }
     }
 
     void theWindowFollowsTheRule() {

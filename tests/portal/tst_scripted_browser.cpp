@@ -9,6 +9,8 @@
 #include "tests/portal/StaticPages.h"
 #include "tests/support/TestMain.h"
 
+using Fields = QList<QPair<QString, QString>>;
+
 namespace {
 const QString kSite = QStringLiteral("https://example.gr");
 
@@ -42,6 +44,17 @@ struct Browser {
     }
     PageElement element(const BrowserWindow& window, const QString& id) {
         return browser.GetElementById(browser.GetDocument(window), id);
+    }
+    // The element whose name or id is the given one.
+    PageElement named(const BrowserWindow& window, const QString& name) {
+        const ElementCollection all = browser.GetAllElements(browser.GetDocument(window));
+        for (int i = 0; i < browser.Count(all); ++i) {
+            const PageElement element = browser.Item(all, i);
+            if (browser.GetAttribute(element, QStringLiteral("name")) == name ||
+                browser.GetAttribute(element, QStringLiteral("id")) == name)
+                return element;
+        }
+        return {};
     }
     PageElement form(const BrowserWindow& window, int index) {
         const PageDocument document = browser.GetDocument(window);
@@ -108,89 +121,78 @@ private slots:
         QCOMPARE(b.browser.ListBrowserWindows().size(), 3);
     }
 
-    void submitSendsTheFieldsWithTheFirstSubmitButton() {
-        StaticPages pages;
-        pages.pages.insert(kSite + QStringLiteral("/forms.htm"), kForms);
-        Browser b(pages);
-        const BrowserWindow window = b.browser.OpenBrowser();
-        b.browser.NavigateTo(window, kSite + QStringLiteral("/forms.htm"));
-        b.wait(500);
-        b.browser.Submit(b.form(window, 0));
-        b.wait(500);
-        const PageRequest sent = pages.received.last();
-        QCOMPARE(sent.method, QStringLiteral("POST"));
-        QCOMPARE(sent.url.toString(), kSite + QStringLiteral("/submit"));
-        const QList<QPair<QString, QString>> expected = {
-            {QStringLiteral("transId"), QStringLiteral("42")},
-            {QStringLiteral("typed"), QStringLiteral("a b")},
-            {QStringLiteral("on"), QStringLiteral("on")},
-            {QStringLiteral("choice"), QStringLiteral("2")},
-            {QStringLiteral("btn_view.x"), QStringLiteral("0")},
-            {QStringLiteral("btn_view.y"), QStringLiteral("0")}};
-        QCOMPARE(sent.fields, expected);
-        QCOMPARE(b.browser.ListBrowserWindows().size(), 1);
+    // What a form or a link of the forms page sends, and which window shows the answer.
+    void aFormOrALinkSendsItsRequest_data() {
+        QTest::addColumn<int>("submittedForm"); // -1: an element is clicked instead
+        QTest::addColumn<QString>("clicked");   // the name or id of the clicked element
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<Fields>("fields");
+        QTest::addColumn<bool>("newWindow");
+
+        const Fields formFields = {{QStringLiteral("transId"), QStringLiteral("42")},
+                                   {QStringLiteral("typed"), QStringLiteral("a b")},
+                                   {QStringLiteral("on"), QStringLiteral("on")},
+                                   {QStringLiteral("choice"), QStringLiteral("2")}};
+        const QString submit = kSite + QStringLiteral("/submit");
+        QTest::newRow("a submitted form sends the first submit button")
+            << 0 << QString() << "POST" << submit
+            << formFields + Fields{{QStringLiteral("btn_view.x"), QStringLiteral("0")},
+                                   {QStringLiteral("btn_view.y"), QStringLiteral("0")}}
+            << false;
+        QTest::newRow("a clicked button sends itself")
+            << -1 << "second"
+            << "POST" << submit
+            << formFields + Fields{{QStringLiteral("second"), QStringLiteral("Δεύτερο")}} << false;
+        QTest::newRow("a GET form puts its fields in the address")
+            << 1 << QString() << "GET" << kSite + QStringLiteral("/find?q=ΑΦΜ 1") << Fields()
+            << false;
+        QTest::newRow("a blank target opens a window in the same browser")
+            << 2 << QString() << "POST" << kSite + QStringLiteral("/new")
+            << Fields{{QStringLiteral("x"), QStringLiteral("1")}} << true;
+        QTest::newRow("a link navigates its window")
+            << -1 << "link"
+            << "GET" << kSite + QStringLiteral("/linked.htm") << Fields() << false;
     }
 
-    void clickingAButtonSubmitsWithThatButton() {
+    void aFormOrALinkSendsItsRequest() {
+        QFETCH(int, submittedForm);
+        QFETCH(QString, clicked);
+        QFETCH(QString, method);
+        QFETCH(QString, address);
+        QFETCH(Fields, fields);
+        QFETCH(bool, newWindow);
         StaticPages pages;
-        pages.pages.insert(kSite + QStringLiteral("/forms.htm"), kForms);
-        Browser b(pages);
-        const BrowserWindow window = b.browser.OpenBrowser();
-        b.browser.NavigateTo(window, kSite + QStringLiteral("/forms.htm"));
-        b.wait(500);
-        const PageDocument document = b.browser.GetDocument(window);
-        const ElementCollection all = b.browser.GetAllElements(document);
-        for (int i = 0; i < b.browser.Count(all); ++i)
-            if (b.browser.GetAttribute(b.browser.Item(all, i), QStringLiteral("name")) ==
-                QLatin1String("second"))
-                b.browser.Click(b.browser.Item(all, i));
-        b.wait(500);
-        QCOMPARE(pages.received.last().fields.last(),
-                 qMakePair(QStringLiteral("second"), QStringLiteral("Δεύτερο")));
-    }
-
-    void aGetFormPutsItsFieldsInTheAddress() {
-        StaticPages pages;
-        pages.pages.insert(kSite + QStringLiteral("/forms.htm"), kForms);
-        Browser b(pages);
-        const BrowserWindow window = b.browser.OpenBrowser();
-        b.browser.NavigateTo(window, kSite + QStringLiteral("/forms.htm"));
-        b.wait(500);
-        b.browser.Submit(b.form(window, 1));
-        b.wait(500);
-        QCOMPARE(pages.received.last().method, QStringLiteral("GET"));
-        QCOMPARE(pages.received.last().url.query(QUrl::FullyDecoded), QStringLiteral("q=ΑΦΜ 1"));
-    }
-
-    void aBlankTargetOpensANewWindowInTheSameBrowser() {
-        StaticPages pages;
-        pages.pages.insert(kSite + QStringLiteral("/forms.htm"), kForms);
+        const QString formsPage = kSite + QStringLiteral("/forms.htm");
+        pages.pages.insert(formsPage, kForms);
         pages.pages.insert(kSite + QStringLiteral("/new"), QStringLiteral("<body>νέο</body>"));
         Browser b(pages);
         const BrowserWindow window = b.browser.OpenBrowser();
-        b.browser.NavigateTo(window, kSite + QStringLiteral("/forms.htm"));
+        b.browser.NavigateTo(window, formsPage);
         b.wait(500);
-        b.browser.Submit(b.form(window, 2));
-        QList<BrowserWindow> windows = b.browser.ListBrowserWindows();
-        QCOMPARE(windows.size(), 2);
-        QCOMPARE(b.browser.GetLocationUrl(windows.at(1)), QString());
-        b.wait(500);
-        windows = b.browser.ListBrowserWindows();
-        QCOMPARE(b.browser.GetLocationUrl(windows.at(1)), kSite + QStringLiteral("/new"));
-        QCOMPARE(b.browser.GetLocationUrl(window), kSite + QStringLiteral("/forms.htm"));
-        QVERIFY(b.browser.state(b.browser.GetWindowHandle(windows.at(1))).visible);
-    }
 
-    void aLinkNavigatesItsWindow() {
-        StaticPages pages;
-        pages.pages.insert(kSite + QStringLiteral("/forms.htm"), kForms);
-        Browser b(pages);
-        const BrowserWindow window = b.browser.OpenBrowser();
-        b.browser.NavigateTo(window, kSite + QStringLiteral("/forms.htm"));
+        if (submittedForm >= 0)
+            b.browser.Submit(b.form(window, submittedForm));
+        else
+            b.browser.Click(b.named(window, clicked));
+        const int windows = newWindow ? 2 : 1;
+        QCOMPARE(b.browser.ListBrowserWindows().size(), windows);
+        const BrowserWindow answering = b.browser.ListBrowserWindows().constLast();
+        // The answer appears only after its loading time.
+        QCOMPARE(b.browser.GetLocationUrl(answering), newWindow ? QString() : formsPage);
         b.wait(500);
-        b.browser.Click(b.element(window, QStringLiteral("link")));
-        b.wait(500);
-        QCOMPARE(b.browser.GetLocationUrl(window), kSite + QStringLiteral("/linked.htm"));
+
+        const PageRequest sent = pages.received.last();
+        QCOMPARE(sent.method, method);
+        QCOMPARE(sent.url, QUrl(address));
+        QCOMPARE(sent.fields, fields);
+        QCOMPARE(b.browser.ListBrowserWindows().size(), windows);
+        QCOMPARE(QUrl(b.browser.GetLocationUrl(b.browser.ListBrowserWindows().constLast())),
+                 QUrl(address));
+        if (newWindow) {
+            QCOMPARE(b.browser.GetLocationUrl(window), formsPage);
+            QVERIFY(b.browser.state(b.browser.GetWindowHandle(answering)).visible);
+        }
     }
 
     void aCloseRequestTakesEffectLaterAndQuitAtOnce() {

@@ -17,6 +17,9 @@ private Q_SLOTS:
         dmTables().EnsureUsersTable();
         const int perWriter = 150;
         QProcess first, second;
+        // A writer's failure text reaches the test's log.
+        first.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         first.start(QStringLiteral(STORE_WRITER),
                     {folder.root(), QStringLiteral("a"), QString::number(perWriter)});
         second.start(QStringLiteral(STORE_WRITER),

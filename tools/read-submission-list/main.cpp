@@ -63,10 +63,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (int row = 0; row < grid.rowCount(); ++row) {
-        QStringList line = {QString::number(row)};
+        QStringList cells = {QString::number(row)};
         for (int column = 0; column < kListColumns; ++column)
-            line << grid.cell(column, row);
-        printLine(line.join(QLatin1Char('\t')));
+            cells << grid.cell(column, row);
+        printLine(cells.join(QLatin1Char('\t')));
     }
     printLine(QStringLiteral("counts\t%1\t%2")
                   .arg(import.platformInitialCount())
