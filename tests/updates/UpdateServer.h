@@ -1,8 +1,9 @@
 #pragma once
 // The maker's update services for tests, on 127.0.0.1. UpdateServer answers
 // "/version", "/files" and "/Setup.exe" from its fields, counts the requests by path,
-// notes whether the application showed the hourglass while each one ran, and points the settings of the working folder at itself (create it after the
-// TestFolder). The other servers stand for failures.
+// notes whether the application showed the hourglass while each one ran, and points the settings of
+// the working folder at itself (create it after the TestFolder). The other servers stand for
+// failures.
 
 #include "common/Settings.h"
 
