@@ -23,3 +23,13 @@ inline ToolRun runTool(const QString& program, const QStringList& arguments) {
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
+
+// Whether the first line that the tool wrote on standard error (its reason for refusing)
+// is worded in Greek, as every text the operator reads.
+inline bool reasonIsGreek(const ToolRun& run) {
+    const QString reason = run.err.section(QLatin1Char('\n'), 0, 0);
+    for (const QChar c : reason)
+        if (c.unicode() >= 0x0370 && c.unicode() <= 0x03FF)
+            return true;
+    return false;
+}

@@ -1,12 +1,31 @@
 #include "tools/command-line/ToolCommandLine.h"
 #include "common/AppVersion.h"
 
+#include <QRegularExpression>
 #include <cstdio>
 
 namespace {
 void print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
+}
+
+// Why the parser refused the arguments, in Greek: Qt words its own refusals in English.
+QString parserRefusal(const QCommandLineParser& parser) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty())
+        return (unknown.size() == 1 ? QStringLiteral("άγνωστη επιλογή --")
+                                    : QStringLiteral("άγνωστες επιλογές --")) +
+               unknown.join(QStringLiteral(", --")) + QLatin1Char('.');
+    static const QRegularExpression missing(QStringLiteral("^Missing value after '(.+)'\\.$"));
+    static const QRegularExpression unexpected(
+        QStringLiteral("^Unexpected value after '(.+)'\\.$"));
+    const QString text = parser.errorText();
+    if (const QRegularExpressionMatch m = missing.match(text); m.hasMatch())
+        return QStringLiteral("λείπει η τιμή του ") + m.captured(1) + QLatin1Char('.');
+    if (const QRegularExpressionMatch m = unexpected.match(text); m.hasMatch())
+        return QStringLiteral("το ") + m.captured(1) + QStringLiteral(" δεν παίρνει τιμή.");
+    return text;
 }
 } // namespace
 
@@ -33,7 +52,7 @@ void ToolCommandLine::addPositional(const QString& name, const QString& descript
 
 std::optional<int> ToolCommandLine::parse(const QStringList& arguments) {
     if (!m_parser->parse(arguments))
-        return wrong(m_parser->errorText());
+        return wrong(parserRefusal(*m_parser));
     if (m_parser->isSet(QStringLiteral("help"))) {
         print(stdout,
               usageText() + QLatin1Char('\n') + m_parser->helpText().section(QLatin1Char('\n'), 1));

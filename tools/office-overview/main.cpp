@@ -60,31 +60,31 @@ Request parse(const ToolCommandLine& line) {
     const QString& command = args.at(0);
     if (command == QLatin1String("unfinished") || command == QLatin1String("unaccepted")) {
         if (args.size() != 1 || line.isSet(QStringLiteral("today")))
-            r.error = "unexpected arguments after the list";
+            r.error = "περιττά ορίσματα μετά τη λίστα.";
         r.lists = command == QLatin1String("unfinished") ? OfficeOverviewReader::Unfinished
                                                          : OfficeOverviewReader::Unaccepted;
         return r;
     }
     if (command != QLatin1String("expiring")) {
-        r.error = "the list is expiring, unfinished or unaccepted";
+        r.error = "η λίστα είναι expiring, unfinished ή unaccepted.";
         return r;
     }
     r.lists = OfficeOverviewReader::Expiring;
     bool ok = false;
     r.days = args.value(1).toInt(&ok);
     if (!ok || r.days < OfficeOverviewReader::kMinDays || r.days > OfficeOverviewReader::kMaxDays) {
-        r.error = "DAYS is a whole number from 1 to 730";
+        r.error = "οι ημέρες (DAYS) είναι ακέραιος από 1 έως 730.";
         return r;
     }
     if (args.size() != 2) {
-        r.error = "after DAYS only --today DD/MM/YYYY may follow";
+        r.error = "μετά τις ημέρες ακολουθεί μόνο το --today DD/MM/YYYY.";
         return r;
     }
     if (!line.isSet(QStringLiteral("today")))
         return r;
     r.today = QDate::fromString(line.value(QStringLiteral("today")), QStringLiteral("dd/MM/yyyy"));
     if (!r.today.isValid())
-        r.error = "--today takes a calendar date DD/MM/YYYY";
+        r.error = "το --today θέλει ημερομηνία του ημερολογίου, DD/MM/YYYY.";
     return r;
 }
 
@@ -108,15 +108,15 @@ int main(int argc, char** argv) {
         return *done;
     const QStringList args = line.positional();
     if (args.size() < 2)
-        return line.wrong(QStringLiteral("too few arguments"));
+        return line.wrong(QStringLiteral("λείπουν ορίσματα."));
     if (!QDir(args.at(0)).exists())
-        return line.wrong(QStringLiteral("the working folder does not exist"));
+        return line.wrong(QStringLiteral("ο φάκελος εργασίας δεν υπάρχει."));
     const Request request = parse(line);
     if (request.error)
         return line.wrong(QString::fromUtf8(request.error));
     WorkFolder::setRoot(QDir(args.at(0)).absolutePath());
     if (!TableStore::instance().exists(QStringLiteral("Tables/Comps.db"))) {
-        std::fprintf(stderr, "office-overview: no company register at %s\n",
+        std::fprintf(stderr, "office-overview: δεν υπάρχει μητρώο εταιρειών στο %s\n",
                      local(WorkFolder::path(QStringLiteral("Tables/Comps.db"))).constData());
         return 1;
     }

@@ -80,7 +80,7 @@ int exportRegister(const ToolCommandLine& line, const QStringList& args) {
     if (!parsed.error.isEmpty())
         return line.wrong(parsed.error);
     if (!args.isEmpty())
-        return line.wrong(QStringLiteral("unexpected arguments after register"));
+        return line.wrong(QStringLiteral("περιττά ορίσματα μετά το register."));
     ExportChoice choice = ExportChoice::defaults();
     choice.stage = parsed.criteria.stage;
     if (line.isSet(QStringLiteral("layout"))) {
@@ -88,16 +88,17 @@ int exportRegister(const ToolCommandLine& line, const QStringList& args) {
         const std::optional<ExportLayout> layout =
             exportLayoutOf(line.value(QStringLiteral("layout")).toInt(&ok));
         if (!ok || !layout)
-            return line.wrong(QStringLiteral("--layout ") + line.value(QStringLiteral("layout")) +
-                              QStringLiteral(" is not valid"));
+            return line.wrong(QStringLiteral("το --layout ") +
+                              line.value(QStringLiteral("layout")) +
+                              QStringLiteral(" δεν είναι έγκυρο."));
         choice.layout = *layout;
     }
     QList<bool>* const ticks[] = {&choice.mast, &choice.mistotes, &choice.trops, &choice.akinita};
     for (int i = 0; i < 4; ++i) {
         const QString list = QLatin1String(kTickLists[i]);
         if (line.isSet(list) && !ticksFrom(line.value(list), ticks[i]))
-            return line.wrong(QStringLiteral("--") + list + QLatin1Char(' ') + line.value(list) +
-                              QStringLiteral(" is not valid"));
+            return line.wrong(QStringLiteral("το --") + list + QLatin1Char(' ') + line.value(list) +
+                              QStringLiteral(" δεν είναι έγκυρο."));
     }
     if (!RegisterFilter::adjustableHasDates(parsed.criteria))
         throw AppError(RegisterFilter::kAdjustableNeedsDates);
@@ -117,11 +118,11 @@ int exportProgression(const ToolCommandLine& line, const QStringList& args) {
         options = options || line.isSet(QLatin1String(list));
     if (args.isEmpty() || args.size() > 2 || options)
         return line.wrong(
-            QStringLiteral("progression needs a DilCode and optionally a property number"));
+            QStringLiteral("το progression θέλει DilCode και, αν χρειάζεται, αριθμό ακινήτου."));
     bool ok = false;
     const qlonglong dilCode = args.at(0).toLongLong(&ok);
     if (!ok)
-        return line.wrong(QStringLiteral("the DilCode is a whole number"));
+        return line.wrong(QStringLiteral("ο DilCode είναι ακέραιος αριθμός."));
     TdmTables& dm = dmTables();
     if (!dm.tblMistDilMast.findKey({dilCode}))
         throw AppError(QStringLiteral("Δεν υπάρχει η δήλωση ") + args.at(0));
@@ -141,13 +142,13 @@ int main(int argc, char** argv) {
         return *done;
     const QStringList args = line.positional();
     if (args.size() < 4)
-        return line.wrong(QStringLiteral("too few arguments"));
+        return line.wrong(QStringLiteral("λείπουν ορίσματα."));
     if (!QDir(args.at(0)).exists())
-        return line.wrong(QStringLiteral("the working folder does not exist"));
+        return line.wrong(QStringLiteral("ο φάκελος εργασίας δεν υπάρχει."));
     WorkFolder::setRoot(args.at(0));
     const QString afm = args.at(1);
     if (args.at(2).isEmpty())
-        return line.wrong(QStringLiteral("the output path is empty"));
+        return line.wrong(QStringLiteral("η διαδρομή του αρχείου εξόδου είναι κενή."));
     const QString output = QDir::current().absoluteFilePath(args.at(2));
     if (const QString problem = outputPathProblem(output); !problem.isEmpty()) {
         printToStandardError(QStringLiteral("register-export: ") + problem);
@@ -180,7 +181,7 @@ int main(int argc, char** argv) {
         else if (args.at(3) == QLatin1String("progression"))
             status = exportProgression(line, args.mid(4));
         else
-            return line.wrong(QStringLiteral("the command is register or progression"));
+            return line.wrong(QStringLiteral("η εντολή είναι register ή progression."));
         if (status != 0)
             return status;
         if (!opener->placed()) {

@@ -43,8 +43,9 @@ FilterArguments filterArgumentsOf(const ToolCommandLine& line) {
     c.atak = line.value(QStringLiteral("atak"));
     c.address = line.value(QStringLiteral("address"));
     const auto wrong = [&](const char* option) {
-        parsed.error = QStringLiteral("--%1 %2 is not valid (stage 0 to 4, dates DD/MM/YYYY)")
-                           .arg(QLatin1String(option), line.value(QLatin1String(option)));
+        parsed.error =
+            QStringLiteral("το --%1 %2 δεν είναι έγκυρο (στάδιο 0 έως 4, ημερομηνίες DD/MM/YYYY).")
+                .arg(QLatin1String(option), line.value(QLatin1String(option)));
     };
     if (line.isSet(QStringLiteral("stage"))) {
         bool ok = false;

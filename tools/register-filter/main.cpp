@@ -60,7 +60,7 @@ int runFilter(const ToolCommandLine& line, const QStringList& args) {
     if (!parsed.error.isEmpty())
         return line.wrong(parsed.error);
     if (!args.isEmpty() || line.isSet(QStringLiteral("repeat")))
-        return line.wrong(QStringLiteral("unexpected arguments after filter"));
+        return line.wrong(QStringLiteral("περιττά ορίσματα μετά το filter."));
     const FilterCriteria& c = parsed.criteria;
     if (!RegisterFilter::adjustableHasDates(c)) {
         std::fprintf(stderr, "%s\n",
@@ -74,7 +74,7 @@ int runFilter(const ToolCommandLine& line, const QStringList& args) {
 
 int runSearch(const ToolCommandLine& line, const QStringList& args) {
     if (args.size() < 2)
-        return line.wrong(QStringLiteral("search needs a kind and a text"));
+        return line.wrong(QStringLiteral("η αναζήτηση (search) θέλει είδος και κείμενο."));
     QuickSearchKind kind;
     if (args.at(0) == QLatin1String("number"))
         kind = QuickSearchKind::Number;
@@ -83,15 +83,15 @@ int runSearch(const ToolCommandLine& line, const QStringList& args) {
     else if (args.at(0) == QLatin1String("afm"))
         kind = QuickSearchKind::TaxNumber;
     else
-        return line.wrong(QStringLiteral("the kind is number, name or afm"));
+        return line.wrong(QStringLiteral("το είδος είναι number, name ή afm."));
     if (args.size() != 2 || filterArgumentsOf(line).any)
-        return line.wrong(QStringLiteral("unexpected arguments after the text"));
+        return line.wrong(QStringLiteral("περιττά ορίσματα μετά το κείμενο."));
     int repeat = 1;
     if (line.isSet(QStringLiteral("repeat"))) {
         bool ok = false;
         repeat = line.value(QStringLiteral("repeat")).toInt(&ok);
         if (!ok || repeat < 1)
-            return line.wrong(QStringLiteral("--repeat takes a whole number from 1"));
+            return line.wrong(QStringLiteral("το --repeat θέλει ακέραιο από 1 και πάνω."));
     }
     QuickSearch search;
     for (int n = 0; n < repeat; ++n)
@@ -108,13 +108,13 @@ int main(int argc, char** argv) {
         return *done;
     const QStringList args = line.positional();
     if (args.size() < 3)
-        return line.wrong(QStringLiteral("too few arguments"));
+        return line.wrong(QStringLiteral("λείπουν ορίσματα."));
     if (!QDir(args.at(0)).exists())
-        return line.wrong(QStringLiteral("the working folder does not exist"));
+        return line.wrong(QStringLiteral("ο φάκελος εργασίας δεν υπάρχει."));
     WorkFolder::setRoot(args.at(0));
     CurrentCompany().AFM = args.at(1);
     if (!TableStore::instance().exists(StoredDeclarations::mastPath())) {
-        std::fprintf(stderr, "register-filter: no declarations table at %s\n",
+        std::fprintf(stderr, "register-filter: δεν υπάρχει πίνακας δηλώσεων στο %s\n",
                      WorkFolder::path(StoredDeclarations::mastPath()).toLocal8Bit().constData());
         return 1;
     }
@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
             return runFilter(line, args.mid(3));
         if (args.at(2) == QLatin1String("search"))
             return runSearch(line, args.mid(3));
-        return line.wrong(QStringLiteral("the command is filter or search"));
+        return line.wrong(QStringLiteral("η εντολή είναι filter ή search."));
     } catch (...) {
         std::fprintf(stderr, "register-filter: %s\n",
                      currentFailureText().toLocal8Bit().constData());
