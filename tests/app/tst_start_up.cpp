@@ -11,6 +11,7 @@
 #include "store/TableStore.h"
 #include "store/TdmTables.h"
 #include "tests/support/RecordingMessages.h"
+#include "tests/support/TestFolder.h"
 #include "tests/support/TestMain.h"
 
 #include <QDir>
@@ -19,13 +20,6 @@
 #include <QProcess>
 
 namespace {
-void copyFolder(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    const QDir source(from);
-    for (const QString& name : source.entryList(QDir::Files))
-        QFile::copy(source.filePath(name), to + QLatin1Char('/') + name);
-}
-
 // The program run with the arguments where no window system can be reached.
 struct Run {
     int status = -1;

@@ -7,14 +7,12 @@
 #include <QFile>
 #include <QSettings>
 
-namespace {
 void copyFolder(const QString& from, const QString& to) {
     QDir().mkpath(to);
     const QDir source(from);
     for (const QString& name : source.entryList(QDir::Files))
         QFile::copy(source.filePath(name), to + QLatin1Char('/') + name);
 }
-} // namespace
 
 TestFolder::TestFolder() : m_previousRoot(WorkFolder::root()) {
     const QString templates = QStringLiteral(LETHORA_TEMPLATE_DIR);

@@ -6,6 +6,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
+// Copies the files of a folder (not its subfolders) into another, made if missing.
+void copyFolder(const QString& from, const QString& to);
+
 class TestFolder {
 public:
     TestFolder();

@@ -1,6 +1,7 @@
 #include "tools/command-line/ToolCommandLine.h"
 #include "common/AppVersion.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <cstdio>
 
@@ -68,6 +69,15 @@ std::optional<int> ToolCommandLine::parse(const QStringList& arguments) {
 int ToolCommandLine::wrong(const QString& why) const {
     print(stderr, m_name + QStringLiteral(": ") + why + QLatin1Char('\n') + usageText());
     return 2;
+}
+
+std::optional<int> ToolCommandLine::refuseWithoutWorkingFolder(int least) const {
+    const QStringList args = positional();
+    if (args.size() < least)
+        return wrong(QStringLiteral("λείπουν ορίσματα."));
+    if (!QDir(args.at(0)).exists())
+        return wrong(QStringLiteral("ο φάκελος εργασίας δεν υπάρχει."));
+    return std::nullopt;
 }
 
 QString ToolCommandLine::usageText() const {

@@ -26,6 +26,9 @@ public:
 
     // Prints "name: why" and the usage on standard error; returns 2.
     int wrong(const QString& why) const;
+    // For a tool whose first argument is the working folder: refuses (exit status 2) fewer
+    // than `least` arguments or a working folder that does not exist; nothing when both hold.
+    std::optional<int> refuseWithoutWorkingFolder(int least) const;
 
     QStringList positional() const { return m_parser->positionalArguments(); }
     bool isSet(const QString& name) const { return m_parser->isSet(name); }

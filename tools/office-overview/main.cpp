@@ -107,10 +107,8 @@ int main(int argc, char** argv) {
     if (const std::optional<int> done = line.parse(app.arguments()))
         return *done;
     const QStringList args = line.positional();
-    if (args.size() < 2)
-        return line.wrong(QStringLiteral("λείπουν ορίσματα."));
-    if (!QDir(args.at(0)).exists())
-        return line.wrong(QStringLiteral("ο φάκελος εργασίας δεν υπάρχει."));
+    if (const std::optional<int> refused = line.refuseWithoutWorkingFolder(2))
+        return *refused;
     const Request request = parse(line);
     if (request.error)
         return line.wrong(QString::fromUtf8(request.error));

@@ -141,10 +141,8 @@ int main(int argc, char** argv) {
     if (const std::optional<int> done = line.parse(app.arguments()))
         return *done;
     const QStringList args = line.positional();
-    if (args.size() < 4)
-        return line.wrong(QStringLiteral("λείπουν ορίσματα."));
-    if (!QDir(args.at(0)).exists())
-        return line.wrong(QStringLiteral("ο φάκελος εργασίας δεν υπάρχει."));
+    if (const std::optional<int> refused = line.refuseWithoutWorkingFolder(4))
+        return *refused;
     WorkFolder::setRoot(args.at(0));
     const QString afm = args.at(1);
     if (args.at(2).isEmpty())

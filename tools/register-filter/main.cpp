@@ -27,7 +27,6 @@
 #include "workspace/StoredCounts.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <cstdio>
 
 namespace {
@@ -107,10 +106,8 @@ int main(int argc, char** argv) {
     if (const std::optional<int> done = line.parse(app.arguments()))
         return *done;
     const QStringList args = line.positional();
-    if (args.size() < 3)
-        return line.wrong(QStringLiteral("λείπουν ορίσματα."));
-    if (!QDir(args.at(0)).exists())
-        return line.wrong(QStringLiteral("ο φάκελος εργασίας δεν υπάρχει."));
+    if (const std::optional<int> refused = line.refuseWithoutWorkingFolder(3))
+        return *refused;
     WorkFolder::setRoot(args.at(0));
     CurrentCompany().AFM = args.at(1);
     if (!TableStore::instance().exists(StoredDeclarations::mastPath())) {
