@@ -51,6 +51,8 @@ public:
     void setValue(const char* name, const QVariant& value) const {
         m_cursor.setValue(QString::fromLatin1(name), value);
     }
+    // Empties the field: a rewrite leaves nothing of a position the page no longer shows.
+    void clear(const QString& name) const { m_cursor.setValue(name, QVariant()); }
     // An amount column: 0 when it holds nothing.
     void setAmountOrZero(const char* name, int column) const {
         const QString text = cell(column);
@@ -70,28 +72,43 @@ void fillSubmission(const RecordFill& fill) {
     fill.set("EidosDilosis", Kind);
 }
 
-void fillInitial(const RecordFill& fill) {
+// Whether the record is written anew or rewritten over what was stored.
+enum class Write { New, Rewrite };
+
+// The fields of one lessor's or lessee's position k, each with its column. A position the
+// page shows (its sequence number read) is written; a rewrite empties one it no longer
+// shows.
+void fillPosition(const RecordFill& fill, Write write, int sequenceColumn, int k,
+                  std::initializer_list<std::pair<const char*, int>> fields) {
+    const bool shown = !fill.cell(sequenceColumn).isEmpty();
+    if (!shown && write == Write::New)
+        return;
+    for (const auto& [name, column] : fields) {
+        if (shown)
+            fill.set(field(name, k), column);
+        else
+            fill.clear(field(name, k));
+    }
+}
+
+void fillInitial(const RecordFill& fill, Write write) {
     fillSubmission(fill);
-    for (int k = 1; k <= kLessors; ++k) {
-        if (fill.cell(lessorSequence(k)).isEmpty())
-            continue;
-        fill.set(field("EkmAA", k), lessorSequence(k));
-        fill.set(field("EkmAFM", k), lessorAfm(k));
-        fill.set(field("EkmName", k), lessorName(k));
-        fill.set(field("EkmPososto", k), lessorPercentage(k));
-        fill.set(field("EkmIdiotita", k), lessorCapacity(k));
-        fill.set(field("EkmDateApodoxis", k), lessorAcceptanceDate(k));
-        fill.set(field("EkmCheckApodoxis", k), lessorAccepted(k));
-    }
-    for (int k = 1; k <= kLessees; ++k) {
-        if (fill.cell(lesseeSequence(k)).isEmpty())
-            continue;
-        fill.set(field("MistAA", k), lesseeSequence(k));
-        fill.set(field("MistAFM", k), lesseeAfm(k));
-        fill.set(field("MistName", k), lesseeName(k));
-        fill.set(field("MistDateApodoxis", k), lesseeAcceptanceDate(k));
-        fill.set(field("MistCheckApodoxis", k), lesseeAccepted(k));
-    }
+    for (int k = 1; k <= kLessors; ++k)
+        fillPosition(fill, write, lessorSequence(k), k,
+                     {{"EkmAA", lessorSequence(k)},
+                      {"EkmAFM", lessorAfm(k)},
+                      {"EkmName", lessorName(k)},
+                      {"EkmPososto", lessorPercentage(k)},
+                      {"EkmIdiotita", lessorCapacity(k)},
+                      {"EkmDateApodoxis", lessorAcceptanceDate(k)},
+                      {"EkmCheckApodoxis", lessorAccepted(k)}});
+    for (int k = 1; k <= kLessees; ++k)
+        fillPosition(fill, write, lesseeSequence(k), k,
+                     {{"MistAA", lesseeSequence(k)},
+                      {"MistAFM", lesseeAfm(k)},
+                      {"MistName", lesseeName(k)},
+                      {"MistDateApodoxis", lesseeAcceptanceDate(k)},
+                      {"MistCheckApodoxis", lesseeAccepted(k)}});
     fill.set("EidosTarvenis", LeaseType);
     fill.set("SimfonitikoDate", SignatureDate);
     fill.set("MistosiApoDate", StartDate);
@@ -105,21 +122,17 @@ void fillInitial(const RecordFill& fill) {
     fill.set("Simiosis", Notes);
 }
 
-void fillAmending(const RecordFill& fill) {
+void fillAmending(const RecordFill& fill, Write write) {
     fillSubmission(fill);
-    for (int k = 1; k <= kLessors; ++k) {
-        if (fill.cell(lessorSequence(k)).isEmpty())
-            continue;
-        fill.set(field("EkmPososto", k), lessorPercentage(k));
-        fill.set(field("EkmDateApodoxis", k), lessorAcceptanceDate(k));
-        fill.set(field("EkmCheckApodoxis", k), lessorAccepted(k));
-    }
-    for (int k = 1; k <= kLessees; ++k) {
-        if (fill.cell(lesseeSequence(k)).isEmpty())
-            continue;
-        fill.set(field("MistDateApodoxis", k), lesseeAcceptanceDate(k));
-        fill.set(field("MistCheckApodoxis", k), lesseeAccepted(k));
-    }
+    for (int k = 1; k <= kLessors; ++k)
+        fillPosition(fill, write, lessorSequence(k), k,
+                     {{"EkmPososto", lessorPercentage(k)},
+                      {"EkmDateApodoxis", lessorAcceptanceDate(k)},
+                      {"EkmCheckApodoxis", lessorAccepted(k)}});
+    for (int k = 1; k <= kLessees; ++k)
+        fillPosition(fill, write, lesseeSequence(k), k,
+                     {{"MistDateApodoxis", lesseeAcceptanceDate(k)},
+                      {"MistCheckApodoxis", lesseeAccepted(k)}});
     fill.set("SimfonitikoDate", SignatureDate);
     fill.set("MistosiApoDate", StartDate);
     fill.set("MistosiEosDate", fill.cell(TerminationDate).isEmpty() ? EndDate : TerminationDate);
@@ -200,11 +213,11 @@ void StoreNewDeclaration(StagingGrid& grid, int row) {
     postFilled(cursor, [&] {
         if (kind == RowKind::Initial) {
             fill.set("DilCode", Number);
-            fillInitial(fill);
+            fillInitial(fill, Write::New);
         } else {
             fill.set("DilCode", InitialNumber);
             fill.set("TropDilCode", Number);
-            fillAmending(fill);
+            fillAmending(fill, Write::New);
         }
     });
     grid.setCell(WriteMark, row, writeMarkOf(kind));
@@ -236,9 +249,9 @@ void UpdateStoredDeclaration(StagingGrid& grid, int row) {
     cursor.edit();
     postFilled(cursor, [&] {
         if (kind == RowKind::Initial)
-            fillInitial(fill);
+            fillInitial(fill, Write::Rewrite);
         else
-            fillAmending(fill);
+            fillAmending(fill, Write::Rewrite);
     });
     grid.setCell(WriteMark, row, writeMarkOf(kind));
 }
@@ -251,11 +264,15 @@ void UpdateStoredProperties(const StagingGrid& grid, int row) {
     const RecordFill fill(cursor, grid, row);
     const QVariant dilCode = tables.tblMistDilMast.value(QStringLiteral("DilCode"));
     for (int p = 1; p <= kStoredProperties; ++p) {
-        if (!propertyPresent(grid, row, p))
-            continue;
-        // A property added on the platform after the first import is stored anew.
         const bool stored =
             cursor.locate(QStringLiteral("DilCode"), dilCode, QStringLiteral("AA"), p);
+        // A property the platform no longer shows is removed.
+        if (!propertyPresent(grid, row, p)) {
+            if (stored)
+                cursor.remove();
+            continue;
+        }
+        // A property added on the platform after the first import is stored anew.
         if (stored) {
             cursor.edit();
         } else {

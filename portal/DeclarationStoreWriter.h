@@ -16,9 +16,12 @@ class StagingGrid;
 void StoreNewDeclaration(StagingGrid& grid, int row);
 // An initial declaration's properties 1 to 4, one record each.
 void StoreNewProperties(const StagingGrid& grid, int row);
-// Rewrites the current record of MistDilMast or MistDilDet from the row, keys kept.
+// Rewrites the current record of MistDilMast or MistDilDet from the row, keys kept: the
+// record becomes the declaration as read, lessors' and lessees' positions the row does
+// not hold emptied.
 void UpdateStoredDeclaration(StagingGrid& grid, int row);
-// Rewrites the current initial declaration's stored properties from the row.
+// Rewrites the current initial declaration's stored properties from the row; a stored
+// property the row does not hold is deleted.
 void UpdateStoredProperties(const StagingGrid& grid, int row);
 // The number of the declaration that an amending one amends, from its listed number
 // ("12345 (Τροποποιεί το Α/Α 12001)" gives "12001"); a text without the note as it is.

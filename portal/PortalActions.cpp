@@ -2,6 +2,7 @@
 #include "common/Messages.h"
 #include "portal/PortalAddresses.h"
 #include "portal/PortalTexts.h"
+#include "portal/SubmissionList.h"
 
 namespace {
 struct ActionTexts {
@@ -96,7 +97,11 @@ bool submitActionForm(const PageDocument& document, DeclarationAction action,
         if (!form)
             continue;
         const QString html = browser.GetOuterHtml(form);
-        if (!isActionForm(html, number, action))
+        // A form that names its submission in a "transId" input is that submission's
+        // alone, whatever other numbers its HTML holds.
+        const std::optional<QString> transId = SubmissionList::transIdOf(form);
+        if (transId ? *transId != number || !isActionForm(html, *transId, action)
+                    : !isActionForm(html, number, action))
             continue;
         if (action == DeclarationAction::ViewOrEdit)
             setViewTarget(form, html);

@@ -41,5 +41,6 @@ void RunDeclarationAction(PortalSession& session, DeclarationAction action, cons
                           const QString& stage, const WaitWindowHooks& wait = {});
 
 // Whether the form's HTML holds the number as a whole number (not as part of a longer
-// one) and the picture of the action.
+// one) and the picture of the action. A form with a "transId" input matches only the
+// number that input holds.
 bool isActionForm(const QString& formHtml, const QString& number, DeclarationAction action);

@@ -36,9 +36,9 @@ const QString kNotRefreshed =
     QStringLiteral("Τα στοιχεία της δήλωσης δεν ενημερώθηκαν: η δήλωση δεν διαβάστηκε από την "
                    "πλατφόρμα. Τα αποθηκευμένα στοιχεία έμειναν όπως ήταν.");
 
-const QString kNumberHeading = QStringLiteral("Αριθμός Καταχώρησης");
-const QString kLesseeHeading = QStringLiteral("Στοιχεία   1ου μισθωτή");
-const QString kTransIdInput = QStringLiteral("<input name=\"transId\" type=\"hidden\" value=\"");
+const QString kNotUnderstood = QStringLiteral(
+    "Η λίστα των δηλώσεων της πλατφόρμας δεν αναγνωρίστηκε. Δεν έγινε καμία αλλαγή.");
+const QString kRefreshed = QStringLiteral("Τα στοιχεία της δήλωσης ενημερώθηκαν.");
 
 // Seconds a declaration may take to open and be read, to be read, and to close.
 const int kDeclarationSeconds = 20;
@@ -46,20 +46,6 @@ const int kReadSeconds = 10;
 const int kCloseSeconds = 5;
 // The pause before each declaration opened, so that the platform is not rushed.
 const int kPauseBeforeDeclarationMs = 2000;
-
-// A list cell's text on one line.
-QString flatText(const PageElement& element) {
-    QString text = browserOps().GetOuterText(element);
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    return text.trimmed();
-}
-
-// Whether a heading cell reads the text, every run of white space taken as one blank:
-// browsers render the blanks and line breaks of a heading differently.
-bool headingReads(const PageElement& cell, const QString& heading) {
-    return flatText(cell).simplified() == heading.simplified();
-}
 
 bool opensDeclaration(const QString& formHtml) {
     return formHtml.contains(QStringLiteral("viewmag.png")) ||
@@ -70,15 +56,18 @@ TableCursor& declarations() {
     return dmTables().tblMistDilMast;
 }
 
-bool declarationStored(const QString& dilCode) {
-    return declarations().isOpen() && declarations().findKey({dilCode});
+// Puts the declarations cursor on the declaration when it shows it; the import's own
+// look-ups ask the register, whatever the workspace's filter shows.
+void seekDeclaration(const QString& dilCode) {
+    if (declarations().isOpen())
+        declarations().findKey({dilCode});
 }
 
-// Puts the declarations cursor on the initial declaration; true when the amending one is
-// stored under it.
-bool amendmentStored(const QString& dilCode, const QString& tropDilCode) {
+// Puts the declarations cursor on the initial declaration and the amending declarations'
+// cursor on the amending one; true when both stand on them.
+bool seekAmendment(const QString& dilCode, const QString& tropDilCode) {
     TableCursor& amendments = dmTables().tblMistDilDet;
-    return declarationStored(dilCode) && amendments.isOpen() &&
+    return declarations().isOpen() && declarations().findKey({dilCode}) && amendments.isOpen() &&
            amendments.findKey({dilCode, tropDilCode});
 }
 
@@ -88,88 +77,50 @@ void showAllDeclarations() {
     cursor.setFiltered(false);
 }
 
-// Temporarily saved declarations are removed with their properties and amendments.
-void deleteTemporarilySaved() {
-    const QString mast = StoredDeclarations::mastPath();
-    const QString det = StoredDeclarations::detPath();
-    const QString akinita = StoredDeclarations::akinitaPath();
-    const QList<QStringList> statements = {
-        {QStringLiteral("DELETE From '") + akinita + QStringLiteral("'"),
-         QStringLiteral(" Where DilCode in (Select DilCode from  '") + mast + QStringLiteral("'"),
-         QStringLiteral("                   Where StadioYpovolis = 'Προσωρινά Αποθηκευμένο')")},
-        {QStringLiteral("DELETE From '") + det + QStringLiteral("'"),
-         QStringLiteral(" Where StadioYpovolis = 'Προσωρινά Αποθηκευμένο'")},
-        {QStringLiteral("DELETE From '") + mast + QStringLiteral("'"),
-         QStringLiteral(" Where StadioYpovolis = 'Προσωρινά Αποθηκευμένο'")}};
-    {
-        TableStore::Transaction transaction;
-        for (const QStringList& lines : statements) {
-            StoreQuery query;
-            for (const QString& line : lines)
-                query.addLine(line);
-            query.execSql();
-        }
-        transaction.commit();
-    }
-    TdmTables& tables = dmTables();
-    for (TableCursor* cursor :
-         {&tables.tblMistDilMast, &tables.tblMistDilDet, &tables.tblMistDilAkinita})
-        if (cursor->isOpen())
-            cursor->refresh();
+bool isWholeNumber(const QString& text) {
+    bool ok = false;
+    text.toLongLong(&ok);
+    return ok && !text.isEmpty() && text.front().isDigit();
+}
+
+QString unplacedMessage(const QStringList& numbers) {
+    return QStringLiteral("Δεν καταχωρήθηκαν οι τροποποιητικές δηλώσεις με αριθμό ") +
+           numbers.join(QStringLiteral(", ")) +
+           QStringLiteral(": η αρχική δήλωση που τροποποιούν δεν βρέθηκε στο μητρώο.");
 }
 
 } // namespace
 
-QString formNumberOf(const QString& formHtml) {
-    const qsizetype at = formHtml.indexOf(kTransIdInput);
-    if (at < 0)
-        return QString();
-    const qsizetype start = at + kTransIdInput.size();
-    const qsizetype end = formHtml.indexOf(QLatin1Char('"'), start);
-    return formHtml.mid(start, end < 0 ? -1 : end - start).trimmed();
-}
-
-QString formNumber(const PageElement& form, const QString& formHtml) {
-    BrowserOps& browser = browserOps();
-    const ElementCollection inputs = browser.GetElementsByTagName(form, QStringLiteral("INPUT"));
-    const int count = browser.Count(inputs);
-    for (int i = 0; i < count; ++i) {
-        const PageElement input = browser.Item(inputs, i);
-        if (input &&
-            browser.GetAttribute(input, QStringLiteral("name")) == QLatin1String("transId"))
-            return browser.GetAttribute(input, QStringLiteral("value")).trimmed();
-    }
-    return formNumberOf(formHtml);
-}
-
 SubmissionImport::SubmissionImport(PortalSession& session, StagingGrid& grid, ImportPanel& panel)
     : m_session(session), m_grid(grid), m_panel(panel) {}
 
-SubmissionImport::Counts SubmissionImport::refreshStoredCounts() {
-    m_stored = {StoredDeclarations::CountSavedArxDils(), StoredDeclarations::CountSavedTropDils()};
-    m_panel.showStoredCounts(m_stored.initial, m_stored.amending);
-    return m_stored;
+void SubmissionImport::refreshStoredCounts() {
+    m_panel.showStoredCounts(StoredDeclarations::CountSavedArxDils(),
+                             StoredDeclarations::CountSavedTropDils());
 }
 
-QString SubmissionImport::newDeclarationsNotice(const Counts& stored) const {
-    return QStringLiteral("Βρέθηκαν ") + QString::number(m_platformInitial - stored.initial) +
-           QStringLiteral(" αρχικές και ") + QString::number(m_platformAmending - stored.amending) +
+QString SubmissionImport::newDeclarationsNotice() const {
+    return QStringLiteral("Βρέθηκαν ") + QString::number(m_newInitial.size()) +
+           QStringLiteral(" αρχικές και ") + QString::number(m_newAmending.size()) +
            QStringLiteral(" τροποποιητικές νέες δηλώσεις στο Taxis");
 }
 
 void SubmissionImport::sbGetTaxisDilsClick(TemporarilySaved temporarilySaved) {
     StoredDeclarations::ClearFilterMarks();
-    if (temporarilySaved == TemporarilySaved::DeleteAndImportAgain)
-        deleteTemporarilySaved();
     showAllDeclarations();
     m_grid.clearAll();
+    m_newInitial.clear();
+    m_newAmending.clear();
+    m_platformInitial = m_platformAmending = 0;
+    m_listAddress.clear();
 
     BrowserOps& browser = browserOps();
     const QString listAddress = PortalAddresses::submissionDetailsPage();
     PageDocument document;
+    QString address;
     for (const BrowserWindow& window : browser.ListBrowserWindows()) {
         m_session.SessionBrowser = window;
-        const QString address = browser.GetLocationUrl(window);
+        address = browser.GetLocationUrl(window);
         if (address.isEmpty())
             continue;
         document = browser.GetDocument(window);
@@ -181,22 +132,36 @@ void SubmissionImport::sbGetTaxisDilsClick(TemporarilySaved temporarilySaved) {
         showMessage(kNoListWindow);
         return;
     }
+    // The owner's tax number counts where the page names the taxpayer, not among the
+    // lessees of the list, and not inside a longer number.
     const QString owner = CurrentCompany().AFM;
     const QString expected =
         m_panel.loginWithRepresentative() ? kRepresentativePhrase + owner : owner;
-    if (!browser.GetOuterText(browser.GetBody(document)).contains(expected)) {
+    if (owner.isEmpty() || !SubmissionList::shownOutsideList(document, expected)) {
         showMessage(kOtherOwner);
         return;
     }
 
-    ReadSubmissionList();
+    if (ReadSubmissionList().notUnderstood()) {
+        m_grid.clearAll();
+        m_grid.setRowCount(1);
+        m_panel.hideNotice();
+        showMessage(kNotUnderstood);
+        return;
+    }
+    m_listAddress = address;
+    m_listWindow = browser.GetWindowHandle(m_session.SessionBrowser);
+    // Only a list that was read changes the register.
+    if (temporarilySaved == TemporarilySaved::DeleteAndImportAgain)
+        StoredDeclarations::DeleteTemporarilySaved();
     countPlatformDeclarations();
+    findNewDeclarations();
     m_panel.showPlatformCounts(m_platformInitial, m_platformAmending);
-    const Counts stored = refreshStoredCounts();
-    if (m_platformInitial == stored.initial && m_platformAmending == stored.amending)
+    refreshStoredCounts();
+    if (m_newInitial.isEmpty() && m_newAmending.isEmpty())
         m_panel.showNotice(kNothingNew, false);
     else
-        m_panel.showNotice(newDeclarationsNotice(stored), true);
+        m_panel.showNotice(newDeclarationsNotice(), true);
 }
 
 void SubmissionImport::countPlatformDeclarations() {
@@ -210,39 +175,49 @@ void SubmissionImport::countPlatformDeclarations() {
     }
 }
 
-void SubmissionImport::ReadSubmissionList() {
-    BrowserOps& browser = browserOps();
-    const PageDocument document = browser.GetDocument(m_session.SessionBrowser);
-    const ElementCollection tables =
-        browser.GetElementsByTagName(browser.GetBody(document), QStringLiteral("TABLE"));
-    int listRows = 0;
-    const int tableCount = browser.Count(tables);
-    for (int t = 0; t < tableCount; ++t) {
-        const ElementCollection rows = browser.GetRows(browser.Item(tables, t));
-        const int n = browser.Count(rows);
-        if (n == 0)
-            continue;
-        const PageElement heading = browser.Item(rows, 0);
-        if (browser.GetOuterText(heading).trimmed().isEmpty())
-            continue;
-        const ElementCollection headingCells = browser.GetCells(heading);
-        if (browser.Count(headingCells) <= 5 ||
-            !headingReads(browser.Item(headingCells, 0), kNumberHeading) ||
-            !headingReads(browser.Item(headingCells, 2), kLesseeHeading))
-            continue;
-        for (int i = 1; i <= n; ++i) {
-            m_panel.showListProgress(int(std::lround(100.0 * i / n)));
-            const int row = i - 1;
-            const ElementCollection cells = browser.GetCells(browser.Item(rows, row));
-            const int cellCount = browser.Count(cells);
-            for (int c = 1; c <= 5 && c <= cellCount; ++c)
-                m_grid.setCell(c, row, flatText(browser.Item(cells, c - 1)));
-            if (i > 1)
-                m_grid.setCell(StagingColumn::RunningNumber, row, QString::number(row));
+void SubmissionImport::findNewDeclarations() {
+    m_newInitial.clear();
+    m_newAmending.clear();
+    for (int row = 1; row < m_grid.rowCount(); ++row) {
+        const QString listed = m_grid.cell(StagingColumn::ListedNumber, row);
+        const QString number = listed.left(listed.indexOf(QLatin1Char('('))).trimmed();
+        const QString kind = m_grid.cell(StagingColumn::Kind, row);
+        if (kind == QStringLiteral("Αρχική")) {
+            if (!StoredDeclarations::IsDeclarationStored(number))
+                m_newInitial.insert(number);
+        } else if (kind == QStringLiteral("Τροποποιητική") || kind == QStringLiteral("Λύση")) {
+            if (!StoredDeclarations::IsAmendmentStored(initialDeclarationOf(number, row), number))
+                m_newAmending.insert(number);
         }
-        listRows = n;
     }
-    m_grid.setRowCount(listRows + 1);
+}
+
+SubmissionList::Reading SubmissionImport::ReadSubmissionList() {
+    const PageDocument document = browserOps().GetDocument(m_session.SessionBrowser);
+    return SubmissionList::read(document, m_grid,
+                                [this](int percent) { m_panel.showListProgress(percent); });
+}
+
+QString SubmissionImport::initialDeclarationOf(const QString& number, int row) const {
+    QSet<QString> followed{number};
+    for (int listedRow = row;;) {
+        const QString amended =
+            AmendedNumberOf(m_grid.cell(StagingColumn::ListedNumber, listedRow));
+        if (!isWholeNumber(amended) || followed.contains(amended))
+            return QString();
+        if (StoredDeclarations::IsDeclarationStored(amended))
+            return amended;
+        const QString throughStore = StoredDeclarations::GetArxDilOfTrop(amended);
+        if (!throughStore.isEmpty())
+            return throughStore;
+        const StagingGrid::Found found = m_grid.FindInSubmissionList(amended);
+        if (found.kind == StagingGrid::Kind::Initial)
+            return amended;
+        if (found.kind == StagingGrid::Kind::None)
+            return QString();
+        followed.insert(amended);
+        listedRow = found.row;
+    }
 }
 
 void SubmissionImport::sbInsertNewDilsClick() {
@@ -253,8 +228,20 @@ void SubmissionImport::sbInsertNewDilsClick() {
 PageDocument SubmissionImport::listPage() {
     const QString listAddress = PortalAddresses::submissionDetailsPage();
     PageDocument document;
-    if (FindPortalWindow(m_session, listAddress) != 0)
+    if (FindPortalWindow(m_session, listAddress) != 0) {
         document = WaitForPortalPage(m_session, listAddress);
+    } else if (!m_listAddress.isEmpty() && WindowOpen(m_listWindow)) {
+        // The window of the list shows another page of the platform (the operator went on
+        // to a form there): it goes back to the list, signed in as it still is.
+        BrowserOps& browser = browserOps();
+        for (const BrowserWindow& window : browser.ListBrowserWindows())
+            if (browser.GetWindowHandle(window) == m_listWindow &&
+                browser.GetLocationUrl(window).startsWith(PortalAddresses::leaseAppBase())) {
+                browser.NavigateTo(window, m_listAddress);
+                document = WaitForPortalPage(m_session, listAddress);
+                break;
+            }
+    }
     if (!document)
         showMessage(kConnectFirst);
     return document;
@@ -266,13 +253,14 @@ void SubmissionImport::ImportNewDeclarations() {
         return;
     const WaitWindowHooks hooks = m_panel.waitWindow();
     const WaitWindowShown shown(hooks);
-    // A filtered view would hide the initial declarations that amendments belong to.
-    showAllDeclarations();
+    m_unplaced.clear();
     bool failed = false;
-    if (m_stored.initial < m_platformInitial)
+    if (!m_newInitial.isEmpty())
         runPass(Pass::Initial, document, failed);
-    if (!failed && m_stored.amending < m_platformAmending)
+    if (!failed && !m_newAmending.isEmpty())
         runPass(Pass::Amending, document, failed);
+    if (!m_unplaced.isEmpty())
+        showMessage(unplacedMessage(m_unplaced));
 }
 
 void SubmissionImport::runPass(Pass pass, const PageDocument& document, bool& failed) {
@@ -280,18 +268,15 @@ void SubmissionImport::runPass(Pass pass, const PageDocument& document, bool& fa
     const ElementCollection forms =
         browser.GetElementsByTagName(browser.GetBody(document), QStringLiteral("FORM"));
     const bool initialPass = pass == Pass::Initial;
-    auto allStored = [&] {
-        return initialPass ? m_stored.initial == m_platformInitial
-                           : m_stored.amending == m_platformAmending;
-    };
+    QSet<QString>& pending = initialPass ? m_newInitial : m_newAmending;
     QString lastNumber;
-    bool newSeen = false;
+    QSet<QString> unplaced;
     const int formCount = browser.Count(forms);
-    for (int f = 0; f < formCount && !m_session.stopRequested(); ++f) {
+    for (int f = 0; f < formCount && !m_session.stopRequested() && !pending.isEmpty(); ++f) {
         try {
             const PageElement form = browser.Item(forms, f);
             const QString html = browser.GetOuterHtml(form);
-            const QString number = formNumber(form, html);
+            const QString number = SubmissionList::formNumber(form, html);
             if (number.isEmpty() || (initialPass && number == lastNumber))
                 continue;
             const StagingGrid::Found found = m_grid.FindInSubmissionList(number);
@@ -299,33 +284,32 @@ void SubmissionImport::runPass(Pass pass, const PageDocument& document, bool& fa
             if (initialPass) {
                 if (found.kind != StagingGrid::Kind::Initial)
                     continue;
-                stored = declarationStored(number);
+                stored = StoredDeclarations::IsDeclarationStored(number);
             } else {
                 if (found.kind != StagingGrid::Kind::Amending &&
                     found.kind != StagingGrid::Kind::Termination)
                     continue;
-                const QString amended =
-                    AmendedNumberOf(m_grid.cell(StagingColumn::ListedNumber, found.row));
-                QString initial = amended;
-                if (!declarationStored(amended)) {
-                    initial = StoredDeclarations::GetArxDilOfTrop(amended);
-                    if (initial.isEmpty())
-                        initial = QStringLiteral("999");
-                }
+                QString initial = initialDeclarationOf(number, found.row);
+                if (initial.isEmpty())
+                    initial = QStringLiteral("999");
                 m_grid.setCell(StagingColumn::InitialNumber, found.row, initial);
-                if (!declarationStored(initial))
+                if (!StoredDeclarations::IsDeclarationStored(initial)) {
+                    // Never passed over in silence: the operator is told its number.
+                    if (pending.contains(number) && !unplaced.contains(number)) {
+                        unplaced.insert(number);
+                        m_unplaced << number;
+                    }
                     continue;
-                stored = amendmentStored(initial, number);
+                }
+                stored = StoredDeclarations::IsAmendmentStored(initial, number);
             }
             if (stored) {
                 m_grid.setCell(StagingColumn::WriteMark, found.row,
                                initialPass ? QStringLiteral("1") : QStringLiteral("2"));
-                if (newSeen && allStored())
-                    return;
+                pending.remove(number);
                 continue;
             }
             PumpWait(kPauseBeforeDeclarationMs);
-            newSeen = true;
             if (found.row == 0 || !opensDeclaration(html))
                 continue;
             const Opening opening = openAndRead(f, forms, found.row, number);
@@ -339,21 +323,20 @@ void SubmissionImport::runPass(Pass pass, const PageDocument& document, bool& fa
                     showMessage(kViewProblem);
                     return;
                 }
-                if (newSeen && allStored())
-                    return;
                 continue;
             }
-            // The declarations cursor may have moved while the window was waited for.
-            if (!initialPass)
-                declarationStored(m_grid.cell(StagingColumn::InitialNumber, found.row));
+            // The cursors may have moved while the window was waited for; the writer
+            // takes the keys from the row.
+            seekDeclaration(initialPass ? number
+                                        : m_grid.cell(StagingColumn::InitialNumber, found.row));
             StoreImportedDeclaration(m_grid, found.row);
             lastNumber = number;
-            m_panel.setNoticeText(newDeclarationsNotice(refreshStoredCounts()));
+            pending.remove(number);
+            refreshStoredCounts();
+            m_panel.setNoticeText(newDeclarationsNotice());
         } catch (const std::exception&) {
             showMessage(kViewProblem);
             failed = true;
-            if (newSeen && allStored())
-                return;
         }
     }
 }
@@ -418,8 +401,11 @@ SubmissionImport::Opening SubmissionImport::readDeclarationWindow(const BrowserW
     const QString expected = m_grid.cell(StagingColumn::Number, row);
     const qint64 start = appClock().nowMs();
     for (;;) {
-        // A fresh look each time: the page may still be loading or adding to itself.
+        // A fresh look each time: the page may still be loading or adding to itself. The
+        // row keeps nothing of an earlier reading, so that lessors, lessees and properties
+        // the platform no longer shows are not written again.
         PageReadDone = false;
+        m_grid.clearFrom(row, StagingColumn::FirstPageValue);
         const PageDocument document = browser.GetDocument(window);
         const PageReading reading =
             document ? ReadDeclarationPage(m_grid, row, expected, document, PageReadDone)
@@ -448,13 +434,19 @@ void SubmissionImport::RefreshDeclaration(const QString& dilCode, const QString&
         browser.GetElementsByTagName(browser.GetBody(document), QStringLiteral("FORM"));
     const int formCount = browser.Count(forms);
     bool attempted = false;
-    for (int f = 0; f < formCount; ++f) {
+    bool refreshed = false;
+    for (int f = 0; f < formCount && !refreshed; ++f) {
         try {
             const PageElement form = browser.Item(forms, f);
             const QString html = browser.GetOuterHtml(form);
-            if (formNumber(form, html) != wanted)
+            if (SubmissionList::formNumber(form, html) != wanted)
                 continue;
-            if (refreshForm(html, f, forms, wanted, dilCode, tropDilCode, attempted))
+            const Refresh refresh = refreshForm(html, f, forms, wanted, dilCode, tropDilCode);
+            if (refresh == Refresh::Ended)
+                return;
+            attempted = attempted || refresh == Refresh::NotRewritten;
+            refreshed = refresh == Refresh::Rewritten;
+            if (refresh == Refresh::NotRewritten)
                 break;
         } catch (const std::exception&) {
             // The refresh goes on with the next form of the declaration.
@@ -462,38 +454,41 @@ void SubmissionImport::RefreshDeclaration(const QString& dilCode, const QString&
         }
     }
     // A refresh that was tried and did not happen is said, never passed over in silence.
-    if (attempted)
+    if (refreshed)
+        showMessage(kRefreshed);
+    else if (attempted)
         showMessage(kNotRefreshed);
 }
 
-bool SubmissionImport::refreshForm(const QString& formHtml, int formIndex,
-                                   const ElementCollection& forms, const QString& number,
-                                   const QString& dilCode, const QString& tropDilCode,
-                                   bool& attempted) {
+SubmissionImport::Refresh SubmissionImport::refreshForm(const QString& formHtml, int formIndex,
+                                                        const ElementCollection& forms,
+                                                        const QString& number,
+                                                        const QString& dilCode,
+                                                        const QString& tropDilCode) {
     const StagingGrid::Found found = m_grid.FindInSubmissionList(number);
     if (found.row == 0) {
         showMessage(kRunDataCheckFirst);
-        return true;
+        return Refresh::Ended;
     }
+    const bool initial = found.kind == StagingGrid::Kind::Initial;
     bool stored = false;
-    if (found.kind == StagingGrid::Kind::Initial)
-        stored = declarationStored(number);
+    if (initial)
+        stored = StoredDeclarations::IsDeclarationStored(number);
     else if (found.kind == StagingGrid::Kind::Amending)
-        stored = amendmentStored(dilCode, tropDilCode);
+        stored = StoredDeclarations::IsAmendmentStored(dilCode, tropDilCode);
     if (!stored)
-        return false;
+        return Refresh::NextForm;
     PumpWait(kPauseBeforeDeclarationMs);
     if (!opensDeclaration(formHtml))
-        return false;
-    attempted = true;
-    // Only a page read whole and matched rewrites the stored declaration.
+        return Refresh::NextForm;
+    // Only a page read whole and matched rewrites the stored declaration, and only the
+    // record of that declaration.
     if (openAndRead(formIndex, forms, found.row, number) != Opening::Read)
-        return true;
-    if (found.kind == StagingGrid::Kind::Amending)
-        amendmentStored(dilCode, tropDilCode);
-    else
-        declarationStored(number);
+        return Refresh::NotRewritten;
+    const bool inHand = initial ? declarations().isOpen() && declarations().findKey({number})
+                                : seekAmendment(dilCode, tropDilCode);
+    if (!inHand)
+        return Refresh::NotRewritten;
     UpdateImportedDeclaration(m_grid, found.row);
-    attempted = false;
-    return true;
+    return Refresh::Rewritten;
 }

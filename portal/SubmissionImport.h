@@ -7,7 +7,9 @@
 
 #include "portal/PortalActions.h"
 #include "portal/PortalSession.h"
+#include "portal/SubmissionList.h"
 
+#include <QSet>
 #include <QString>
 
 class StagingGrid;
@@ -64,9 +66,11 @@ public:
     // "Έλεγχος Δεδομένων".
     void sbGetTaxisDilsClick(TemporarilySaved temporarilySaved);
     // Reads the list table of the session window's page into the staging grid.
-    void ReadSubmissionList();
+    SubmissionList::Reading ReadSubmissionList();
     // Counts the initial and the amending declarations of the list read.
     void countPlatformDeclarations();
+    // Finds the declarations of the list read that the register does not hold.
+    void findNewDeclarations();
     // "Πατήστε για προσθήκη".
     void sbInsertNewDilsClick();
     void ImportNewDeclarations();
@@ -77,6 +81,9 @@ public:
     // The platform's counts of the last data check.
     int platformInitialCount() const { return m_platformInitial; }
     int platformAmendingCount() const { return m_platformAmending; }
+    // The listed declarations that the register does not hold yet.
+    int newInitialCount() const { return int(m_newInitial.size()); }
+    int newAmendingCount() const { return int(m_newAmending.size()); }
 
     // The two flags of the opening of one declaration, and the page reader's.
     bool FlowPageHandled = false;
@@ -97,16 +104,18 @@ public:
     };
 
 private:
-    struct Counts {
-        int initial = 0;
-        int amending = 0;
-    };
     enum class Pass { Initial, Amending };
 
-    Counts refreshStoredCounts();
-    QString newDeclarationsNotice(const Counts& stored) const;
-    // The list page's document, or none after telling the operator.
+    void refreshStoredCounts();
+    QString newDeclarationsNotice() const;
+    // The list page's document, or none after telling the operator. A window of the
+    // session that the operator took elsewhere on the platform is brought back to the
+    // list that the data check read.
     PageDocument listPage();
+    // The initial declaration of an amending one: followed through the list and the
+    // register, whatever order the list shows the amendments of amendments in; empty when
+    // neither knows it.
+    QString initialDeclarationOf(const QString& number, int row) const;
     // One pass over the list page's forms; failed is set when a declaration could not
     // be handled.
     void runPass(Pass pass, const PageDocument& document, bool& failed);
@@ -119,28 +128,35 @@ private:
     void OpenDeclarationForm(int formIndex, const ElementCollection& forms, int row,
                              const QString& number);
     void ReadOpenedDeclaration(int row);
-    // Refreshes the declaration from its form; false to go on with the next form.
-    // attempted is left set when the declaration was opened but not rewritten.
-    bool refreshForm(const QString& formHtml, int formIndex, const ElementCollection& forms,
-                     const QString& number, const QString& dilCode, const QString& tropDilCode,
-                     bool& attempted);
+    // How the refresh of the declaration from one of its forms ended.
+    enum class Refresh {
+        // The form does not refresh it: the next form is taken.
+        NextForm,
+        // The operator was told why there is nothing to refresh.
+        Ended,
+        // Opened, but not read whole: its stored records stay as they were.
+        NotRewritten,
+        Rewritten,
+    };
+    Refresh refreshForm(const QString& formHtml, int formIndex, const ElementCollection& forms,
+                        const QString& number, const QString& dilCode, const QString& tropDilCode);
 
     PortalSession& m_session;
     StagingGrid& m_grid;
     ImportPanel& m_panel;
     int m_platformInitial = 0;
     int m_platformAmending = 0;
-    Counts m_stored;
+    // The numbers listed and not stored, as of the data check and each declaration stored.
+    QSet<QString> m_newInitial;
+    QSet<QString> m_newAmending;
+    // Amending declarations of this import whose initial declaration is not in the register.
+    QStringList m_unplaced;
+    // The address of the list that the data check read, and its window.
+    QString m_listAddress;
+    WindowHandle m_listWindow = 0;
     qint64 m_submittedAt = 0;
     // The windows open when the declaration's form was submitted: none of them is the
     // declaration's window, whatever it shows.
     QSet<WindowHandle> m_windowsBefore;
     Opening m_opening = Opening::NoWindow;
 };
-
-// The number of a list page's form as its HTML shows it: the value of its hidden
-// "transId" input written as the platform writes it, trimmed; empty for a form without it.
-QString formNumberOf(const QString& formHtml);
-// The number of a list page's form: the value of its "transId" input, however the page
-// writes the input's attributes; the form's HTML as formNumberOf reads it otherwise.
-QString formNumber(const PageElement& form, const QString& formHtml);

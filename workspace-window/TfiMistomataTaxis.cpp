@@ -340,9 +340,11 @@ void TfiMistomataTaxis::sbConnectAADEClick() {
 void TfiMistomataTaxis::sbGetTaxisDilsClick() {
     runPortalCommand([this] {
         using TemporarilySaved = SubmissionImport::TemporarilySaved;
-        import.sbGetTaxisDilsClick(askYesNo(SubmissionImport::kDeleteTemporarilySaved)
-                                       ? TemporarilySaved::DeleteAndImportAgain
-                                       : TemporarilySaved::Keep);
+        // Asked only when the register holds a temporarily saved declaration.
+        const bool deleteThem = StoredDeclarations::HoldsTemporarilySaved() &&
+                                askYesNo(SubmissionImport::kDeleteTemporarilySaved);
+        import.sbGetTaxisDilsClick(deleteThem ? TemporarilySaved::DeleteAndImportAgain
+                                              : TemporarilySaved::Keep);
     });
 }
 
@@ -351,6 +353,9 @@ void TfiMistomataTaxis::runPortalCommand(const std::function<void()>& command) {
     if (m_closeWhenIdle && !session.busy()) {
         m_closeWhenIdle = false;
         QMetaObject::invokeMethod(this, &TfiMistomataTaxis::reject, Qt::QueuedConnection);
+    } else if (m_filterWhenIdle && !session.busy()) {
+        m_filterWhenIdle = false;
+        imFilterClick();
     }
 }
 
@@ -376,11 +381,14 @@ void TfiMistomataTaxis::closeEvent(QCloseEvent* event) {
 
 void TfiMistomataTaxis::runPlatformAction(DeclarationAction action, bool amending) {
     TableCursor& cursor = amending ? dm().tblMistDilDet : dm().tblMistDilMast;
-    if (!cursor.isOpen() || cursor.isEmpty())
+    if (!cursor.isOpen())
         return;
+    // On an empty list the number is empty: no form matches, and the action says so.
+    const bool inHand = !cursor.isEmpty();
     const QString number =
-        cursor.text(amending ? QStringLiteral("TropDilCode") : QStringLiteral("DilCode"));
-    const QString stage = cursor.text(QStringLiteral("StadioYpovolis"));
+        inHand ? cursor.text(amending ? QStringLiteral("TropDilCode") : QStringLiteral("DilCode"))
+               : QString();
+    const QString stage = inHand ? cursor.text(QStringLiteral("StadioYpovolis")) : QString();
     const WaitWindowHooks wait = fiWait->withoutProgress();
     runPortalCommand([&] { RunDeclarationAction(session, action, number, stage, wait); });
 }
@@ -413,6 +421,10 @@ void TfiMistomataTaxis::lbAnazitisiNowClick(QuickSearchKind kind) {
 }
 
 void TfiMistomataTaxis::imFilterClick() {
+    if (session.busy()) {
+        m_filterWhenIdle = true;
+        return;
+    }
     const FilterCriteria criteria = filters->criteria();
     if (!RegisterFilter::adjustableHasDates(criteria)) {
         showMessage(RegisterFilter::kAdjustableNeedsDates);

@@ -105,6 +105,9 @@ private:
 
     QuickSearch m_search;
     bool m_closeWhenIdle = false;
+    // A filter asked for while a portal command ran: it runs once the command has ended,
+    // so that the command's cursors are not moved under it.
+    bool m_filterWhenIdle = false;
     QList<QObject*> m_listViewports;
     int m_declarationRows = 1;
     int m_amendmentRows = 1;

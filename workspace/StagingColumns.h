@@ -16,6 +16,8 @@ inline constexpr int WriteMark = 6; // "1" initial stored, "2" amending stored
 inline constexpr int OwnRow = 7;
 inline constexpr int InitialNumber = 8; // of an amending declaration; "999" unknown
 inline constexpr int Number = 9;
+// The declaration's own values, as read from its page, from this column on.
+inline constexpr int FirstPageValue = 10;
 
 // The column of each lessor's and lessee's field, one a line so that they read as a table.
 // clang-format off

@@ -36,6 +36,14 @@ void StagingGrid::clearAll() {
         cells.clear();
 }
 
+void StagingGrid::clearFrom(int row, int column) {
+    if (row < 0 || row >= m_rows.size())
+        return;
+    QVector<QString>& cells = m_rows[row];
+    if (cells.size() > column)
+        cells.resize(qMax(column, 0));
+}
+
 void StagingGrid::fillHeaderRow() {
     for (int column = 0; column < kColumns; ++column)
         setCell(column, 0, QString::number(column));

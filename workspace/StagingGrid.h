@@ -23,6 +23,8 @@ public:
     void setCell(int column, int row, const QString& text);
     // Empties every cell of every row (the row count stays).
     void clearAll();
+    // Empties the row's cells from the column on.
+    void clearFrom(int row, int column);
     // Fills row 0 with the column numbers "0" to "1199".
     void fillHeaderRow();
 

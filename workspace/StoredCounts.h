@@ -16,6 +16,16 @@ int CountSavedTropDils();
 // stored row has that amending number and its DilCode is not 0; empty otherwise. A text
 // that is not a whole number is an error.
 QString GetArxDilOfTrop(const QString& amendingNumber);
+// Whether the register holds the initial declaration, or the amending declaration under
+// the initial one; numbers that are not whole numbers are not stored.
+bool IsDeclarationStored(const QString& dilCode);
+bool IsAmendmentStored(const QString& dilCode, const QString& tropDilCode);
+// Whether any stored declaration or amending declaration is only temporarily saved.
+bool HoldsTemporarilySaved();
+// Removes the temporarily saved declarations with their properties, and the temporarily
+// saved amending declarations, in one transaction; the open declaration cursors read
+// their tables again.
+void DeleteTemporarilySaved();
 // "Update … SET FilterField = 0" over the whole declarations table.
 void ClearFilterMarks();
 } // namespace StoredDeclarations

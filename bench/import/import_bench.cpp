@@ -4,6 +4,7 @@
 //   its page read, the declaration stored and the window closed; the pause of 2000 ms
 //   before each declaration is left out (the clock skips it);
 //   the same with declaration pages that come 1000 ms late, which must be waited for;
+//   the same with list rows that carry a running number before the registration number;
 // - the reading of a submission list of about 500 submissions into the staging grid.
 // Each figure is the median of its runs.
 
@@ -126,7 +127,10 @@ int main(int argc, char** argv) {
     const FakeOwner slow =
         SampleRegister::owner(generateRegister(QStringLiteral("094259216"), 4, 3),
                               QStringLiteral("slow"), QStringLiteral("slow"));
-    FakePlatform platform({small, large, slow}, server.base(),
+    const FakeOwner leading =
+        SampleRegister::owner(generateRegister(QStringLiteral("094336122"), 8, 3),
+                              QStringLiteral("leading"), QStringLiteral("leading"));
+    FakePlatform platform({small, large, slow, leading}, server.base(),
                           server.base() + QStringLiteral("/sso"));
     server.setSource(&platform);
     Settings::setFolderValue(QStringLiteral("LeaseAppBaseAddress"), platform.leaseAppBase());
@@ -139,6 +143,8 @@ int main(int argc, char** argv) {
     importRegister(browser, small, "per declaration, less the 2000 ms pause (goal < 300 ms)");
     platform.setUntidiness(*parseUntidiness(QStringLiteral("slow=1000")));
     importRegister(browser, slow, "the same, pages 1000 ms late (waited for)");
+    platform.setUntidiness(*parseUntidiness(QStringLiteral("leadingcell")));
+    importRegister(browser, leading, "the same, list rows with a leading cell");
     platform.setUntidiness({});
 
     // The list reading of the large owner's submissions.

@@ -1,7 +1,8 @@
 // The import and the connect command with the real headless Chromium against a fake
 // platform as untidy as the real one: headings broken over lines, forms written in
-// another order, declaration pages that come late or stay busy, a declaration window
-// left open by an earlier action, and a console in frames.
+// another order, list rows with a leading cell or newest first, declaration pages that
+// come late or stay busy, a declaration window left open by an earlier action, and a
+// console in frames; another owner's list, and a refresh from another platform page.
 
 #include "portal/PortalActions.h"
 #include "portal/PortalLogin.h"
@@ -58,10 +59,20 @@ class TestChromiumUntidy : public QObject {
 private slots:
     // Headings with line breaks and no-break spaces, forms with their attributes in
     // another order, declaration pages filled in by their own script after they loaded,
-    // and the window of an earlier view still open at the same address: the register
-    // comes in whole, and the earlier window is neither read nor closed.
+    // and the window of an earlier view still open at the same address; a list whose rows
+    // carry a running number before the registration number, and one that shows its
+    // newest submissions first (an amendment of an amendment before the amendment it
+    // amends): the register comes in whole, and the earlier window is neither read nor
+    // closed.
+    void anUntidyPlatformGivesTheSameRegister_data() {
+        QTest::addColumn<QString>("untidiness");
+        QTest::newRow("spaced, reordered, slow") << QStringLiteral("spaced,reordered,slow=1200");
+        QTest::newRow("leading cell") << QStringLiteral("leadingcell");
+        QTest::newRow("newest first") << QStringLiteral("newestfirst");
+    }
     void anUntidyPlatformGivesTheSameRegister() {
-        UntidyImport f(QStringLiteral("spaced,reordered,slow=1200"));
+        QFETCH(QString, untidiness);
+        UntidyImport f(untidiness);
         const QSet<WindowHandle> before = OpenWindowHandles();
         RunDeclarationAction(f.portal.session, DeclarationAction::ViewOrEdit,
                              QStringLiteral("1020"), QStringLiteral("Οριστικοποιημένο"));
@@ -78,6 +89,46 @@ private slots:
         QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
         QCOMPARE(OpenWindowHandles().size(), 2);
         QVERIFY(WindowOpen(*earlier.begin()));
+    }
+
+    // Signed in as another owner whose list shows the open company's tax number as a
+    // lessee's: nothing is read into the open company's register.
+    void anotherOwnersListNamingTheCompanyIsRefused() {
+        RegisterDataSet other = SampleRegister::shared(SampleRegister::kOtherAfm);
+        other.declarations.first().insert(QStringLiteral("MistName1"),
+                                          SampleRegister::kOwnerAfm + QStringLiteral(" ΑΕ"));
+        ChromiumPortal portal(
+            {SampleRegister::owner(),
+             SampleRegister::owner(other, QStringLiteral("other"), QStringLiteral("pw"))});
+        RegisterFixture store(SampleRegister::kOwnerAfm);
+        // The company's working folder points at the same platform.
+        Settings::setFolderValue(QStringLiteral("LeaseAppBaseAddress"),
+                                 portal.platform->leaseAppBase());
+        Settings::setFolderValue(QStringLiteral("SignOnBaseAddress"),
+                                 portal.platform->signOnBase());
+        ChromiumPortal::signIn(*portal.browser, PortalAddresses::submissionDetailsPage(),
+                               QStringLiteral("other"), QStringLiteral("pw"));
+        StagingGrid grid;
+        RecordingImportPanel panel;
+        SubmissionImport import(portal.session, grid, panel);
+        import.sbGetTaxisDilsClick(SubmissionImport::TemporarilySaved::Keep);
+        QCOMPARE(portal.messages.shown,
+                 QStringList({QStringLiteral("Έχετε συνδεθεί στη σελίδα των μισθωμάτων "
+                                             "ακινήτων διαφορετικού Α.Φ.Μ.")}));
+        QCOMPARE(panel.platformCounts, qMakePair(-1, -1));
+    }
+
+    // After an amendment was started, its form stands in the list's window: a refresh
+    // takes the window back to the list, reads the declaration and says so.
+    void aRefreshAfterAnAmendmentWasStartedGoesBackToTheList() {
+        UntidyImport f{QString()};
+        f.run();
+        RunDeclarationAction(f.portal.session, DeclarationAction::Amend, QStringLiteral("1020"),
+                             QStringLiteral("Οριστικοποιημένο"));
+        QVERIFY(ChromiumPortal::waitFor(*f.portal.browser, f.list, PortalAddresses::flowPage()));
+        f.import.RefreshDeclaration(QStringLiteral("1001"), QString());
+        QCOMPARE(f.portal.messages.shown,
+                 QStringList({QStringLiteral("Τα στοιχεία της δήλωσης ενημερώθηκαν.")}));
     }
 
     // A window whose page is busy with a script of its own holds no wait past its limit:

@@ -229,6 +229,19 @@ private slots:
         QVERIFY(page.messages.shown.isEmpty());
     }
 
+    // A form that names its submission in its transId input belongs to that submission
+    // alone: a hidden field of another declaration's number in it does not make it theirs.
+    void aFormIsMatchedByItsTransId() {
+        const QString other =
+            QStringLiteral("<input type=\"hidden\" name=\"next\" value=\"1002\">");
+        QString first = form(QStringLiteral("1001"), QStringLiteral("pdf.png"));
+        first.replace(QStringLiteral("</form>"), other + QStringLiteral("</form>"));
+        FixedList page(first + form(QStringLiteral("1002"), QStringLiteral("pdf.png")));
+        RunDeclarationAction(page.session, DeclarationAction::Print, QStringLiteral("1002"),
+                             kFinal);
+        QCOMPARE(page.submitted(), QStringLiteral("1002"));
+    }
+
     void aViewFormWithItsTargetAlreadySetIsSubmittedUnchanged() {
         FixedList page(form(QStringLiteral("77"), QStringLiteral("viewmag.png"),
                             QStringLiteral("target=\"_blank\" ")));

@@ -145,19 +145,61 @@ private slots:
         QCOMPARE(f.portal.messages.shown, QStringList());
     }
 
-    // Amendments whose initial declaration is neither stored nor found through a stored
-    // amendment go under "999" and are passed over.
-    void amendmentsOfAnUnknownDeclarationArePassedOver() {
+    // Amendments whose initial declaration is neither in the register nor on the list go
+    // under "999": they are not stored, and the operator is told their numbers.
+    void amendmentsOfAnUnknownDeclarationAreReported() {
         ImportPortal f;
-        for (qlonglong other : {5001, 5002, 5003})
-            f.store.declaration(other);
+        f.portal.answers.edit = [](const PageRequest&, PageAnswer& answer) {
+            answer.html.replace(QStringLiteral("(Τροποποιεί το Α/Α 1001)"),
+                                QStringLiteral("(Τροποποιεί το Α/Α 7777)"));
+        };
         f.dataCheck();
-        QCOMPARE(f.panel.storedCounts, qMakePair(3, 0));
         f.import.sbInsertNewDilsClick();
         QCOMPARE(f.grid.cell(StagingColumn::InitialNumber, 2), QStringLiteral("999"));
         QCOMPARE(f.grid.cell(StagingColumn::InitialNumber, 3), QStringLiteral("999"));
-        QCOMPARE(f.opened(), QStringList());
+        QCOMPARE(f.count(kMast), 3);
         QCOMPARE(f.count(kDet), 0);
+        QCOMPARE(f.portal.messages.shown,
+                 QStringList({QStringLiteral("Δεν καταχωρήθηκαν οι τροποποιητικές δηλώσεις με "
+                                             "αριθμό 1002, 1003: η αρχική δήλωση που "
+                                             "τροποποιούν δεν βρέθηκε στο μητρώο.")}));
+    }
+
+    // What is new is what the list shows and the register does not hold, whatever else
+    // the register holds.
+    void newDeclarationsAreThoseListedAndNotStored() {
+        ImportPortal f;
+        for (qlonglong other : {1001, 5001, 5002, 5003})
+            f.store.declaration(other);
+        f.store.amendment(1001, 1002);
+        f.dataCheck();
+        QCOMPARE(f.panel.storedCounts, qMakePair(4, 1));
+        QCOMPARE(f.panel.notice,
+                 QStringLiteral("Βρέθηκαν 2 αρχικές και 1 τροποποιητικές νέες δηλώσεις στο Taxis"));
+        f.import.sbInsertNewDilsClick();
+        QCOMPARE(f.opened(), QStringList({QStringLiteral("edit 1010"), QStringLiteral("view 1020"),
+                                          QStringLiteral("view 1003")}));
+    }
+
+    // A list table with submissions of which none reads as one: the operator is told,
+    // no import is offered and nothing of the register changes.
+    void aListThatIsNotUnderstoodChangesNothing() {
+        ImportPortal f;
+        f.store.declaration(
+            1010, {{QStringLiteral("StadioYpovolis"), QStringLiteral("Προσωρινά Αποθηκευμένο")}});
+        f.portal.answers.edit = [](const PageRequest&, PageAnswer& answer) {
+            for (const char* kind : {"Αρχική", "Τροποποιητική", "Λύση"})
+                answer.html.replace(QStringLiteral("<td>%1</td>").arg(QString::fromUtf8(kind)),
+                                    QStringLiteral("<td>Δήλωση</td>"));
+        };
+        f.dataCheck(true);
+        QCOMPARE(f.portal.messages.shown,
+                 QStringList({QStringLiteral("Η λίστα των δηλώσεων της πλατφόρμας δεν "
+                                             "αναγνωρίστηκε. Δεν έγινε καμία αλλαγή.")}));
+        QVERIFY(!f.panel.linkShown);
+        QCOMPARE(f.count(kMast, QStringLiteral("DilCode = 1010")), 1);
+        f.import.ImportNewDeclarations();
+        QCOMPARE(f.opened(), QStringList());
     }
 
     void temporarilySavedDeclarationsDeletedAreImportedAgain() {
@@ -210,6 +252,35 @@ private slots:
                                                QStringLiteral("other"), QStringLiteral("pw"));
         f.dataCheck();
         QCOMPARE(f.portal.messages.shown, QStringList({kOtherOwner}));
+    }
+
+    // Signed in as another owner whose page shows the open company's tax number among its
+    // lessees, or inside a longer number: that is not the open company's list.
+    void theOwnersNumberCountsOnlyWhereThePageNamesTheTaxpayer_data() {
+        QTest::addColumn<QString>("lessee");
+        QTest::addColumn<QString>("pageNote");
+        QTest::newRow("a lessee of the list")
+            << QStringLiteral("094014201 ΕΤΑΙΡΕΙΑ ΑΕ") << QString();
+        QTest::newRow("inside a longer number")
+            << QStringLiteral("ΜΙΣΘΩΤΗΣ") << QStringLiteral("<p>Αρ. πρωτ. 10940142019</p>");
+    }
+    void theOwnersNumberCountsOnlyWhereThePageNamesTheTaxpayer() {
+        QFETCH(QString, lessee);
+        QFETCH(QString, pageNote);
+        RegisterDataSet data = SampleRegister::shared(SampleRegister::kOtherAfm);
+        data.declarations.first().insert(QStringLiteral("MistName1"), lessee);
+        ImportPortal f(
+            {SampleRegister::owner(),
+             SampleRegister::owner(data, QStringLiteral("other"), QStringLiteral("pw"))});
+        f.portal.answers.edit = [pageNote](const PageRequest&, PageAnswer& answer) {
+            answer.html.replace(QStringLiteral("<h2>Οι δηλώσεις μου</h2>"),
+                                QStringLiteral("<h2>Οι δηλώσεις μου</h2>") + pageNote);
+        };
+        f.listWindow = f.portal.signedInWindow(PortalAddresses::submissionDetailsPage(),
+                                               QStringLiteral("other"), QStringLiteral("pw"));
+        f.dataCheck();
+        QCOMPARE(f.portal.messages.shown, QStringList({kOtherOwner}));
+        QCOMPARE(f.panel.platformCounts, qMakePair(-1, -1));
     }
 
     void withoutTheListPageNothingIsDone() {
@@ -365,7 +436,68 @@ private slots:
         // Terminations are not read again.
         f.import.RefreshDeclaration(QStringLiteral("1001"), QStringLiteral("1003"));
         QCOMPARE(f.opened().last(), QStringLiteral("view 1002"));
+        const QString refreshed = QStringLiteral("Τα στοιχεία της δήλωσης ενημερώθηκαν.");
+        QCOMPARE(f.portal.messages.shown, QStringList({refreshed, refreshed}));
+    }
+
+    // A refresh writes the declaration as the platform shows it now: a lessee and a
+    // property that it no longer shows are not kept.
+    void aRefreshKeepsNothingThePlatformNoLongerShows() {
+        ImportPortal f;
+        f.dataCheck();
+        f.import.sbInsertNewDilsClick();
+        TableStore::instance().exec(QStringLiteral("UPDATE ") +
+                                    TableStore::instance().qualifiedName(f.store.path(kMast)) +
+                                    QStringLiteral(" SET MistAA3 = '3', MistName3 = 'ΠΑΛΙΟΣ' "
+                                                   "WHERE DilCode = 1001"));
+        f.store.property(1001, 3);
+        dmTables().tblMistDilMast.refresh();
+        f.import.RefreshDeclaration(QStringLiteral("1001"), QString());
+        QCOMPARE(f.portal.messages.shown,
+                 QStringList({QStringLiteral("Τα στοιχεία της δήλωσης ενημερώθηκαν.")}));
+        QVERIFY(f.stored(kMast, QStringLiteral("DilCode = 1001"), QStringLiteral("MistName3"))
+                    .toString()
+                    .isEmpty());
+        QCOMPARE(f.count(kAkinita, QStringLiteral("DilCode = 1001")), 2);
+        const QStringList differences =
+            StoredRegister::differences(f.portal.platform.owners().first().data);
+        QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
+    }
+
+    // After an amendment was started on the platform its form stands in the list's window:
+    // the refresh takes that window back to the list and goes on.
+    void aRefreshFromAnotherPlatformPageGoesBackToTheList() {
+        ImportPortal f;
+        f.dataCheck();
+        f.import.sbInsertNewDilsClick();
+        RunDeclarationAction(f.portal.session, DeclarationAction::Amend, QStringLiteral("1020"),
+                             QStringLiteral("Οριστικοποιημένο"));
+        f.portal.settle();
+        QVERIFY(!f.portal.browser.GetLocationUrl(f.listWindow)
+                     .contains(PortalAddresses::submissionDetailsPage()));
+        const int opened = f.opened().size();
+        f.import.RefreshDeclaration(QStringLiteral("1001"), QString());
+        QCOMPARE(f.portal.messages.shown,
+                 QStringList({QStringLiteral("Τα στοιχεία της δήλωσης ενημερώθηκαν.")}));
+        QCOMPARE(f.opened().size(), opened + 1);
+    }
+
+    // The operator's filter, run while the import waits for a window, hides stored
+    // declarations from the workspace, not from the import.
+    void aFilterDuringTheImportHidesNothingFromIt() {
+        ImportPortal f;
+        f.dataCheck();
+        f.portal.clock.setOnWait([&](qint64) {
+            TableCursor& mast = dmTables().tblMistDilMast;
+            if (f.count(kMast) == 3 && !mast.filtered()) {
+                mast.setFilter(QStringLiteral("FilterField = 1"));
+                mast.setFiltered(true);
+            }
+        });
+        f.import.sbInsertNewDilsClick();
+        f.portal.clock.setOnWait({});
         QCOMPARE(f.portal.messages.shown, QStringList());
+        QCOMPARE(f.count(kDet), 2);
     }
 
     void theRefreshNeedsTheDataCheckFirst() {
@@ -406,6 +538,8 @@ private slots:
         QTest::addColumn<bool>("windowLeftOpen");
         QTest::newRow("spaced headings") << QStringLiteral("spaced") << false;
         QTest::newRow("reordered attributes") << QStringLiteral("reordered") << false;
+        QTest::newRow("leading cell") << QStringLiteral("leadingcell") << false;
+        QTest::newRow("newest first") << QStringLiteral("newestfirst") << false;
         QTest::newRow("declaration window left open") << QString() << true;
     }
     void anUntidyPlatformGivesTheSameRegister() {
@@ -430,6 +564,22 @@ private slots:
         QCOMPARE(f.portal.browser.ListBrowserWindows().size(), windowsBefore);
     }
 
+    // A running number before each row's registration number, under a spanning heading,
+    // gives the staging rows of the tidy list.
+    void aLeadingCellGivesTheSameStagingRows() {
+        const auto stagingRows = [](const QString& untidiness) {
+            ImportPortal f;
+            f.portal.platform.setUntidiness(*parseUntidiness(untidiness));
+            f.dataCheck();
+            QStringList rows;
+            for (int row = 0; row < f.grid.rowCount(); ++row)
+                for (int column = 0; column <= StagingColumn::Kind; ++column)
+                    rows << f.grid.cell(column, row);
+            return rows;
+        };
+        QCOMPARE(stagingRows(QStringLiteral("leadingcell")), stagingRows(QString()));
+    }
+
     void theNumberOfAForm_data() {
         QTest::addColumn<QString>("html");
         QTest::addColumn<QString>("number");
@@ -448,7 +598,7 @@ private slots:
     void theNumberOfAForm() {
         QFETCH(QString, html);
         QFETCH(QString, number);
-        QCOMPARE(formNumberOf(html), number);
+        QCOMPARE(SubmissionList::formNumberOf(html), number);
     }
 };
 

@@ -31,9 +31,9 @@ private slots:
         PortalPanel& panel = *w.portal;
         QCOMPARE(panel.lbTaxisArxDils->text(), QStringLiteral("?"));
 
-        f.portal.messages.queueAnswer(false);
+        // Nothing temporarily saved is stored yet: nothing to ask.
         panel.sbGetTaxisDils->click();
-        QCOMPARE(f.portal.messages.asked.size(), 1);
+        QCOMPARE(f.portal.messages.asked.size(), 0);
         QCOMPARE(panel.lbTaxisArxDils->text(), QStringLiteral("3"));
         QCOMPARE(panel.lbTaxisTropDils->text(), QStringLiteral("2"));
         QCOMPARE(panel.lbSavedArxDils->text(), QStringLiteral("0"));
@@ -55,6 +55,7 @@ private slots:
 
         f.portal.messages.queueAnswer(false);
         panel.sbGetTaxisDils->click();
+        QCOMPARE(f.portal.messages.asked.size(), 1);
         QCOMPARE(panel.lbInsertNewDils->text(), QStringLiteral("Δεν βρέθηκαν νέες δηλώσεις"));
         QVERIFY(panel.imNotMoreDil->isVisible());
         QVERIFY(!panel.sbInsertNewDils->isVisible());
@@ -67,7 +68,27 @@ private slots:
         QVERIFY(dmTables().tblMistDilDet.findKey({1001, 1002}));
         menuItem(w.pmTrops, "miUpdate")->trigger();
         QCOMPARE(f.opened().last(), QStringLiteral("view 1002"));
-        QCOMPARE(f.portal.messages.shown, QStringList());
+        const QString refreshed = QStringLiteral("Τα στοιχεία της δήλωσης ενημερώθηκαν.");
+        QCOMPARE(f.portal.messages.shown, QStringList({refreshed, refreshed}));
+    }
+
+    // A declaration without amending declarations: the amending menu's amend and
+    // terminate find no form, and say so.
+    void amendingAnEmptyAmendmentsListIsRefusedAloud() {
+        ImportPortal f;
+        f.store.declaration(1020);
+        f.listWindow = f.portal.signedInWindow(PortalAddresses::submissionDetailsPage());
+        TfiMistomataTaxis w;
+        w.show();
+        dmTables().tblMistDilMast.refresh();
+        QVERIFY(dmTables().tblMistDilMast.findKey({1020}));
+        QVERIFY(dmTables().tblMistDilDet.isEmpty());
+        menuItem(w.pmTrops, "miAmend")->trigger();
+        menuItem(w.pmTrops, "miTerminate")->trigger();
+        QCOMPARE(
+            f.portal.messages.shown,
+            QStringList({QStringLiteral("Δεν επιτρέπεται η δημιουργία τροποποιητικής δήλωσης."),
+                         QStringLiteral("Δεν επιτρέπεται η λύση του συμφωνητικού μίσθωσης.")}));
     }
 
     // While the import runs, its waits let the operator's input through: a second data
@@ -78,7 +99,6 @@ private slots:
         f.listWindow = f.portal.signedInWindow(PortalAddresses::submissionDetailsPage());
         TfiMistomataTaxis w;
         w.show();
-        f.portal.messages.queueAnswer(false);
         w.portal->sbGetTaxisDils->click();
         QVERIFY(dmTables().tblMistDilMast.isEmpty());
         bool interfered = false;
@@ -93,8 +113,8 @@ private slots:
         emit w.portal->sbInsertNewDils->linkActivated(QStringLiteral("#"));
         f.portal.clock.setOnWait({});
         QVERIFY(interfered);
-        // No second question, no refresh opened; the declaration in hand was finished.
-        QCOMPARE(f.portal.messages.asked.size(), 1);
+        // No second data check, no refresh opened; the declaration in hand was finished.
+        QCOMPARE(f.portal.messages.asked.size(), 0);
         QCOMPARE(f.opened(),
                  QStringList({QStringLiteral("view 1001"), QStringLiteral("edit 1010")}));
         QCOMPARE(f.count(QStringLiteral("MistDilMast")), 2);
@@ -105,7 +125,6 @@ private slots:
     void aCheckWithoutTheListPageIsToldInGreek() {
         ImportPortal f;
         TfiMistomataTaxis w;
-        f.portal.messages.queueAnswer(false);
         w.portal->sbGetTaxisDils->click();
         QCOMPARE(f.portal.messages.shown,
                  QStringList({QStringLiteral("Δεν έχετε ανοίξει ή δεν έχετε συνδεθεί στη σελίδα "

@@ -14,7 +14,9 @@
 // working folder's "settings.ini", so that the application started there uses this
 // server. --untidy makes the pages and sessions as untidy as the real platform's: a
 // comma-separated list of "spaced" (list headings broken by line breaks and blanks),
-// "reordered" (form attributes in other orders, extra attributes), "frames" (the
+// "reordered" (form attributes in other orders, extra attributes), "leadingcell" (a
+// running number before each row's registration number), "newestfirst" (the list's
+// newest submissions first), "frames" (the
 // console's year choice in a frame), "slow=MS" (declaration pages filled in by their
 // own script over MS milliseconds), "busy=MS" (declaration pages busy with a script for
 // MS milliseconds), "expire=N" (the session expires after N declarations opened) and

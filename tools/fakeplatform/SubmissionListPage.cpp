@@ -43,9 +43,11 @@ QString numberCell(const PlatformSubmission& submission) {
            submission.amends + QStringLiteral(")</span>");
 }
 
-QString row(const PlatformSubmission& submission, int index, bool reordered) {
+QString row(const PlatformSubmission& submission, int index, const Untidiness& untidy) {
+    const QString leading =
+        untidy.leadingCell ? QStringLiteral("<td class=\"aa\">%1</td>").arg(index + 1) : QString();
     return QStringLiteral(R"(
-    <tr class="%1">
+    <tr class="%1">%8
       <td class="number">
           %2
       </td>
@@ -61,22 +63,26 @@ QString row(const PlatformSubmission& submission, int index, bool reordered) {
              PageHtml::text(submission.values.value(QStringLiteral("DateDisplay"))),
              PageHtml::text(submission.values.value(QStringLiteral("MistName1"))),
              PageHtml::text(submission.stage), PageHtml::text(submission.kind),
-             actionsOf(submission, reordered));
+             actionsOf(submission, untidy.reorderedAttributes), leading);
 }
 
-// The list's headings; untidy ones break their words as real pages do.
-QString headings(bool spaced) {
-    if (!spaced)
+// The list's headings; untidy ones break their words as real pages do, or span the
+// number's heading over the running number's column.
+QString headings(const Untidiness& untidy) {
+    const QString span = untidy.leadingCell ? QStringLiteral(" colspan=\"2\"") : QString();
+    if (!untidy.spacedHeadings)
         return QStringLiteral(R"(
-      <th>Αριθμός Καταχώρησης</th>
+      <th%1>Αριθμός Καταχώρησης</th>
       <th>Ημερομηνία Υποβολής</th>
-      <th style="white-space: pre">Στοιχεία   1ου μισθωτή</th>)");
+      <th style="white-space: pre">Στοιχεία   1ου μισθωτή</th>)")
+            .arg(span);
     return QStringLiteral(R"(
-      <th>Αριθμός
+      <th%1>Αριθμός
           Καταχώρησης</th>
       <th>Ημερομηνία<br>Υποβολής</th>
       <th> Στοιχεία<br>
-           1ου&nbsp;μισθωτή </th>)");
+           1ου&nbsp;μισθωτή </th>)")
+        .arg(span);
 }
 } // namespace
 
@@ -108,8 +114,10 @@ QString SubmissionListPage::page(const QList<PlatformSubmission>& submissions,
                                  const Untidiness& untidy) {
     QString rows;
     for (qsizetype i = 0; i < submissions.size(); ++i)
-        rows += row(submissions.at(i), int(i), untidy.reorderedAttributes);
-    const QString content = QStringLiteral(R"(
+        rows += row(submissions.at(untidy.newestFirst ? submissions.size() - 1 - i : i), int(i),
+                    untidy);
+    const QString content =
+        QStringLiteral(R"(
 <h2>Οι δηλώσεις μου</h2>
 <p class="owner">%1</p>
 <table class="filters"><tr>
@@ -128,7 +136,6 @@ QString SubmissionListPage::page(const QList<PlatformSubmission>& submissions,
   </tbody>
 </table>
 )")
-                                .arg(ownerLine, QString::number(submissions.size()), rows,
-                                     headings(untidy.spacedHeadings));
+            .arg(ownerLine, QString::number(submissions.size()), rows, headings(untidy));
     return PageHtml::page(QStringLiteral("Οι δηλώσεις μου"), userLine, content);
 }

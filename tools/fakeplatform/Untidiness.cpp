@@ -12,6 +12,10 @@ std::optional<Untidiness> parseUntidiness(const QString& list) {
             untidy.spacedHeadings = true;
         else if (name == QLatin1String("reordered") && value.isEmpty())
             untidy.reorderedAttributes = true;
+        else if (name == QLatin1String("leadingcell") && value.isEmpty())
+            untidy.leadingCell = true;
+        else if (name == QLatin1String("newestfirst") && value.isEmpty())
+            untidy.newestFirst = true;
         else if (name == QLatin1String("frames") && value.isEmpty())
             untidy.consoleInFrames = true;
         else if (name == QLatin1String("slow"))

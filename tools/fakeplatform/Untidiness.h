@@ -12,6 +12,12 @@ struct Untidiness {
     // The action forms and their inputs with their attributes in other orders, and with
     // attributes of their own besides.
     bool reorderedAttributes = false;
+    // Every row of the list with a running number in a cell before the registration
+    // number, under a number heading that spans both columns.
+    bool leadingCell = false;
+    // The list with its newest submissions first, so that an amendment of an amendment
+    // comes before the amendment it amends.
+    bool newestFirst = false;
     // The console with its year choice inside the second of two frames.
     bool consoleInFrames = false;
     // Declaration pages that come late: empty when loaded, then filled by the page's own
@@ -27,6 +33,7 @@ struct Untidiness {
     QString wrongNumberFor;
 };
 
-// Reads a comma-separated list of "spaced", "reordered", "frames", "slow=MS", "busy=MS",
+// Reads a comma-separated list of "spaced", "reordered", "leadingcell", "newestfirst",
+// "frames", "slow=MS", "busy=MS",
 // "expire=N" and "wrong=NUMBER"; nothing for a list with anything else.
 std::optional<Untidiness> parseUntidiness(const QString& list);
