@@ -15,7 +15,7 @@
 #include "workspace/StagingGrid.h"
 #include "workspace/StoredCounts.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
@@ -83,13 +83,32 @@ bool isWholeNumber(const QString& text) {
     return ok && !text.isEmpty() && text.front().isDigit();
 }
 
-QString unplacedMessage(const QStringList& numbers) {
-    return QStringLiteral("Δεν καταχωρήθηκαν οι τροποποιητικές δηλώσεις με αριθμό ") +
-           numbers.join(QStringLiteral(", ")) +
-           QStringLiteral(": η αρχική δήλωση που τροποποιούν δεν βρέθηκε στο μητρώο.");
+QStringList inNumberOrder(QStringList numbers) {
+    std::sort(numbers.begin(), numbers.end(), [](const QString& a, const QString& b) {
+        return a.size() != b.size() ? a.size() < b.size() : a < b;
+    });
+    return numbers;
 }
 
 } // namespace
+
+QString importReport(const ImportOutcome& outcome) {
+    QString report = outcome.stopped ? QStringLiteral("Η εισαγωγή διακόπηκε. ") : QString();
+    report += QStringLiteral("Καταχωρήθηκαν ") + QString::number(outcome.stored) +
+              QStringLiteral(" από ") + QString::number(outcome.total) +
+              QStringLiteral(" νέες δηλώσεις.");
+    QStringList others = outcome.notStored;
+    for (const QString& number : outcome.unplaced)
+        others.removeAll(number);
+    if (!others.isEmpty())
+        report += QStringLiteral(" Δεν καταχωρήθηκαν: ") + others.join(QStringLiteral(", ")) +
+                  QLatin1Char('.');
+    if (!outcome.unplaced.isEmpty())
+        report += QStringLiteral(" Δεν καταχωρήθηκαν οι τροποποιητικές δηλώσεις με αριθμό ") +
+                  outcome.unplaced.join(QStringLiteral(", ")) +
+                  QStringLiteral(": η αρχική δήλωση που τροποποιούν δεν βρέθηκε στο μητρώο.");
+    return report;
+}
 
 SubmissionImport::SubmissionImport(PortalSession& session, StagingGrid& grid, ImportPanel& panel)
     : m_session(session), m_grid(grid), m_panel(panel) {}
@@ -220,9 +239,12 @@ QString SubmissionImport::initialDeclarationOf(const QString& number, int row) c
     }
 }
 
-void SubmissionImport::sbInsertNewDilsClick() {
-    ImportNewDeclarations();
+ImportOutcome SubmissionImport::sbInsertNewDilsClick() {
+    const ImportOutcome outcome = ImportNewDeclarations();
     m_panel.hideNotice();
+    if (outcome.ran)
+        m_panel.showImportOutcome(outcome);
+    return outcome;
 }
 
 PageDocument SubmissionImport::listPage() {
@@ -247,20 +269,37 @@ PageDocument SubmissionImport::listPage() {
     return document;
 }
 
-void SubmissionImport::ImportNewDeclarations() {
+ImportOutcome SubmissionImport::ImportNewDeclarations() {
+    ImportOutcome outcome;
     const PageDocument document = listPage();
     if (!document)
-        return;
-    const WaitWindowHooks hooks = m_panel.waitWindow();
-    const WaitWindowShown shown(hooks);
+        return outcome;
+    outcome.ran = true;
+    outcome.total = m_importTotal = int(m_newInitial.size() + m_newAmending.size());
+    m_handled = m_storedNow = 0;
     m_unplaced.clear();
-    bool failed = false;
-    if (!m_newInitial.isEmpty())
-        runPass(Pass::Initial, document, failed);
-    if (!failed && !m_newAmending.isEmpty())
-        runPass(Pass::Amending, document, failed);
-    if (!m_unplaced.isEmpty())
-        showMessage(unplacedMessage(m_unplaced));
+    {
+        const WaitWindowHooks hooks = m_panel.importWaitWindow();
+        const WaitWindowShown shown(hooks);
+        m_panel.showImportProgress(0, m_importTotal);
+        bool failed = false;
+        if (!m_newInitial.isEmpty())
+            runPass(Pass::Initial, document, failed);
+        if (!failed && !m_newAmending.isEmpty() && !m_session.stopRequested())
+            runPass(Pass::Amending, document, failed);
+    }
+    outcome.stored = m_storedNow;
+    outcome.stopped = m_session.stopRequested();
+    outcome.notStored = inNumberOrder(QStringList(m_newInitial.cbegin(), m_newInitial.cend()) +
+                                      QStringList(m_newAmending.cbegin(), m_newAmending.cend()));
+    outcome.unplaced = m_unplaced;
+    return outcome;
+}
+
+void SubmissionImport::countHandled() {
+    // A declaration tried from two forms counts once.
+    m_handled = qMin(m_handled + 1, m_importTotal);
+    m_panel.showImportProgress(m_handled, m_importTotal);
 }
 
 void SubmissionImport::runPass(Pass pass, const PageDocument& document, bool& failed) {
@@ -298,6 +337,7 @@ void SubmissionImport::runPass(Pass pass, const PageDocument& document, bool& fa
                     if (pending.contains(number) && !unplaced.contains(number)) {
                         unplaced.insert(number);
                         m_unplaced << number;
+                        countHandled();
                     }
                     continue;
                 }
@@ -310,9 +350,13 @@ void SubmissionImport::runPass(Pass pass, const PageDocument& document, bool& fa
                 continue;
             }
             PumpWait(kPauseBeforeDeclarationMs);
+            // A stop asked for during the pause comes before this declaration is opened.
+            if (m_session.stopRequested())
+                return;
             if (found.row == 0 || !opensDeclaration(html))
                 continue;
             const Opening opening = openAndRead(f, forms, found.row, number);
+            countHandled();
             if (opening == Opening::NoWindow)
                 return;
             if (opening != Opening::Read) {
@@ -330,6 +374,7 @@ void SubmissionImport::runPass(Pass pass, const PageDocument& document, bool& fa
             seekDeclaration(initialPass ? number
                                         : m_grid.cell(StagingColumn::InitialNumber, found.row));
             StoreImportedDeclaration(m_grid, found.row);
+            ++m_storedNow;
             lastNumber = number;
             pending.remove(number);
             refreshStoredCounts();

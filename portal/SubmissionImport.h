@@ -14,6 +14,23 @@
 
 class StagingGrid;
 
+// What an import of new declarations stored and what it did not.
+struct ImportOutcome {
+    // Whether it ran at all (the list page was found).
+    bool ran = false;
+    // The new declarations when it started, and those of them stored.
+    int total = 0;
+    int stored = 0;
+    // Stopped by the operator (or the workspace's closing) after the declaration in hand.
+    bool stopped = false;
+    // The new declarations not stored, in number order; of them, the amending declarations
+    // whose initial declaration the register does not hold.
+    QStringList notStored;
+    QStringList unplaced;
+};
+// The one message that tells the operator how the import ended.
+QString importReport(const ImportOutcome& outcome);
+
 // What the workspace shows of the import.
 class ImportPanel {
 public:
@@ -32,6 +49,11 @@ public:
     virtual void hideNotice() = 0;
     // The wait window, shown without its progress bar.
     virtual WaitWindowHooks waitWindow() = 0;
+    // The wait window of the import, which shows how far it is and can stop it.
+    virtual WaitWindowHooks importWaitWindow() { return waitWindow(); }
+    // How many of the new declarations the import has handled.
+    virtual void showImportProgress(int /*handled*/, int /*total*/) {}
+    virtual void showImportOutcome(const ImportOutcome& /*outcome*/) {}
 };
 
 // A panel that shows nothing, for an import without a workspace (the tools, the
@@ -71,9 +93,9 @@ public:
     void countPlatformDeclarations();
     // Finds the declarations of the list read that the register does not hold.
     void findNewDeclarations();
-    // "Πατήστε για προσθήκη".
-    void sbInsertNewDilsClick();
-    void ImportNewDeclarations();
+    // "Πατήστε για προσθήκη": the import, then its outcome shown and the notice hidden.
+    ImportOutcome sbInsertNewDilsClick();
+    ImportOutcome ImportNewDeclarations();
     // Reads a stored declaration again and rewrites its records; tropDilCode is empty for
     // an initial declaration.
     void RefreshDeclaration(const QString& dilCode, const QString& tropDilCode);
@@ -119,6 +141,8 @@ private:
     // One pass over the list page's forms; failed is set when a declaration could not
     // be handled.
     void runPass(Pass pass, const PageDocument& document, bool& failed);
+    // One more new declaration handled, stored or not.
+    void countHandled();
     // Opens the form and reads its declaration into the row.
     Opening openAndRead(int formIndex, const ElementCollection& forms, int row,
                         const QString& number);
@@ -151,6 +175,10 @@ private:
     QSet<QString> m_newAmending;
     // Amending declarations of this import whose initial declaration is not in the register.
     QStringList m_unplaced;
+    // The new declarations of this import handled so far, and stored.
+    int m_handled = 0;
+    int m_importTotal = 0;
+    int m_storedNow = 0;
     // The address of the list that the data check read, and its window.
     QString m_listAddress;
     WindowHandle m_listWindow = 0;

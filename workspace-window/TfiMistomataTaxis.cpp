@@ -154,6 +154,7 @@ TfiMistomataTaxis::TfiMistomataTaxis(QWidget* parent) : QDialog(parent) {
     EntryWidth::fitBoxes(*this);
 
     fiWait = new TfiWait(this);
+    connect(fiWait, &TfiWait::stopAsked, this, [this] { session.requestStop(); });
     runGuarded([this] { sbgetSavedDilsClick(); });
     portal->resetPlatformCounts();
     FitGridRows();

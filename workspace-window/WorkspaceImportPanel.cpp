@@ -1,5 +1,6 @@
 #include "workspace-window/WorkspaceImportPanel.h"
 
+#include "common/Messages.h"
 #include "workspace-window/PortalPanel.h"
 #include "workspace-window/TfiMistomataTaxis.h"
 #include "workspace-window/TfiWait.h"
@@ -47,4 +48,16 @@ void WorkspaceImportPanel::hideNotice() {
 
 WaitWindowHooks WorkspaceImportPanel::waitWindow() {
     return m_workspace.fiWait->withoutProgress();
+}
+
+WaitWindowHooks WorkspaceImportPanel::importWaitWindow() {
+    return m_workspace.fiWait->withImportProgress();
+}
+
+void WorkspaceImportPanel::showImportProgress(int handled, int total) {
+    m_workspace.fiWait->showImportProgress(handled, total);
+}
+
+void WorkspaceImportPanel::showImportOutcome(const ImportOutcome& outcome) {
+    showMessage(importReport(outcome));
 }

@@ -18,6 +18,9 @@ public:
     void setNoticeText(const QString& text) override;
     void hideNotice() override;
     WaitWindowHooks waitWindow() override;
+    WaitWindowHooks importWaitWindow() override;
+    void showImportProgress(int handled, int total) override;
+    void showImportOutcome(const ImportOutcome& outcome) override;
 
 private:
     TfiMistomataTaxis& m_workspace;

@@ -239,6 +239,12 @@ private Q_SLOTS:
             check(notes, QStringLiteral("comments"));
             TfiWait wait;
             check(wait, QStringLiteral("wait"));
+            // During an import: how far it is, and the stop button.
+            const WaitWindowHooks importing = wait.withImportProgress();
+            importing.showWithoutProgress();
+            wait.showImportProgress(12, 40);
+            check(wait, QStringLiteral("wait-import"));
+            importing.hideAndRestoreProgress();
         }
         tables.tblMistDilAkinita.close();
         tables.tblMistDilDet.close();

@@ -26,6 +26,10 @@ public:
     WaitWindowHooks waitWindow() override {
         return {[this] { ++waitShown; }, [this] { ++waitHidden; }};
     }
+    void showImportProgress(int handled, int total) override {
+        importProgress << qMakePair(handled, total);
+    }
+    void showImportOutcome(const ImportOutcome& shown) override { outcome = shown; }
 
     bool representative = false;
     QList<int> progress;
@@ -36,4 +40,6 @@ public:
     bool linkShown = false;
     int waitShown = 0;
     int waitHidden = 0;
+    QList<QPair<int, int>> importProgress;
+    ImportOutcome outcome;
 };

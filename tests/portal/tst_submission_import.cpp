@@ -104,6 +104,10 @@ private slots:
         QVERIFY(!f.panel.linkShown);
         QCOMPARE(f.panel.waitShown, 1);
         QCOMPARE(f.panel.waitHidden, 1);
+        QCOMPARE(f.panel.importProgress.first(), qMakePair(0, 5));
+        QCOMPARE(f.panel.importProgress.last(), qMakePair(5, 5));
+        QCOMPARE(importReport(f.panel.outcome),
+                 QStringLiteral("Καταχωρήθηκαν 5 από 5 νέες δηλώσεις."));
         // Every declaration window was closed again.
         QCOMPARE(f.portal.browser.ListBrowserWindows().size(), 1);
 
@@ -159,10 +163,12 @@ private slots:
         QCOMPARE(f.grid.cell(StagingColumn::InitialNumber, 3), QStringLiteral("999"));
         QCOMPARE(f.count(kMast), 3);
         QCOMPARE(f.count(kDet), 0);
-        QCOMPARE(f.portal.messages.shown,
-                 QStringList({QStringLiteral("Δεν καταχωρήθηκαν οι τροποποιητικές δηλώσεις με "
-                                             "αριθμό 1002, 1003: η αρχική δήλωση που "
-                                             "τροποποιούν δεν βρέθηκε στο μητρώο.")}));
+        QCOMPARE(f.panel.outcome.unplaced,
+                 QStringList({QStringLiteral("1002"), QStringLiteral("1003")}));
+        QCOMPARE(importReport(f.panel.outcome),
+                 QStringLiteral("Καταχωρήθηκαν 3 από 5 νέες δηλώσεις. Δεν καταχωρήθηκαν οι "
+                                "τροποποιητικές δηλώσεις με αριθμό 1002, 1003: η αρχική δήλωση "
+                                "που τροποποιούν δεν βρέθηκε στο μητρώο."));
     }
 
     // What is new is what the list shows and the register does not hold, whatever else

@@ -45,6 +45,9 @@ private slots:
                  QStringLiteral("Βρέθηκαν 3 αρχικές και 2 τροποποιητικές νέες δηλώσεις στο Taxis"));
 
         emit panel.sbInsertNewDils->linkActivated(QStringLiteral("#"));
+        QCOMPARE(f.portal.messages.shown,
+                 QStringList({QStringLiteral("Καταχωρήθηκαν 5 από 5 νέες δηλώσεις.")}));
+        f.portal.messages.clear();
         QCOMPARE(panel.lbSavedArxDils->text(), QStringLiteral("3"));
         QCOMPARE(panel.lbSavedTropDils->text(), QStringLiteral("2"));
         QCOMPARE(w.savedArxDils, 3);
@@ -103,7 +106,8 @@ private slots:
         QVERIFY(dmTables().tblMistDilMast.isEmpty());
         bool interfered = false;
         f.portal.clock.setOnWait([&](qint64) {
-            if (interfered || f.count(QStringLiteral("MistDilMast")) != 1)
+            // While the second declaration's window is waited for.
+            if (interfered || f.opened().size() != 2)
                 return;
             interfered = true;
             w.portal->sbGetTaxisDils->click();
@@ -120,6 +124,33 @@ private slots:
         QCOMPARE(f.count(QStringLiteral("MistDilMast")), 2);
         QCOMPARE(f.count(QStringLiteral("MistDilDet")), 0);
         QTRY_VERIFY(!w.isVisible());
+    }
+
+    // The wait window of the import tells how far it is; "Διακοπή" stops it after the
+    // declaration in hand, and the one message at the end says what was stored.
+    void theImportShowsItsProgressAndStopsWhenAsked() {
+        ImportPortal f;
+        f.listWindow = f.portal.signedInWindow(PortalAddresses::submissionDetailsPage());
+        TfiMistomataTaxis w;
+        w.show();
+        w.portal->sbGetTaxisDils->click();
+        auto* count = w.fiWait->findChild<QLabel*>(QStringLiteral("lbCount"));
+        QStringList counts;
+        f.portal.clock.setOnWait([&](qint64) {
+            if (!counts.contains(count->text()))
+                counts << count->text();
+            if (f.count(QStringLiteral("MistDilMast")) == 2 &&
+                w.fiWait->findChild<QPushButton*>(QStringLiteral("btStop"))->isEnabled())
+                w.fiWait->findChild<QPushButton*>(QStringLiteral("btStop"))->click();
+        });
+        emit w.portal->sbInsertNewDils->linkActivated(QStringLiteral("#"));
+        f.portal.clock.setOnWait({});
+        QVERIFY(counts.contains(QStringLiteral("1 από 5")));
+        QCOMPARE(f.count(QStringLiteral("MistDilMast")), 2);
+        QCOMPARE(f.portal.messages.shown,
+                 QStringList({QStringLiteral("Η εισαγωγή διακόπηκε. Καταχωρήθηκαν 2 από 5 νέες "
+                                             "δηλώσεις. Δεν καταχωρήθηκαν: 1002, 1003, 1020.")}));
+        QVERIFY(!w.fiWait->isVisible());
     }
 
     void aCheckWithoutTheListPageIsToldInGreek() {
