@@ -28,6 +28,10 @@ QPushButton* orangeStrip(const QString& text, QWidget* parent) {
         QStringLiteral("QPushButton { background-color: rgb(255, 140, 0); color: white; "
                        "font-weight: bold; border: none; padding: 2px 6px; }"));
     strip->setFocusPolicy(Qt::NoFocus);
+    // Hidden, it keeps its place, so that the property's fields do not move when it shows.
+    QSizePolicy policy = strip->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    strip->setSizePolicy(policy);
     strip->hide();
     return strip;
 }

@@ -93,6 +93,10 @@ PortalPanel::PortalPanel(QWidget* parent)
 
     pnInsertNewDils = new QWidget(this);
     pnInsertNewDils->setObjectName(QStringLiteral("pnInsertNewDils"));
+    // The notice's place is kept while it is hidden, so that nothing below it moves.
+    QSizePolicy noticePolicy = pnInsertNewDils->sizePolicy();
+    noticePolicy.setRetainSizeWhenHidden(true);
+    pnInsertNewDils->setSizePolicy(noticePolicy);
     imNotMoreDil = new QLabel(pnInsertNewDils);
     imNotMoreDil->setObjectName(QStringLiteral("imNotMoreDil"));
     imNotMoreDil->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(20, 20));

@@ -59,9 +59,9 @@ QTableView* declarationGrid(QWidget* parent, const QString& name) {
 }
 
 // Each column as wide as its heading or the sample of what it holds, whichever is wider;
-// the last one takes the rest. The list is made wide enough to show them all and tall
-// enough for five rows.
-void fitColumns(QTableView* view, const QStringList& samples) {
+// the last one takes the rest when stretched. The list is made wide enough to show them
+// all and tall enough for five rows.
+void fitColumns(QTableView* view, const QStringList& samples, bool stretchLast) {
     const QFontMetrics metrics = view->fontMetrics();
     QHeaderView* header = view->horizontalHeader();
     const int padding =
@@ -73,7 +73,7 @@ void fitColumns(QTableView* view, const QStringList& samples) {
         header->resizeSection(column, width);
         total += width;
     }
-    header->setStretchLastSection(true);
+    header->setStretchLastSection(stretchLast);
     const int frame = 2 * view->frameWidth();
     view->setMinimumWidth(total + frame +
                           view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view));
@@ -191,12 +191,18 @@ QWidget* TfiMistomataTaxis::buildLists() {
               {QStringLiteral("MistosiApoDate"), QStringLiteral("Ημ. Έναρξης")},
               {QStringLiteral("MistosiEosDate"), QStringLiteral("Ημ. Λήξης")},
               {QStringLiteral("TotalMistoma"), QStringLiteral("Μίσθωμα"), amountText}});
-    fitColumns(dbcMistomata, {QStringLiteral("00000000"), QStringLiteral("00/00/2000 00:00:00"),
-                              QStringLiteral("Κωνσταντοπούλου Μαρία")});
-    fitColumns(dbcTrop, {QStringLiteral("00000000"), QStringLiteral("00/00/2000 00:00:00"),
-                         QStringLiteral("Προσωρινά Αποθηκευμένο"), QStringLiteral("Τροποποιητική"),
-                         QStringLiteral("00/00/2000"), QStringLiteral("00/00/2000"),
-                         QStringLiteral("000.000,00")});
+    // The first lessee's name takes the declarations list's spare width; the amendments'
+    // amounts keep their own.
+    fitColumns(dbcMistomata,
+               {QStringLiteral("00000000"), QStringLiteral("00/00/2000 00:00:00"),
+                QStringLiteral("Κωνσταντοπούλου Μαρία")},
+               true);
+    fitColumns(dbcTrop,
+               {QStringLiteral("00000000"), QStringLiteral("00/00/2000 00:00:00"),
+                QStringLiteral("Προσωρινά Αποθηκευμένο"), QStringLiteral("Τροποποιητική"),
+                QStringLiteral("00/00/2000"), QStringLiteral("00/00/2000"),
+                QStringLiteral("000.000,00")},
+               false);
     dbcMistomata->installEventFilter(this);
     dbcTrop->installEventFilter(this);
     // The lists are fitted whenever their panels change size, the window's resizing included.
@@ -239,8 +245,9 @@ QWidget* TfiMistomataTaxis::buildLists() {
     auto* split = new QSplitter(Qt::Horizontal, area);
     split->addWidget(dbcMistomata);
     split->addWidget(right);
+    // Spare width goes to the declarations list and the details alike.
     split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 3);
+    split->setStretchFactor(1, 1);
     auto* layout = new QHBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(split);

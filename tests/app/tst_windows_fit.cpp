@@ -233,8 +233,10 @@ private Q_SLOTS:
             TfiMistomataTaxis workspace;
             workspace.showLoginCredentials({});
             check(workspace, QStringLiteral("workspace"));
-            // Enlarged, everything stays in view.
+            // Enlarged, everything stays in view; on the usual office screens too.
             check(workspace, QStringLiteral("workspace-enlarged"), QSize(1600, 1100));
+            check(workspace, QStringLiteral("workspace-1600x900"), QSize(1600, 900));
+            check(workspace, QStringLiteral("workspace-1366x768"), QSize(1366, 768));
             TfiDispMistSymb notes(tables.tblMistDilMast.text(QStringLiteral("Simiosis")));
             check(notes, QStringLiteral("comments"));
             TfiWait wait;
