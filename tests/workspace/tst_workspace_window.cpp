@@ -33,6 +33,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTextEdit>
 #include <QToolButton>
@@ -71,6 +72,13 @@ class TestWorkspaceWindow : public QObject {
         for (int i = 0; i < mast.recordCount(); ++i)
             codes << mast.valueAt(i, QStringLiteral("DilCode")).toLongLong();
         return codes;
+    }
+
+    // A template of the dialog's defaults, without filters, under that title.
+    static bool savedTemplate(const QString& title) {
+        return ExportTemplates::save(ExportTemplates::fromChoice(ExportChoice::defaults(), title),
+                                     Consent::NotGiven)
+                   .status == Confirmable::Status::Done;
     }
 
     int rowsIn(const QString& table) {
@@ -312,6 +320,58 @@ private Q_SLOTS:
         QVERIFY(registerSheet.value(5, 1).isNull());
         QCOMPARE(started.at(1)->model(1).sheet().value(16, 2).toString(),
                  QStringLiteral("1203")); // in hand
+    }
+
+    void theExportsKeepTheDeclarationInHand_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("register export") << "btLoadProtypo";
+        QTest::newRow("current-view export") << "btExportToExcel";
+        QTest::newRow("rent progression") << "btExelixi";
+    }
+    void theExportsKeepTheDeclarationInHand() {
+        QFETCH(QString, command);
+        ExportFixture fx;
+        for (qlonglong dilCode = 1; dilCode <= 60; ++dilCode) {
+            fx.declarations.declaration(dilCode);
+            for (int aa = 1; aa <= 3; ++aa)
+                fx.declarations.property(dilCode, aa);
+            for (qlonglong trop = 1; trop <= 3; ++trop)
+                fx.declarations.amendment(
+                    dilCode, dilCode * 10 + trop,
+                    {{"MistosiApoDate", QStringLiteral("0%1/01/2026").arg(trop)}});
+        }
+        dmTables().EnsureSharedTables();
+        QVERIFY(savedTemplate(QStringLiteral("Όλες")));
+        withWorkspace([&](TfiMistomataTaxis& w) {
+            innerDialog = [](QDialog& d) -> int {
+                static_cast<TfiMistDilProtList&>(d).btSelect->click();
+                return d.result();
+            };
+            TdmTables& dm = dmTables();
+            QScrollBar* declarationsBar = w.dbcMistomata->verticalScrollBar();
+            dm.tblMistDilMast.moveTo(25); // declaration 35
+            w.details->nextProperty();    // its second property
+            declarationsBar->setValue(20);
+            QCOMPARE(declarationsBar->value(), 20);
+            QCOMPARE(w.details->gbAkinito->title(), QStringLiteral("Στοιχεία Ακινήτου ( 2 / 3 )"));
+
+            if (command == QLatin1String("btExelixi"))
+                w.details->btExelixi->click();
+            else
+                w.findChild<QPushButton*>(command)->click();
+            QCOMPARE(fx.app->workbookCount(), 1);
+
+            QCOMPARE(dm.tblMistDilMast.text(QStringLiteral("DilCode")), QStringLiteral("35"));
+            QCOMPARE(dm.tblMistDilDet.text(QStringLiteral("TropDilCode")), QStringLiteral("353"));
+            QCOMPARE(dm.tblMistDilAkinita.text(QStringLiteral("AA")), QStringLiteral("2"));
+            QCOMPARE(w.dbcMistomata->currentIndex().row(), 25);
+            QCOMPARE(w.dbcTrop->currentIndex().row(), 0);
+            QCOMPARE(w.details->lbApoTrop->text(), QStringLiteral("03/01/2026"));
+            QCOMPARE(w.details->gbAkinito->title(), QStringLiteral("Στοιχεία Ακινήτου ( 2 / 3 )"));
+            QVERIFY(!w.details->btPriorProperty->isHidden());
+            QCOMPARE(declarationsBar->value(), 20);
+            QCOMPARE(w.dbcTrop->verticalScrollBar()->value(), 0);
+        });
     }
 
     void theTemplateButtonsLoadFilterAndExport() {
