@@ -13,6 +13,7 @@
 #include "portal/scripted/ScriptedBrowser.h"
 #include "store/StoreQuery.h"
 #include "tests/exports/ExportFixture.h"
+#include "tests/support/GreekKeys.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TestMain.h"
 #include "tests/workspace/RegisterFixture.h"
@@ -237,6 +238,29 @@ private Q_SLOTS:
             f.cbAnaprosarmozomena->setChecked(true);
             w.imFilterClick();
             QCOMPARE(messages.shown, QStringList{RegisterFilter::kAdjustableNeedsDates});
+        });
+    }
+
+    void theFilterTakesTheDatesAsTyped() {
+        RegisterFixture r;
+        r.declaration(1, {{"MistosiEosDate", "15/06/2020"}});
+        r.declaration(2, {{"MistosiEosDate", "15/06/2026"}});
+        RecordingMessages messages;
+        withWorkspace([&](TfiMistomataTaxis& w) {
+            TMaskEditDate* from = w.filters->edFilterDateApo;
+            from->setFocus();
+            from->setCursorPosition(0);
+            typeText(from, QStringLiteral("01062026")); // the filter button takes no focus
+            QTest::mouseClick(w.filters->imFilter, Qt::LeftButton);
+            QCOMPARE(listed(), QList<qlonglong>{2});
+            from->setDateText(QString());
+            from->setCursorPosition(0);
+            typeText(from, QStringLiteral("310226"));
+            QTest::mouseClick(w.filters->imFilter, Qt::LeftButton);
+            QCOMPARE(messages.shown, QStringList{RegisterFilter::kNotADate});
+            QVERIFY(from->isMarked());
+            QCOMPARE(listed(), QList<qlonglong>{2}); // nothing changed
+            QVERIFY(w.pnArxeia->isVisible());
         });
     }
 
