@@ -1,6 +1,7 @@
 #include "common/DateText.h"
 
 #include <QDate>
+#include <QRegularExpression>
 
 QString SwapDateOrder(const QString& date) {
     if (date.isEmpty())
@@ -30,4 +31,20 @@ QString NormaliseDateBoxText(const QString& boxText) {
         .arg(d, 2, 10, QLatin1Char('0'))
         .arg(m, 2, 10, QLatin1Char('0'))
         .arg(year);
+}
+
+bool IsDateBoxDateOrEmpty(const QString& boxText) {
+    return boxText.isEmpty() || boxText == kEmptyDateBox ||
+           NormaliseDateBoxText(boxText) == boxText;
+}
+
+QString DateOfPastedText(const QString& text) {
+    static const QRegularExpression form(
+        QStringLiteral("^([0-9]{1,2})[/.-]([0-9]{1,2})[/.-]([0-9]{4})$"));
+    const QRegularExpressionMatch m = form.match(text.trimmed());
+    if (!m.hasMatch())
+        return QString();
+    return NormaliseDateBoxText(
+        m.captured(1).rightJustified(2, QLatin1Char(' ')) + QLatin1Char('/') +
+        m.captured(2).rightJustified(2, QLatin1Char(' ')) + QLatin1Char('/') + m.captured(3));
 }

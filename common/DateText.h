@@ -14,3 +14,12 @@ QString NormaliseDateBoxText(const QString& boxText);
 
 // The date box's empty state.
 inline const QString kEmptyDateBox = QStringLiteral("  /  /20  ");
+
+// Whether a date box's text is its empty state or a calendar date as the box writes it out
+// ("DD/MM/YYYY"); anything else is no date that a search can use.
+bool IsDateBoxDateOrEmpty(const QString& boxText);
+
+// A date given as text from elsewhere (pasted): day, month and four-digit year separated
+// by "/", "." or "-", each of day and month of one or two digits, blanks around it
+// ignored; "DD/MM/YYYY" when it is a calendar date, empty otherwise.
+QString DateOfPastedText(const QString& text);

@@ -2,6 +2,8 @@
 // A tax-number box that marks an invalid number when it loses the focus: red
 // background, white bold font and a hint. On the next entry it gets its own look back.
 
+#include "companies/WrongEntryLook.h"
+
 #include <QLineEdit>
 
 class TEditAFM : public QLineEdit {
@@ -9,7 +11,7 @@ class TEditAFM : public QLineEdit {
 public:
     explicit TEditAFM(QWidget* parent = nullptr);
     // Whether the box is marked as holding an invalid tax number.
-    bool isMarked() const { return m_marked; }
+    bool isMarked() const { return m_look.isMarked(); }
 
     inline static const QString kInvalidHint = QStringLiteral("Το ΑΦΜ που δώσατε δεν είναι σωστό");
 
@@ -18,11 +20,5 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void saveLook();
-    void restoreLook();
-
-    QPalette m_savedPalette;
-    QFont m_savedFont;
-    QString m_savedHint;
-    bool m_marked = false;
+    WrongEntryLook m_look{*this};
 };

@@ -85,7 +85,10 @@ void applyTo(const ExportTemplate& stored, ExportChoice& choice) {
     applyTickString(choice.mistotes, stored.mistotes);
     applyTickString(choice.trops, stored.trops);
     applyTickString(choice.akinita, stored.akinita);
-    setLayout(choice, stored.layout);
+    // Only a change of the option ticks the "Είδος" columns: a template of the option in
+    // force gives its ticks as they were saved.
+    if (stored.layout != choice.layout)
+        setLayout(choice, stored.layout);
 }
 
 ExportTemplate read(const TableCursor& table) {

@@ -36,7 +36,8 @@ void setLayout(ExportChoice& choice, ExportLayout layout);
 
 // The template of the choice's ticks and layout, without filter criteria.
 ExportTemplate fromChoice(const ExportChoice& choice, const QString& title);
-// The template's ticks and layout put on the choice.
+// The template's ticks and layout put on the choice; a change of the layout follows
+// setLayout's rule.
 void applyTo(const ExportTemplate& stored, ExportChoice& choice);
 
 // The template at the cursor's current row of MistDilProtypa.

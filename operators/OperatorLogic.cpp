@@ -107,12 +107,15 @@ Confirmable OperatorAdmin::saveOperator(const QString& userName, const QString& 
         showMessage(OperatorTexts::kEmptyName);
         return Confirmable::refused();
     }
-    if (password.isEmpty()) {
+    TableCursor& users = dmTables().tblUsers;
+    const bool exists = users.findKey({userName});
+    // Only a hash of the password is stored: an existing operator's empty password box
+    // keeps the password that operator has; a new operator needs one.
+    if (password.isEmpty() && !exists) {
         showMessage(OperatorTexts::kEmptyPassword);
         return Confirmable::refused();
     }
-    TableCursor& users = dmTables().tblUsers;
-    if (users.findKey({userName})) {
+    if (exists) {
         if (overwrite != Consent::Given)
             return Confirmable::needsYes(OperatorTexts::kOperatorExists);
         users.edit();
@@ -120,7 +123,8 @@ Confirmable OperatorAdmin::saveOperator(const QString& userName, const QString& 
         users.insert();
         users.setValue(QStringLiteral("UserName"), userName);
     }
-    users.setValue(QStringLiteral("Pass"), PasswordHash::of(password));
+    if (!password.isEmpty())
+        users.setValue(QStringLiteral("Pass"), PasswordHash::of(password));
     users.setValue(QStringLiteral("Rights"), letterOfItem(levelItem));
     users.post();
     return Confirmable::done();

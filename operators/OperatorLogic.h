@@ -56,7 +56,8 @@ namespace OperatorAdmin {
 QString letterOfItem(int item);
 int itemOfLetter(const QString& letter); // any other letter: the third item
 // Saves the editor; Done when the editor should close. An existing operator is changed
-// only with consent: without it the question kOperatorExists comes back.
+// only with consent: without it the question kOperatorExists comes back. An empty
+// password keeps an existing operator's password and is refused for a new one.
 Confirmable saveOperator(const QString& userName, const QString& password, int levelItem,
                          Consent overwrite);
 // Deletes the current operator of the operators cursor; without consent nothing is

@@ -66,6 +66,7 @@ void TfiUserRights::showOperator(const QString& userName, const QString& passwor
     look.setColor(QPalette::Base, look.color(QPalette::Button));
     edUserName->setPalette(look);
     edUserPass->setText(password);
+    edUserPass->setPlaceholderText(kKeepsPasswordHint);
     rgRights->button(OperatorAdmin::itemOfLetter(rights))->setChecked(true);
 }
 

@@ -12,7 +12,10 @@ class TfiUserRights : public QDialog {
 public:
     explicit TfiUserRights(QWidget* parent = nullptr);
 
-    // Fills the editor for an existing operator: the name cannot be changed.
+    // Fills the editor for an existing operator: the name cannot be changed, and an empty
+    // password box keeps the operator's password.
+    inline static const QString kKeepsPasswordHint =
+        QStringLiteral("Κενό: μένει ο κωδικός που έχει ο χρήστης");
     void showOperator(const QString& userName, const QString& password, const QString& rights);
     int levelItem() const;
 

@@ -98,7 +98,7 @@ void TfiUsers::btModifyClick() {
             return;
         TfiUserRights editor(this);
         // Only a hash of the password is kept, so the editor starts with an empty password
-        // field: saving sets the password typed there.
+        // field: saving sets a password typed there and keeps the stored one otherwise.
         editor.showOperator(users.text(QStringLiteral("UserName")), QString(),
                             users.text(QStringLiteral("Rights")));
         runDialog(editor);

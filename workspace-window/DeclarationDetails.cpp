@@ -191,9 +191,7 @@ void DeclarationDetails::declarationChanged() {
     lbMistomaArx->setText(amountText(textOf(mast, QStringLiteral("TotalMistoma"))));
     lbSimfonitikoDate->setText(textOf(mast, QStringLiteral("SimfonitikoDate")));
     lbEidosTarvenis->setText(textOf(mast, QStringLiteral("EidosTarvenis")));
-    btPriorProperty->hide();
-    btNextProperty->setVisible(dm().tblMistDilAkinita.recordCount() > 1);
-    setPropertyCaption();
+    showPropertyPosition();
 }
 
 void DeclarationDetails::amendmentChanged() {
@@ -218,28 +216,25 @@ void DeclarationDetails::propertyChanged() {
     edDescr->setText(description);
     edDescr->setCursorPosition(0);
     edDescr->setToolTip(description);
+    showPropertyPosition();
 }
 
-void DeclarationDetails::setPropertyCaption() {
+void DeclarationDetails::showPropertyPosition() {
     TableCursor& akinita = dm().tblMistDilAkinita;
-    const int position = akinita.isOpen() && !akinita.isEmpty() ? akinita.position() + 1 : 1;
-    gbAkinito->setTitle(
-        QStringLiteral("Στοιχεία Ακινήτου ( ") + QString::number(position) + QStringLiteral(" / ") +
-        QString::number(akinita.isOpen() ? akinita.recordCount() : 0) + QStringLiteral(" )"));
+    const int count = akinita.isOpen() ? akinita.recordCount() : 0;
+    const int position = count > 0 ? akinita.position() + 1 : 1;
+    btPriorProperty->setVisible(position > 1);
+    btNextProperty->setVisible(position < count);
+    gbAkinito->setTitle(QStringLiteral("Στοιχεία Ακινήτου ( ") + QString::number(position) +
+                        QStringLiteral(" / ") + QString::number(count) + QStringLiteral(" )"));
 }
 
 void DeclarationDetails::nextProperty() {
-    TableCursor& akinita = dm().tblMistDilAkinita;
-    akinita.next();
-    btPriorProperty->show();
-    btNextProperty->setVisible(akinita.position() + 1 != akinita.recordCount());
-    setPropertyCaption();
+    dm().tblMistDilAkinita.next();
+    showPropertyPosition();
 }
 
 void DeclarationDetails::priorProperty() {
-    TableCursor& akinita = dm().tblMistDilAkinita;
-    akinita.prior();
-    btNextProperty->show();
-    btPriorProperty->setVisible(akinita.position() + 1 != 1);
-    setPropertyCaption();
+    dm().tblMistDilAkinita.prior();
+    showPropertyPosition();
 }

@@ -53,7 +53,9 @@ Q_SIGNALS:
     void amendmentColourChanged(const QColor& colour);
 
 private:
-    void setPropertyCaption();
+    // The caption "( position / count )" and the strips "<<" and ">>" of the current
+    // property: "<<" unless it is the first, ">>" unless it is the last.
+    void showPropertyPosition();
     QHash<QString, QLabel*> m_propertyFields;
     QColor m_amendmentColour;
 };

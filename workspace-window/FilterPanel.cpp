@@ -130,6 +130,11 @@ QWidget* FilterPanel::magnifier(QuickSearchKind kind) {
     return button;
 }
 
+void FilterPanel::normaliseDates() {
+    edFilterDateApo->normalise();
+    edFilterDateEos->normalise();
+}
+
 FilterCriteria FilterPanel::criteria() const {
     FilterCriteria c;
     c.stage = stageChoiceOf(cbStadioDilosis->currentIndex()).value_or(StageChoice::Unchosen);

@@ -19,6 +19,9 @@ class FilterPanel : public QGroupBox {
 public:
     explicit FilterPanel(QWidget* parent = nullptr);
 
+    // Checks the two date boxes as on leaving them: a date is written out in full, any
+    // other text is marked as wrong.
+    void normaliseDates();
     // The criteria as the controls hold them.
     FilterCriteria criteria() const;
     // Fills the controls with the criteria; the adjustable-contracts box keeps its tick.

@@ -1,7 +1,6 @@
 #include "workspace-window/TemplateCommands.h"
 #include "common/DialogRunner.h"
 #include "common/ErrorReport.h"
-#include "common/WaitCursor.h"
 #include "exports/RegisterExport.h"
 #include "exports/TfiReport.h"
 #include "workspace-window/FilterPanel.h"
@@ -29,10 +28,7 @@ void exportChoice(TfiMistomataTaxis& workspace, const TfiReport& report) {
     progress.show = [wait] { wait->show(); };
     progress.setPercent = [wait](int percent) { wait->ProgressBar->setValue(percent); };
     progress.hide = [wait] { wait->hide(); };
-    if (!runGuarded([&] {
-            WaitCursor hourglass;
-            ExportRegister(choice, progress);
-        }))
+    if (!workspace.runWalkingCommand([&] { ExportRegister(choice, progress); }))
         wait->hide();
 }
 } // namespace

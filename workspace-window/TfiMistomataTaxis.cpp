@@ -10,6 +10,7 @@
 #include "portal/LoginCredentials.h"
 #include "portal/PortalLogin.h"
 #include "store/CursorGrid.h"
+#include "store/CursorGuard.h"
 #include "store/StoreQuery.h"
 #include "store/TableStore.h"
 #include "store/TdmTables.h"
@@ -36,6 +37,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
 #include <QTableView>
@@ -215,12 +217,8 @@ QWidget* TfiMistomataTaxis::buildLists() {
     connect(details, &DeclarationDetails::amendmentColourChanged, this,
             &TfiMistomataTaxis::setAmendmentHighlight);
     connect(details->btLoad, &QToolButton::clicked, this, [this] { btLoadClick(); });
-    connect(details->btExelixi, &QToolButton::clicked, this, [] {
-        runGuarded([] {
-            WaitCursor hourglass;
-            btExportExelixiClick();
-        });
-    });
+    connect(details->btExelixi, &QToolButton::clicked, this,
+            [this] { runWalkingCommand([] { btExportExelixiClick(); }); });
     connect(&dm().tblMistDilMast, &TableCursor::scrolled, details,
             [this] { runGuarded([this] { details->declarationChanged(); }); });
     connect(&dm().tblMistDilDet, &TableCursor::scrolled, details,
@@ -367,6 +365,27 @@ void TfiMistomataTaxis::runPortalCommand(const std::function<void()>& command) {
     }
 }
 
+bool TfiMistomataTaxis::runWalkingCommand(const std::function<void()>& command) {
+    QScrollBar* declarationsBar = dbcMistomata->verticalScrollBar();
+    QScrollBar* amendmentsBar = dbcTrop->verticalScrollBar();
+    const int declarationsTop = declarationsBar->value();
+    const int amendmentsTop = amendmentsBar->value();
+    bool done = false;
+    {
+        TdmTables& tables = dm();
+        KeepPlaces inHand{&tables.tblMistDilMast, &tables.tblMistDilDet, &tables.tblMistDilAkinita};
+        WaitCursor hourglass;
+        done = runGuarded(command);
+    }
+    // The lists' rows were read again while the cursors moved: they are laid out now, so
+    // that the scroll bars reach as far as before.
+    for (QTableView* list : {dbcMistomata, dbcTrop})
+        list->doItemsLayout();
+    declarationsBar->setValue(declarationsTop);
+    amendmentsBar->setValue(amendmentsTop);
+    return done;
+}
+
 bool TfiMistomataTaxis::closeLater() {
     if (!session.busy())
         return false;
@@ -433,7 +452,13 @@ void TfiMistomataTaxis::imFilterClick() {
         m_filterWhenIdle = true;
         return;
     }
+    // The filter button takes no focus: a date box still being typed in is checked here.
+    filters->normaliseDates();
     const FilterCriteria criteria = filters->criteria();
+    if (!RegisterFilter::datesAreDates(criteria)) {
+        showMessage(RegisterFilter::kNotADate);
+        return;
+    }
     if (!RegisterFilter::adjustableHasDates(criteria)) {
         showMessage(RegisterFilter::kAdjustableNeedsDates);
         return;
@@ -519,13 +544,10 @@ void OpenDeclarationsWorkspace(QWidget* parent, qlonglong dilCode) {
     StoredDeclarations::ClearFilterMarks();
     tables.tblMistDilMast.setFilter(QString());
     tables.tblMistDilMast.setFiltered(false);
-    struct CloseAfter {
-        ~CloseAfter() {
-            dmTables().tblMistDilAkinita.close();
-            dmTables().tblMistDilDet.close();
-            dmTables().tblMistDilMast.close();
-        }
-    } closeAfter;
+    // Closed details first, however the workspace ends.
+    CloseAfter closeMast(tables.tblMistDilMast);
+    CloseAfter closeDet(tables.tblMistDilDet);
+    CloseAfter closeAkinita(tables.tblMistDilAkinita);
     tables.tblMistDilMast.open();
     tables.tblMistDilDet.open();
     tables.tblMistDilAkinita.open();

@@ -82,6 +82,11 @@ public:
     // general error report, unless another one is running: their waits let the operator's
     // input run, and a second command must not start in the middle of the first.
     void runPortalCommand(const std::function<void()>& command);
+    // Runs a command that walks the declaration cursors (the exports) in the general error
+    // report, under the hourglass; false when it failed. Afterwards the declaration, the
+    // amending declaration and the property in hand are current again, and both lists are
+    // scrolled as they were.
+    bool runWalkingCommand(const std::function<void()>& command);
 
 public slots:
     // Closing while a portal command runs stops it after the declaration in hand and

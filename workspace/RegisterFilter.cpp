@@ -93,6 +93,10 @@ bool RegisterFilter::adjustableHasDates(const FilterCriteria& c) {
     return !c.adjustable || (!isEmptyDateBox(c.dateFrom) && !isEmptyDateBox(c.dateTo));
 }
 
+bool RegisterFilter::datesAreDates(const FilterCriteria& c) {
+    return IsDateBoxDateOrEmpty(c.dateFrom) && IsDateBoxDateOrEmpty(c.dateTo);
+}
+
 FilterOutcome RegisterFilter::run(const FilterCriteria& c) {
     FilterOutcome outcome;
     outcome.groups = groupsOf(c);

@@ -41,6 +41,9 @@ namespace RegisterFilter {
 FilterGroups groupsOf(const FilterCriteria& criteria);
 // The adjustable search needs both dates: false when one is missing (nothing is done).
 bool adjustableHasDates(const FilterCriteria& criteria);
+// Each expiry date is a calendar date "DD/MM/YYYY" or the box's empty state: false for a
+// date that cannot be searched for (nothing is done).
+bool datesAreDates(const FilterCriteria& criteria);
 // The declarations that pass, highest DilCode first; none when no criterion is filled
 // in. Nothing is written. A date of the register that is not a calendar date ends the
 // search with an error.
@@ -55,4 +58,7 @@ inline const QString kAdjustableNeedsDates =
     QStringLiteral("Για κατάλογο πιθανών αναπροσαρμοζόμενων συμβολαίων είναι απαραίτητο να "
                    "οορίσετε ημερομηνίες λήξης "
                    "μίσθωσης \"από\" και \"έως\" ");
+inline const QString kNotADate =
+    QStringLiteral("Η ημερομηνία λήξης μίσθωσης που δώσατε δεν είναι σωστή ημερομηνία. "
+                   "Διορθώστε την (ΗΗ/ΜΜ/ΕΕΕΕ) ή σβήστε την.");
 } // namespace RegisterFilter

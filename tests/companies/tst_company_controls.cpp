@@ -7,6 +7,8 @@
 #include "tests/support/GreekKeys.h"
 #include "tests/support/TestMain.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -108,8 +110,86 @@ private Q_SLOTS:
         QCOMPARE(date->dateText(), QStringLiteral("01/03/2025"));
         date->setDateText(QStringLiteral("31/02/2025"));
         date->setFocus();
+        other->setFocus(); // no calendar date: kept for mending, and marked
+        QCOMPARE(date->dateText(), QStringLiteral("31/02/2025"));
+        QVERIFY(date->isMarked());
+    }
+
+    void typingAndPastingIntoTheDateBox_data() {
+        // Typed one key event a character, "<" a backspace; "paste:" and the clipboard's
+        // text for Ctrl+V.
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("whileTyping");
+        QTest::addColumn<QString>("onLeaving");
+        QTest::addColumn<bool>("wrong");
+        QTest::newRow("six digits") << "091226"
+                                    << "09/12/2026"
+                                    << "09/12/2026" << false;
+        QTest::newRow("eight digits") << "09122026"
+                                      << "09/12/2026"
+                                      << "09/12/2026" << false;
+        QTest::newRow("eight digits, another century") << "01011999"
+                                                       << "01/01/1999"
+                                                       << "01/01/1999" << false;
+        QTest::newRow("nine digits") << "091220265"
+                                     << "09/12/2026"
+                                     << "09/12/2026" << false;
+        QTest::newRow("seven digits") << "0912202"
+                                      << "09/12/202 "
+                                      << "09/12/202 " << true;
+        QTest::newRow("year typed again") << "091226<<27"
+                                          << "09/12/2027"
+                                          << "09/12/2027" << false;
+        QTest::newRow("no calendar date") << "310225"
+                                          << "31/02/2025"
+                                          << "31/02/2025" << true;
+        QTest::newRow("day only") << "1"
+                                  << "1 /  /20  "
+                                  << "1 /  /20  " << true;
+        QTest::newRow("pasted") << "paste:09/12/2026"
+                                << "09/12/2026"
+                                << "09/12/2026" << false;
+        QTest::newRow("pasted, single digits") << "paste: 9.3.2026 "
+                                               << "09/03/2026"
+                                               << "09/03/2026" << false;
+    }
+    void typingAndPastingIntoTheDateBox() {
+        QFETCH(QString, typed);
+        QFETCH(QString, whileTyping);
+        QFETCH(QString, onLeaving);
+        QFETCH(bool, wrong);
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* date = new TMaskEditDate(&window);
+        auto* other = new QLineEdit(&window);
+        layout->addWidget(date);
+        layout->addWidget(other);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        date->setFocus();
+        date->setCursorPosition(0);
+        if (typed.startsWith(QLatin1String("paste:"))) {
+            QApplication::clipboard()->setText(typed.mid(6));
+            date->setCursorPosition(4); // a pasted date fills the whole box
+            QTest::keySequence(date, QKeySequence::Paste);
+        } else {
+            for (const QChar ch : typed) {
+                if (ch == QLatin1Char('<'))
+                    QTest::keyClick(date, Qt::Key_Backspace);
+                else
+                    typeText(date, QString(ch));
+            }
+        }
+        QCOMPARE(date->dateText(), whileTyping);
         other->setFocus();
-        QCOMPARE(date->dateText(), QStringLiteral("  /  /20  "));
+        QCOMPARE(date->dateText(), onLeaving);
+        QCOMPARE(date->isMarked(), wrong);
+        if (wrong) {
+            QCOMPARE(date->palette().color(QPalette::Base), QColor(Qt::red));
+            QCOMPARE(date->toolTip(), TMaskEditDate::kWrongDateHint);
+            date->setFocus(); // the next entry gives the box its own look back
+            QVERIFY(!date->isMarked());
+        }
     }
 
     void theTaxNumberBoxMarksAndRestores() {

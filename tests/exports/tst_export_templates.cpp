@@ -281,20 +281,27 @@ private Q_SLOTS:
         QVERIFY(!ticked(report.clbAkinita, 14));
     }
 
-    void loadingTheLatestLayoutTicksTheKindColumns() {
+    void loadingTheLatestLayoutTicksTheKindColumnsOnlyWhenTheOptionChanges_data() {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<bool>("kindTicked");
+        QTest::newRow("from option 0") << 0 << true;
+        QTest::newRow("option 1 already") << 1 << false; // the saved ticks stand
+        QTest::newRow("from option 2") << 2 << true;
+    }
+    void loadingTheLatestLayoutTicksTheKindColumnsOnlyWhenTheOptionChanges() {
+        QFETCH(int, before);
+        QFETCH(bool, kindTicked);
         ExportTemplate latest = titled(QStringLiteral("Τελευταία"));
         latest.layout = ExportLayout::Latest; // saved with "Είδος " unticked
         QVERIFY(savedAsNew(latest));
-        for (int before : {0, 1}) {
-            TfiReport report(workspace.link());
-            report.rgProperties->button(before)->click();
-            setTick(report.clbMast, 4, false);
-            setTick(report.clbTrops, 4, false);
-            loadTitled(report, QStringLiteral("Τελευταία"));
-            QCOMPARE(report.rgProperties->checkedId(), 1);
-            QVERIFY(ticked(report.clbMast, 4));
-            QVERIFY(ticked(report.clbTrops, 4));
-        }
+        TfiReport report(workspace.link());
+        report.rgProperties->button(before)->click();
+        setTick(report.clbMast, 4, true);
+        setTick(report.clbTrops, 4, true);
+        loadTitled(report, QStringLiteral("Τελευταία"));
+        QCOMPARE(report.rgProperties->checkedId(), 1);
+        QCOMPARE(ticked(report.clbMast, 4), kindTicked);
+        QCOMPARE(ticked(report.clbTrops, 4), kindTicked);
     }
 
     void closingTheListLoadsNothing() {

@@ -206,6 +206,37 @@ private Q_SLOTS:
         dmTables().tblUsers.close();
     }
 
+    void changingAnOperatorsLevelKeepsThePasswordLeftEmpty() {
+        addOperator(QStringLiteral("maria"), QStringLiteral("V")); // stored password "p"
+        RecordingMessages messages;
+        messages.queueAnswer(true); // "Ο Χρήστης υπάρχει ήδη…": Yes
+        bool edited = false;
+        QString shownPassword = QStringLiteral("<not shown>");
+        setDialogRunner([&](QDialog& d) -> int {
+            if (auto* editor = qobject_cast<TfiUserRights*>(&d)) {
+                shownPassword = editor->edUserPass->text();
+                editor->rgRights->button(1)->setChecked(true);
+                editor->btSaveClick();
+                edited = editor->result() == QDialog::Accepted;
+            } else if (auto* window = qobject_cast<TfiUsers*>(&d)) {
+                dmTables().tblUsers.findKey({QStringLiteral("maria")});
+                window->btModifyClick();
+            }
+            return QDialog::Rejected;
+        });
+        ShowOperatorsManagement(nullptr);
+        rejectUnexpectedDialogs();
+        QVERIFY(edited);
+        QCOMPARE(shownPassword, QString());
+        QVERIFY(messages.shown.isEmpty());
+        QCOMPARE(field(QStringLiteral("Tables\\Users.db"), QStringLiteral("maria"),
+                       QStringLiteral("Pass")),
+                 QStringLiteral("p"));
+        QCOMPARE(field(QStringLiteral("Tables\\Users.db"), QStringLiteral("maria"),
+                       QStringLiteral("Rights")),
+                 QStringLiteral("I"));
+    }
+
     void theEditorRefusesAnEmptyName_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("empty") << "";

@@ -13,6 +13,7 @@
 #include "portal/scripted/ScriptedBrowser.h"
 #include "store/StoreQuery.h"
 #include "tests/exports/ExportFixture.h"
+#include "tests/support/GreekKeys.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TestMain.h"
 #include "tests/workspace/RegisterFixture.h"
@@ -33,6 +34,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTextEdit>
 #include <QToolButton>
@@ -71,6 +73,13 @@ class TestWorkspaceWindow : public QObject {
         for (int i = 0; i < mast.recordCount(); ++i)
             codes << mast.valueAt(i, QStringLiteral("DilCode")).toLongLong();
         return codes;
+    }
+
+    // A template of the dialog's defaults, without filters, under that title.
+    static bool savedTemplate(const QString& title) {
+        return ExportTemplates::save(ExportTemplates::fromChoice(ExportChoice::defaults(), title),
+                                     Consent::NotGiven)
+                   .status == Confirmable::Status::Done;
     }
 
     int rowsIn(const QString& table) {
@@ -232,6 +241,29 @@ private Q_SLOTS:
         });
     }
 
+    void theFilterTakesTheDatesAsTyped() {
+        RegisterFixture r;
+        r.declaration(1, {{"MistosiEosDate", "15/06/2020"}});
+        r.declaration(2, {{"MistosiEosDate", "15/06/2026"}});
+        RecordingMessages messages;
+        withWorkspace([&](TfiMistomataTaxis& w) {
+            TMaskEditDate* from = w.filters->edFilterDateApo;
+            from->setFocus();
+            from->setCursorPosition(0);
+            typeText(from, QStringLiteral("01062026")); // the filter button takes no focus
+            QTest::mouseClick(w.filters->imFilter, Qt::LeftButton);
+            QCOMPARE(listed(), QList<qlonglong>{2});
+            from->setDateText(QString());
+            from->setCursorPosition(0);
+            typeText(from, QStringLiteral("310226"));
+            QTest::mouseClick(w.filters->imFilter, Qt::LeftButton);
+            QCOMPARE(messages.shown, QStringList{RegisterFilter::kNotADate});
+            QVERIFY(from->isMarked());
+            QCOMPARE(listed(), QList<qlonglong>{2}); // nothing changed
+            QVERIFY(w.pnArxeia->isVisible());
+        });
+    }
+
     void aFailedFilterRunShowsTheDeclarationsAgain() {
         RegisterFixture r;
         r.declaration(1, {{"MistosiApoDate", "01/06/2025"}, {"MistosiEosDate", "31/02/2027"}});
@@ -312,6 +344,61 @@ private Q_SLOTS:
         QVERIFY(registerSheet.value(5, 1).isNull());
         QCOMPARE(started.at(1)->model(1).sheet().value(16, 2).toString(),
                  QStringLiteral("1203")); // in hand
+    }
+
+    void theExportsKeepTheDeclarationInHand_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("register export") << "btLoadProtypo";
+        QTest::newRow("current-view export") << "btExportToExcel";
+        QTest::newRow("rent progression") << "btExelixi";
+    }
+    void theExportsKeepTheDeclarationInHand() {
+        QFETCH(QString, command);
+        ExportFixture fx;
+        TableStore::Transaction oneCommit;
+        for (qlonglong dilCode = 1; dilCode <= 30; ++dilCode) {
+            fx.declarations.declaration(dilCode);
+            fx.declarations.amendment(dilCode, dilCode * 10);
+        }
+        for (int aa = 1; aa <= 3; ++aa) // the declaration in hand, and the last one walked
+            for (qlonglong dilCode : {18, 1})
+                fx.declarations.property(dilCode, aa);
+        for (qlonglong trop = 181; trop <= 183; ++trop)
+            fx.declarations.amendment(
+                18, trop, {{"MistosiApoDate", QStringLiteral("0%1/01/2026").arg(trop - 180)}});
+        oneCommit.commit();
+        dmTables().EnsureSharedTables();
+        QVERIFY(savedTemplate(QStringLiteral("Όλες")));
+        withWorkspace([&](TfiMistomataTaxis& w) {
+            innerDialog = [](QDialog& d) -> int {
+                static_cast<TfiMistDilProtList&>(d).btSelect->click();
+                return d.result();
+            };
+            TdmTables& dm = dmTables();
+            QScrollBar* declarationsBar = w.dbcMistomata->verticalScrollBar();
+            dm.tblMistDilMast.moveTo(12); // declaration 18
+            w.details->nextProperty();    // its second property
+            declarationsBar->setValue(10);
+            QCOMPARE(declarationsBar->value(), 10);
+            QCOMPARE(w.details->gbAkinito->title(), QStringLiteral("Στοιχεία Ακινήτου ( 2 / 3 )"));
+
+            if (command == QLatin1String("btExelixi"))
+                w.details->btExelixi->click();
+            else
+                w.findChild<QPushButton*>(command)->click();
+            QCOMPARE(fx.app->workbookCount(), 1);
+
+            QCOMPARE(dm.tblMistDilMast.text(QStringLiteral("DilCode")), QStringLiteral("18"));
+            QCOMPARE(dm.tblMistDilDet.text(QStringLiteral("TropDilCode")), QStringLiteral("183"));
+            QCOMPARE(dm.tblMistDilAkinita.text(QStringLiteral("AA")), QStringLiteral("2"));
+            QCOMPARE(w.dbcMistomata->currentIndex().row(), 12);
+            QCOMPARE(w.dbcTrop->currentIndex().row(), 0);
+            QCOMPARE(w.details->lbApoTrop->text(), QStringLiteral("03/01/2026"));
+            QCOMPARE(w.details->gbAkinito->title(), QStringLiteral("Στοιχεία Ακινήτου ( 2 / 3 )"));
+            QVERIFY(!w.details->btPriorProperty->isHidden());
+            QCOMPARE(declarationsBar->value(), 10);
+            QCOMPARE(w.dbcTrop->verticalScrollBar()->value(), 0);
+        });
     }
 
     void theTemplateButtonsLoadFilterAndExport() {
