@@ -8,8 +8,6 @@
 #include "portal/DeclarationStoreWriter.h"
 #include "portal/PortalAddresses.h"
 #include "portal/PortalTexts.h"
-#include "store/StoreQuery.h"
-#include "store/TableStore.h"
 #include "store/TdmTables.h"
 #include "workspace/StagingColumns.h"
 #include "workspace/StagingGrid.h"
@@ -90,27 +88,7 @@ void showAllDeclarations() {
 
 // Temporarily saved declarations are removed with their properties and amendments.
 void deleteTemporarilySaved() {
-    const QString mast = StoredDeclarations::mastPath();
-    const QString det = StoredDeclarations::detPath();
-    const QString akinita = StoredDeclarations::akinitaPath();
-    const QList<QStringList> statements = {
-        {QStringLiteral("DELETE From '") + akinita + QStringLiteral("'"),
-         QStringLiteral(" Where DilCode in (Select DilCode from  '") + mast + QStringLiteral("'"),
-         QStringLiteral("                   Where StadioYpovolis = 'Προσωρινά Αποθηκευμένο')")},
-        {QStringLiteral("DELETE From '") + det + QStringLiteral("'"),
-         QStringLiteral(" Where StadioYpovolis = 'Προσωρινά Αποθηκευμένο'")},
-        {QStringLiteral("DELETE From '") + mast + QStringLiteral("'"),
-         QStringLiteral(" Where StadioYpovolis = 'Προσωρινά Αποθηκευμένο'")}};
-    {
-        TableStore::Transaction transaction;
-        for (const QStringList& lines : statements) {
-            StoreQuery query;
-            for (const QString& line : lines)
-                query.addLine(line);
-            query.execSql();
-        }
-        transaction.commit();
-    }
+    StoredDeclarations::DeleteTemporarilySaved();
     TdmTables& tables = dmTables();
     for (TableCursor* cursor :
          {&tables.tblMistDilMast, &tables.tblMistDilDet, &tables.tblMistDilAkinita})

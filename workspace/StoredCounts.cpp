@@ -2,6 +2,7 @@
 #include "common/ErrorReport.h"
 #include "companies/CurrentCompany.h"
 #include "store/StoreQuery.h"
+#include "store/TableStore.h"
 #include "store/TdmTables.h"
 
 namespace {
@@ -57,4 +58,24 @@ void StoredDeclarations::ClearFilterMarks() {
     q.setSql(QStringLiteral("Update  '") + mastPath() + QStringLiteral("'") +
              QStringLiteral(" SET FilterField = 0"));
     q.execSql();
+}
+
+void StoredDeclarations::DeleteTemporarilySaved() {
+    const QList<QStringList> statements = {
+        {QStringLiteral("DELETE From '") + akinitaPath() + QStringLiteral("'"),
+         QStringLiteral(" Where DilCode in (Select DilCode from  '") + mastPath() +
+             QStringLiteral("'"),
+         QStringLiteral("                   Where StadioYpovolis = 'Προσωρινά Αποθηκευμένο')")},
+        {QStringLiteral("DELETE From '") + detPath() + QStringLiteral("'"),
+         QStringLiteral(" Where StadioYpovolis = 'Προσωρινά Αποθηκευμένο'")},
+        {QStringLiteral("DELETE From '") + mastPath() + QStringLiteral("'"),
+         QStringLiteral(" Where StadioYpovolis = 'Προσωρινά Αποθηκευμένο'")}};
+    TableStore::Transaction transaction;
+    for (const QStringList& lines : statements) {
+        StoreQuery query;
+        for (const QString& line : lines)
+            query.addLine(line);
+        query.execSql();
+    }
+    transaction.commit();
 }

@@ -18,4 +18,7 @@ int CountSavedTropDils();
 QString GetArxDilOfTrop(const QString& amendingNumber);
 // "Update … SET FilterField = 0" over the whole declarations table.
 void ClearFilterMarks();
+// Removes the temporarily saved declarations with their properties, and the temporarily
+// saved amending declarations, in one transaction.
+void DeleteTemporarilySaved();
 } // namespace StoredDeclarations
