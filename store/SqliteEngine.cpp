@@ -38,6 +38,10 @@ SqliteEngine::SqliteEngine(const QString& root) : m_files(std::make_unique<Folde
         throw StoreError(QStringLiteral("Σφάλμα πίνακα: ο οδηγός SQLite δεν είναι διαθέσιμος"));
     sqlite3_create_collation(handle, GreekOrder::collationName, SQLITE_UTF8, nullptr,
                              greekCollation);
+    // A name in double quotes is a column and never a text: a column missing from a
+    // table is an error that names it.
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
 }
 
 SqliteEngine::~SqliteEngine() {
