@@ -175,6 +175,10 @@ QSqlQuery TableStore::exec(const QString& sql, const QVariantList& values) {
     return run(sql, values);
 }
 
+QString TableStore::sameAs(const QString& column) {
+    return engine().sameAs(column);
+}
+
 qint64 TableStore::insert(const QString& sql, const QVariantList& values) {
     const QString returning = engine().returningRowId();
     QSqlQuery query = run(sql + returning, values);

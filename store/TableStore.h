@@ -47,6 +47,9 @@ public:
     // The same for a statement run again and again (a cursor's reads): it is prepared
     // once and reused, so its rows are valid only until the same text runs again.
     QSqlQuery& execPrepared(const QString& sql, const QVariantList& values = {});
+    // The condition that a column (quoted) holds the value of a parameter, null equal
+    // to null.
+    QString sameAs(const QString& column);
     // Runs an INSERT of one row and returns the new row's id.
     qint64 insert(const QString& sql, const QVariantList& values);
 
