@@ -8,8 +8,6 @@
 #include "portal/DeclarationStoreWriter.h"
 #include "portal/PortalAddresses.h"
 #include "portal/PortalTexts.h"
-#include "store/StoreQuery.h"
-#include "store/TableStore.h"
 #include "store/TdmTables.h"
 #include "workspace/StagingColumns.h"
 #include "workspace/StagingGrid.h"

@@ -20,6 +20,9 @@ public:
     bool exists(const QString& absolutePath) override;
     QString qualifiedName(const QString& schema, const QString& table) const override;
     QString statement(const QString& sql) const override;
+    QString sameAs(const QString& column) const override {
+        return column + QStringLiteral(" IS NOT DISTINCT FROM ?");
+    }
     QString returningRowId() const override { return QStringLiteral(" RETURNING rowid"); }
     bool createEmpty(const QString& absolutePath, const TableDef& def) override;
     bool moveAside(const QString& absoluteFolder, const QString& backupName) override;

@@ -1,4 +1,5 @@
 #include "store/SqliteEngine.h"
+#include "store/FolderVfs.h"
 #include "store/GreekOrder.h"
 #include "store/StoreError.h"
 #include "store/StoreFailure.h"
@@ -7,7 +8,6 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUrl>
 #include <sqlite3.h>
 
 namespace {
@@ -26,9 +26,9 @@ sqlite3* handleOf(const QSqlDatabase& db) {
 }
 } // namespace
 
-SqliteEngine::SqliteEngine() {
+SqliteEngine::SqliteEngine(const QString& root) : m_files(std::make_unique<FolderVfs>(root)) {
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnectionName);
-    m_db.setDatabaseName(QStringLiteral(":memory:"));
+    m_db.setDatabaseName(m_files->mainUri());
     m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=") +
                            QString::number(busyTimeoutMs()));
     if (!m_db.open())
@@ -38,6 +38,10 @@ SqliteEngine::SqliteEngine() {
         throw StoreError(QStringLiteral("Σφάλμα πίνακα: ο οδηγός SQLite δεν είναι διαθέσιμος"));
     sqlite3_create_collation(handle, GreekOrder::collationName, SQLITE_UTF8, nullptr,
                              greekCollation);
+    // A name in double quotes is a column and never a text: a column missing from a
+    // table is an error that names it.
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
 }
 
 SqliteEngine::~SqliteEngine() {
@@ -60,9 +64,7 @@ QString SqliteEngine::attach(const QString& absolutePath, const QString& tablePa
         throw StoreError(QStringLiteral("Σφάλμα πίνακα: ο πίνακας ") + tablePath +
                          QStringLiteral(" δεν υπάρχει"));
     const QString schema = QStringLiteral("t") + QString::number(m_nextSchema++);
-    const QString uri =
-        QUrl::fromLocalFile(absolutePath).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw");
-    run(QStringLiteral("ATTACH DATABASE ? AS ") + schema, {uri});
+    run(QStringLiteral("ATTACH DATABASE ? AS ") + schema, {m_files->fileUri(absolutePath)});
     return schema;
 }
 

@@ -1,12 +1,18 @@
 #pragma once
-// The store on SQLite: one in-memory connection for the process, each table a file of
-// its own attached on demand under a schema "t1", "t2", …
+// The store on SQLite: one connection for the working folder, each table a file of its
+// own attached on demand under a schema "t1", "t2", …, through the folder's file layer
+// (FolderVfs), so that a change over several tables commits whole or not at all.
 
 #include "store/StoreEngine.h"
 
+#include <memory>
+
+class FolderVfs;
+
 class SqliteEngine : public StoreEngine {
 public:
-    SqliteEngine();
+    // The connection for the working folder (absolute).
+    explicit SqliteEngine(const QString& root);
     ~SqliteEngine() override;
     QSqlDatabase database() const override { return m_db; }
     bool isServer() const override { return false; }
@@ -23,6 +29,7 @@ public:
 
 private:
     void run(const QString& sql, const QVariantList& values = {});
+    std::unique_ptr<FolderVfs> m_files;
     QSqlDatabase m_db;
     int m_nextSchema = 1;
 };

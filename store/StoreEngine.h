@@ -27,6 +27,8 @@ public:
     virtual QString qualifiedName(const QString& schema, const QString& table) const = 0;
     // The statement as the engine runs it.
     virtual QString statement(const QString& sql) const { return sql; }
+    // The condition that a column holds the value of a parameter, null equal to null.
+    virtual QString sameAs(const QString& column) const { return column + QStringLiteral(" IS ?"); }
     // What an INSERT ends with so that it returns the new row's id; empty when the driver
     // reports the id itself.
     virtual QString returningRowId() const { return QString(); }

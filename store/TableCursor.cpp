@@ -107,9 +107,11 @@ void TableCursor::close() {
     m_state = State::Inactive;
     m_rows.clear();
     m_keys.clear();
+    m_primaryKeys.clear();
     m_positionById.clear();
     m_rowCache.clear();
     m_buffer.clear();
+    m_read.clear();
     m_pos = -1;
     m_eof = m_bof = true;
     TableStore::instance().release(m_path);
@@ -172,6 +174,35 @@ QString TableCursor::whereClause(QVariantList& values) const {
                : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
 }
 
+QList<int> TableCursor::primaryKeyColumns() const {
+    QList<int> columns;
+    for (const QString& k : definition().primaryKey)
+        columns << column(k);
+    return columns;
+}
+
+QVariantList TableCursor::primaryKeyOf(const QVariantList& row) const {
+    QVariantList key;
+    for (int c : primaryKeyColumns())
+        key << row.value(c);
+    return key;
+}
+
+// The primary key, and every other field as it was read: a row that another workstation
+// changed or deleted since matches nothing.
+QString TableCursor::rowAsRead(const QVariantList& row, QVariantList& values) const {
+    TableStore& store = TableStore::instance();
+    const QList<FieldDef>& fields = definition().fields;
+    const QList<int> keyColumns = primaryKeyColumns();
+    QStringList conditions;
+    for (int i = 0; i < fields.size(); ++i) {
+        const QString name = quoted(fields.at(i).name);
+        conditions << (keyColumns.contains(i) ? name + QStringLiteral(" = ?") : store.sameAs(name));
+        values << row.value(i);
+    }
+    return conditions.join(QStringLiteral(" AND "));
+}
+
 QString TableCursor::fieldList() const {
     QStringList names;
     for (const FieldDef& f : definition().fields)
@@ -193,8 +224,12 @@ void TableCursor::reload(qint64 keepRowId, int fallbackPosition) {
         order << name + (p.type == FieldType::Text ? QStringLiteral(" COLLATE GREEK") : QString()) +
                      (p.descending ? QStringLiteral(" DESC") : QString());
     }
+    const QList<int> keyColumns = primaryKeyColumns();
     if (wholeRows)
         selected << fieldList();
+    else
+        for (int c : keyColumns)
+            selected << quoted(def.fields.at(c).name);
     order << QStringLiteral("rowid");
     QVariantList values;
     const QString sql = QStringLiteral("SELECT ") + selected.join(QStringLiteral(", ")) +
@@ -203,6 +238,7 @@ void TableCursor::reload(qint64 keepRowId, int fallbackPosition) {
     QSqlQuery& query = TableStore::instance().execPrepared(sql, values);
     m_rows.clear();
     m_keys.clear();
+    m_primaryKeys.clear();
     m_positionById.clear();
     m_rowCache.clear();
     const int fieldCount = static_cast<int>(def.fields.size());
@@ -217,11 +253,16 @@ void TableCursor::reload(qint64 keepRowId, int fallbackPosition) {
                 row << query.value(i + 1);
             for (const OrderPart& p : parts)
                 key << row.at(p.column);
+            m_primaryKeys << primaryKeyOf(row);
             if (m_rowCache.size() < kRowCacheLimit)
                 m_rowCache.insert(rowId, row);
         } else {
             for (int i = 0; i < parts.size(); ++i)
                 key << query.value(i + 1);
+            QVariantList primaryKey;
+            for (int i = 0; i < keyColumns.size(); ++i)
+                primaryKey << query.value(int(parts.size()) + i + 1);
+            m_primaryKeys << primaryKey;
         }
         m_keys << key;
     }
@@ -310,7 +351,11 @@ const QVariantList& TableCursor::rowValues(int position) const {
         values.reserve(fieldCount);
         for (int i = 0; i < fieldCount; ++i)
             values << query.value(i + 1);
-        m_rowCache.insert(query.value(0).toLongLong(), values);
+        // A row number that SQLite gave again to another row reads as a row that has gone.
+        const qint64 id = query.value(0).toLongLong();
+        const int at = positionOfRowId(id);
+        if (at >= 0 && primaryKeyOf(values) == m_primaryKeys.at(at))
+            m_rowCache.insert(id, values);
     }
     query.finish();
     it = m_rowCache.constFind(rowId);
@@ -360,6 +405,7 @@ void TableCursor::edit() {
         return;
     }
     m_buffer = rowValues(m_pos);
+    m_read = m_buffer;
     m_changed = QVector<bool>(m_buffer.size(), false);
     m_state = State::Edit;
 }
@@ -368,6 +414,7 @@ void TableCursor::cancel() {
     requireOpen();
     m_state = State::Browse;
     m_buffer.clear();
+    m_read.clear();
     m_changed.clear();
 }
 
@@ -405,15 +452,17 @@ void TableCursor::post() {
             QStringList sets;
             for (const QString& n : names)
                 sets << n + QStringLiteral(" = ?");
-            values << rowId;
-            store.exec(QStringLiteral("UPDATE ") + m_qualified + QStringLiteral(" SET ") +
-                           sets.join(QStringLiteral(", ")) + QStringLiteral(" WHERE rowid = ?"),
-                       values);
+            const QString sql = QStringLiteral("UPDATE ") + m_qualified + QStringLiteral(" SET ") +
+                                sets.join(QStringLiteral(", ")) + QStringLiteral(" WHERE ") +
+                                rowAsRead(m_read, values);
+            if (store.exec(sql, values).numRowsAffected() < 1)
+                throw StoreError(kChangedElsewhere);
         }
     }
     transaction.commit();
     m_state = State::Browse;
     m_buffer.clear();
+    m_read.clear();
     m_changed.clear();
     reload(rowId, m_pos);
 }
@@ -424,10 +473,12 @@ void TableCursor::remove() {
         throw StoreError(QStringLiteral("Σφάλμα πίνακα: ο πίνακας ") + m_path +
                          QStringLiteral(" δεν έχει εγγραφές"));
     const int position = m_pos;
+    QVariantList values;
+    const QString sql = QStringLiteral("DELETE FROM ") + m_qualified + QStringLiteral(" WHERE ") +
+                        rowAsRead(rowValues(position), values);
     TableStore::Transaction transaction;
-    TableStore::instance().exec(QStringLiteral("DELETE FROM ") + m_qualified +
-                                    QStringLiteral(" WHERE rowid = ?"),
-                                {m_rows.at(position)});
+    if (TableStore::instance().exec(sql, values).numRowsAffected() < 1)
+        throw StoreError(kChangedElsewhere);
     transaction.commit();
     reload(-1, position);
 }

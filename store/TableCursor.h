@@ -1,7 +1,9 @@
 #pragma once
 // A cursor on one table file: what the windows expect of a table. It keeps the
 // ordered list of the rows that pass its filter and master link, reads the current
-// row on demand and writes each post in one transaction.
+// row on demand and writes each post in one transaction. A post or a delete writes the
+// row by its primary key, and only as it was read: a row that another workstation
+// changed or deleted since is refused with kChangedElsewhere.
 
 #include "store/TableSchema.h"
 
@@ -15,6 +17,10 @@ class TableCursor : public QObject {
     Q_OBJECT
 public:
     enum class State { Inactive, Browse, Edit, Insert };
+
+    static inline const QString kChangedElsewhere =
+        QStringLiteral("Η εγγραφή άλλαξε ή διαγράφηκε από άλλο σταθμό εργασίας. Ανοίξτε ξανά "
+                       "τη λίστα.");
 
     explicit TableCursor(QObject* parent = nullptr);
     ~TableCursor() override;
@@ -94,6 +100,10 @@ private:
     QList<OrderPart> orderParts() const;
     QString whereClause(QVariantList& values) const;
     QString fieldList() const; // every field, quoted, in table order
+    QList<int> primaryKeyColumns() const;
+    QVariantList primaryKeyOf(const QVariantList& row) const;
+    // The condition that finds the row as it was read, its values appended.
+    QString rowAsRead(const QVariantList& row, QVariantList& values) const;
     void reload(qint64 keepRowId, int fallbackPosition);
     void setPosition(int position);
     const QVariantList& rowValues(int position) const;
@@ -113,13 +123,15 @@ private:
 
     State m_state = State::Inactive;
     QString m_qualified;
-    QVector<qint64> m_rows;       // row ids in order
-    QVector<QVariantList> m_keys; // the order's field values per row
+    QVector<qint64> m_rows;              // row ids in order
+    QVector<QVariantList> m_keys;        // the order's field values per row
+    QVector<QVariantList> m_primaryKeys; // the primary key per row, as read
     mutable QHash<qint64, int> m_positionById;
     mutable QHash<qint64, QVariantList> m_rowCache;
     int m_pos = -1;
     bool m_eof = true;
     bool m_bof = true;
     QVariantList m_buffer;   // edit or insert buffer
+    QVariantList m_read;     // the edited row as it was read
     QVector<bool> m_changed; // which buffer fields were set
 };

@@ -20,9 +20,12 @@ void bindAndRun(QSqlQuery& query, const QVariantList& values, const QString& sql
         throw StoreError(storeFailureText(query.lastError(), sql));
 }
 
+// The folder store's connection belongs to its folder: the names in its journals are
+// relative to it.
 QString choiceKey(const StoreChoice& choice) {
-    return choice.engine == StoreChoice::Engine::Sqlite ? QString()
-                                                        : QStringLiteral("pg:") + choice.connection;
+    return choice.engine == StoreChoice::Engine::Sqlite
+               ? QStringLiteral("files:") + WorkFolder::root()
+               : QStringLiteral("pg:") + choice.connection;
 }
 
 } // namespace
@@ -66,7 +69,7 @@ StoreEngine& TableStore::engine() {
         if (choice.engine == StoreChoice::Engine::Postgresql)
             m_engine = std::make_unique<ServerEngine>(choice.connection);
         else
-            m_engine = std::make_unique<SqliteEngine>();
+            m_engine = std::make_unique<SqliteEngine>(WorkFolder::root());
         m_engineChoice = key;
     }
     m_engineRoot = WorkFolder::root();
@@ -170,6 +173,10 @@ QSqlQuery TableStore::run(const QString& sql, const QVariantList& values) {
 
 QSqlQuery TableStore::exec(const QString& sql, const QVariantList& values) {
     return run(sql, values);
+}
+
+QString TableStore::sameAs(const QString& column) {
+    return engine().sameAs(column);
 }
 
 qint64 TableStore::insert(const QString& sql, const QVariantList& values) {

@@ -3,8 +3,9 @@
 // settings name (SQLite files in the folder, or a PostgreSQL server), each table named
 // by its path relative to the folder. On SQLite at most a handful of files can be
 // attached at once, so files that no cursor holds are detached again when room is
-// needed. The connection follows the working folder: when the folder in force names
-// another store, the next use connects to that one.
+// needed. The connection follows the working folder: when the folder in force changes
+// (the folder store's connection belongs to its folder) or names another store, the
+// next use connects anew.
 
 #include "store/StoreEngine.h"
 
@@ -47,6 +48,9 @@ public:
     // The same for a statement run again and again (a cursor's reads): it is prepared
     // once and reused, so its rows are valid only until the same text runs again.
     QSqlQuery& execPrepared(const QString& sql, const QVariantList& values = {});
+    // The condition that a column (quoted) holds the value of a parameter, null equal
+    // to null.
+    QString sameAs(const QString& column);
     // Runs an INSERT of one row and returns the new row's id.
     qint64 insert(const QString& sql, const QVariantList& values);
 

@@ -3,7 +3,8 @@
 // A company that the other holds open can be neither created again, deleted nor opened
 // here; closing here leaves the other's lock; a failed opening leaves no lock; a
 // workstation that crashes leaves its lock on the folder store and none on a server;
-// and a change that the other is writing to one company keeps no other table locked.
+// a change that the other is writing to one company keeps no other table locked; and a
+// register row that the other changed or deleted since it was read here is not written.
 
 #include "common/DialogRunner.h"
 #include "common/ErrorReport.h"
@@ -272,6 +273,56 @@ private Q_SLOTS:
         QVERIFY(!CompanyRegister::openVisible(kAfm));
         QCOMPARE(messages.shown, QStringList{CompanyLock::kInUseMessage});
         QVERIFY(lock.exists());
+    }
+
+    // The other deletes the row that the chooser here stands on and creates another
+    // company, which the file store puts under the deleted row's number; or it renames the
+    // company. The deletion and the renaming here are refused, and the other's row stays.
+    void aRowTheOtherChangedIsNotWritten_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("deleted, then deleting") << "delete"
+                                                << "delete";
+        QTest::newRow("deleted, then renaming") << "delete"
+                                                << "rename";
+        QTest::newRow("renamed, then deleting") << "rename"
+                                                << "delete";
+    }
+    void aRowTheOtherChangedIsNotWritten() {
+        QFETCH(QString, change);
+        QFETCH(QString, command);
+        createClosed(kAfm);
+        const QString otherName = QStringLiteral("Εταιρεία του άλλου");
+        QStringList said;
+        RecordingMessages messages;
+        chooseIn(kAfm, [&](TfiIndexCompany& chooser) {
+            QCOMPARE(dmTables().tblComps.text(QStringLiteral("AFM")), kAfm); // read here
+            if (change == QLatin1String("delete")) {
+                said << other->run(QStringLiteral("delete"), kAfm).out;
+                said << other->run(QStringLiteral("create"), kOtherAfm, otherName).out;
+            } else {
+                said << other->run(QStringLiteral("rename"), kAfm, otherName).out;
+            }
+            if (command == QLatin1String("delete")) {
+                messages.queueAnswer(true);
+                messages.queueAnswer(true);
+                chooser.acDelExecute();
+            } else {
+                runGuarded([] { CompanyRegister::renameCurrent(QStringLiteral("Νέο όνομα")); });
+                dmTables().tblComps.cancel();
+            }
+        });
+        CompanyCommands::deleteCompany(nullptr);
+        for (const QString& out : said)
+            QVERIFY2(out.contains(QStringLiteral("\ndone\n")), qPrintable(out));
+        QCOMPARE(messages.errors, QStringList{TableCursor::kChangedElsewhere});
+        QCOMPARE(messages.shown, QStringList()); // no success reported
+        StoreQuery q;
+        q.setSql(QStringLiteral("SELECT AFM, CompName FROM 'Tables\\Comps.db'"));
+        q.open();
+        QCOMPARE(q.recordCount(), 1);
+        QCOMPARE(q.value(0).toString(), change == QLatin1String("delete") ? kOtherAfm : kAfm);
+        QCOMPARE(q.value(1).toString(), otherName);
     }
 
     void aWriteLocksOnlyTheFilesItWrites() {

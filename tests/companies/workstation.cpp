@@ -4,6 +4,8 @@
 //
 //   workstation FOLDER SETTINGS create AFM NAME
 //   workstation FOLDER SETTINGS open AFM      (through the chooser's "Επιλογή")
+//   workstation FOLDER SETTINGS delete AFM    (through the chooser's "Διαγραφή")
+//   workstation FOLDER SETTINGS rename AFM NAME
 //   workstation FOLDER SETTINGS close AFM     (the main window's closing of the company)
 //   workstation FOLDER SETTINGS hold AFM OTHER_AFM
 //   workstation FOLDER SETTINGS keep-COMMAND AFM [ARGUMENT]
@@ -66,6 +68,27 @@ bool openThroughTheChooser(const QString& afm) {
     return CompanyCommands::openCompany(nullptr);
 }
 
+bool deleteThroughTheChooser(const QString& afm) {
+    bool deleted = false;
+    setDialogRunner([afm, &deleted](QDialog& dialog) -> int {
+        auto* chooser = qobject_cast<TfiIndexCompany*>(&dialog);
+        if (!chooser || !dmTables().tblComps.findKey({afm}))
+            return QDialog::Rejected;
+        chooser->acDelExecute();
+        deleted = chooser->result() == QDialog::Accepted;
+        return chooser->result();
+    });
+    CompanyCommands::deleteCompany(nullptr);
+    return deleted;
+}
+
+bool rename(const QString& afm, const QString& name) {
+    TableCursor& comps = dmTables().tblComps;
+    comps.open();
+    CloseAfter close(comps);
+    return comps.findKey({afm}) && CompanyRegister::renameCurrent(name);
+}
+
 // One write on AFM's declarations while the shared tables and another company's
 // declarations stay attached, as they do in a running application.
 bool holdAWrite(const QString& afm, const QString& otherAfm) {
@@ -120,6 +143,10 @@ int main(int argc, char** argv) {
             done = CompanyRegister::create(afm, argument);
         else if (command == QLatin1String("open"))
             done = openThroughTheChooser(afm);
+        else if (command == QLatin1String("delete"))
+            done = deleteThroughTheChooser(afm);
+        else if (command == QLatin1String("rename"))
+            done = rename(afm, argument);
         else if (command == QLatin1String("hold"))
             done = holdAWrite(afm, argument);
         else if (command == QLatin1String("close")) {

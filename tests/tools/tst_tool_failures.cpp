@@ -153,6 +153,28 @@ private Q_SLOTS:
         QVERIFY(QDir(scratch.path()).isEmpty());
     }
 
+    // A column missing from a damaged table file is an error that names it, and no
+    // workbook is written: never the column's name in its cells.
+    void aColumnMissingFromATableIsNamed() {
+        TestFolder damaged;
+        QDir().mkpath(damaged.path(QStringLiteral("Data/") + kNewOwner));
+        dmTables().CreateCompanyTables(QStringLiteral("Data\\") + kNewOwner);
+        writeRegister(generateRegister(kNewOwner, 5, 4), kNewOwner);
+        TableStore& store = TableStore::instance();
+        const QString mast = TdmTables::companyTablePath(kNewOwner, QStringLiteral("MistDilMast"));
+        store.acquire(mast);
+        store.exec(QStringLiteral("ALTER TABLE ") + store.qualifiedName(mast) +
+                   QStringLiteral(" DROP COLUMN MistName1"));
+        store.release(mast);
+        store.detachUnused();
+        const QString out = damaged.path(QStringLiteral("out.xlsx"));
+        const ToolRun run = runTool(QStringLiteral(REGISTER_EXPORT),
+                                    {damaged.root(), kNewOwner, out, QStringLiteral("register")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("MistName1")), qPrintable(run.err));
+        QVERIFY(!QFile::exists(out));
+    }
+
 private:
     QTemporaryDir runtime;
     std::unique_ptr<TestFolder> folder;
