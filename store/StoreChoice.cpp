@@ -76,7 +76,7 @@ void StoreChoice::write(const StoreChoice& choice) {
     const bool server = choice.engine == Engine::Postgresql;
     const StoreChoice wanted{choice.engine, server ? choice.connection.trimmed() : QString()};
     IniText ini = IniText::read(Settings::folderFile());
-    storeSettings(ini);
+    storeSettings(ini); // settings that could not be read back are not written over
     ini.setSection(kSection,
                    {{kEngine, server ? kPostgresql : kSqlite}, {kConnection, wanted.connection}});
     if (const QString failed = ini.write(Settings::folderFile()); !failed.isEmpty())

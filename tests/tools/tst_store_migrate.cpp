@@ -80,20 +80,13 @@ Rows serverRows(const QString& connection, const QString& path) {
 
 // A run in which no file can grow, as on a full disk.
 ToolRun migrateOnAFullDisk(const QStringList& arguments) {
-    QProcess process;
-    process.setChildProcessModifier([] {
-        std::signal(SIGXFSZ, SIG_IGN); // a write that does not fit fails, as ENOSPC would
-        const rlimit nothing{0, 0};
-        ::setrlimit(RLIMIT_FSIZE, &nothing);
+    return runTool(QStringLiteral(STORE_MIGRATE), arguments, [](QProcess& process) {
+        process.setChildProcessModifier([] {
+            std::signal(SIGXFSZ, SIG_IGN); // a write that does not fit fails, as ENOSPC would
+            const rlimit nothing{0, 0};
+            ::setrlimit(RLIMIT_FSIZE, &nothing);
+        });
     });
-    process.start(QStringLiteral(STORE_MIGRATE), arguments);
-    ToolRun run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
 }
 
 QStringList tableFiles(const QString& root) {
