@@ -6,10 +6,6 @@
 namespace {
 const char* const kOrganisation = "Quindel";
 const char* const kApplication = "Lethora";
-
-QString folderSettingsFile() {
-    return WorkFolder::path(QStringLiteral("settings.ini"));
-}
 } // namespace
 
 QString Settings::userValue(const QString& group, const QString& key) {
@@ -25,13 +21,17 @@ void Settings::setUserValue(const QString& group, const QString& key, const QStr
     s.sync();
 }
 
+QString Settings::folderFile() {
+    return WorkFolder::path(QStringLiteral("settings.ini"));
+}
+
 QString Settings::folderValue(const QString& key, const QString& defaultValue) {
-    QSettings s(folderSettingsFile(), QSettings::IniFormat);
+    QSettings s(folderFile(), QSettings::IniFormat);
     return s.value(key, defaultValue).toString();
 }
 
 void Settings::setFolderValue(const QString& key, const QString& value) {
-    QSettings s(folderSettingsFile(), QSettings::IniFormat);
+    QSettings s(folderFile(), QSettings::IniFormat);
     s.setValue(key, value);
     s.sync();
 }

@@ -11,6 +11,8 @@ namespace Settings {
 QString userValue(const QString& group, const QString& key);
 void setUserValue(const QString& group, const QString& key, const QString& value);
 
+// The working folder's "settings.ini".
+QString folderFile();
 QString folderValue(const QString& key, const QString& defaultValue);
 void setFolderValue(const QString& key, const QString& value);
 } // namespace Settings

@@ -1,6 +1,7 @@
 // Creating, opening, renaming and deleting companies, the chooser and the lock.
 
 #include "common/DialogRunner.h"
+#include "common/Settings.h"
 #include "companies/CompanyCommands.h"
 #include "companies/CompanyLock.h"
 #include "companies/CompanyRegister.h"
@@ -334,6 +335,41 @@ private Q_SLOTS:
         QVERIFY(stayed);
         QCOMPARE(messages.shown, QStringList{CompanyLock::kInUseMessage});
         QVERIFY(!CurrentCompany().isOpen());
+    }
+
+    // Two machines with one settings file (a roaming or network home): the value that
+    // the settings hold stays with the machine that made it, the other machine is an
+    // installation of its own, and so another installation's lock refuses it.
+    void twoMachinesWithOneSettingsFileAreTwoInstallations_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("first use") << QString();
+        QTest::newRow("a value from before") << "2c1f0c8e-5b0e-4f0a-9f8e-3d1b6a7c9e42";
+    }
+    void twoMachinesWithOneSettingsFileAreTwoInstallations() {
+        QFETCH(QString, stored);
+        const QString group = QStringLiteral("Installation");
+        const QString keptId = Settings::userValue(group, QStringLiteral("Id"));
+        const QString keptMachine = Settings::userValue(group, QStringLiteral("Machine"));
+        Settings::setUserValue(group, QStringLiteral("Id"), stored);
+        Settings::setUserValue(group, QStringLiteral("Machine"), QString());
+        const QString first = InstallationIdOn(QStringLiteral("machine-a"));
+        const QString second = InstallationIdOn(QStringLiteral("machine-b"));
+        const QString firstAgain = InstallationIdOn(QStringLiteral("machine-a"));
+        const QString secondAgain = InstallationIdOn(QStringLiteral("machine-b"));
+        Settings::setUserValue(group, QStringLiteral("Id"), keptId);
+        Settings::setUserValue(group, QStringLiteral("Machine"), keptMachine);
+        if (!stored.isEmpty())
+            QCOMPARE(first, stored);
+        QVERIFY(!first.isEmpty() && !second.isEmpty());
+        QVERIFY(first != second);
+        QCOMPARE(firstAgain, first);
+        QCOMPARE(secondAgain, second);
+        QDir().mkpath(folder->path(QStringLiteral("Data/123456783")));
+        QCOMPARE(CompanyLock::acquire(QStringLiteral("123456783"), first),
+                 CompanyLock::Outcome::Acquired);
+        QCOMPARE(CompanyLock::acquire(QStringLiteral("123456783"), second),
+                 CompanyLock::Outcome::HeldByOther);
+        CompanyLock::release(QStringLiteral("123456783"), first);
     }
 
     void anUnreadableLockRefusesWithAClearMessage() {

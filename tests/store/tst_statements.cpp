@@ -1,14 +1,18 @@
 // The statements the application writes run unchanged against real table files.
 
+#include "common/Settings.h"
 #include "common/WorkFolder.h"
 #include "store/FieldNameQuoting.h"
+#include "store/StoreChoice.h"
 #include "store/StoreError.h"
+#include "store/TableStore.h"
 #include "store/TdmTables.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/TestMain.h"
 
 #include <QDir>
 #include <QSettings>
+#include <QSqlQuery>
 
 class TestStatements : public QObject {
     Q_OBJECT
@@ -187,6 +191,84 @@ private Q_SLOTS:
             QVERIFY2(e.text().contains(named), qPrintable(e.text()));
         }
         QCOMPARE(count(QStringLiteral("SELECT DilCode from '") + mast + QStringLiteral("'")), 2);
+    }
+
+    // Settings that cannot be taken as written stop the store, rather than leave this
+    // workstation on the folder's files while the office works on a server.
+    void settingsNotTakenAsWrittenStopTheStore_data() {
+        QTest::addColumn<QByteArray>("settings"); // empty: "settings.ini" is a folder
+        QTest::addColumn<QString>("named");
+        QTest::newRow("a folder") << QByteArray() << "δεν διαβάζεται: είναι φάκελος";
+        QTest::newRow("section in other letters")
+            << QByteArray("[store]\nEngine=postgresql\n") << "Η ενότητα [store]";
+        QTest::newRow("setting in other letters")
+            << QByteArray("[Store]\nengine=postgresql\n") << "Η ρύθμιση «engine»";
+    }
+    void settingsNotTakenAsWrittenStopTheStore() {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, named);
+        QTemporaryDir office;
+        QDir().mkpath(office.filePath(QStringLiteral("Tables")));
+        QFile::copy(folder->path(QStringLiteral("ClrTbls/Users.db")),
+                    office.filePath(QStringLiteral("Tables/Users.db")));
+        QFile file(office.filePath(QStringLiteral("settings.ini")));
+        if (settings.isEmpty())
+            QVERIFY(QDir().mkpath(file.fileName()));
+        else
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(settings) == settings.size());
+        file.close();
+        const QString previous = WorkFolder::root();
+        WorkFolder::setRoot(office.path());
+        try {
+            count(QStringLiteral("SELECT UserName FROM 'Tables\\Users.db'"));
+            WorkFolder::setRoot(previous);
+            QFAIL("the store used the folder's files");
+        } catch (const StoreError& e) {
+            WorkFolder::setRoot(previous);
+            QVERIFY2(e.text().contains(named) && e.text().contains(QStringLiteral("σταματά")),
+                     qPrintable(e.text()));
+        }
+        QCOMPARE(count(QStringLiteral("SELECT DilCode from '") + mast + QStringLiteral("'")), 2);
+    }
+
+    // A connection written by hand with a comma is one text; written by the program it
+    // is quoted, the file's other settings kept, and QSettings reads the same text.
+    void theConnectionIsOneTextWhateverItHolds() {
+        const QString connection =
+            (PrivateServer::wanted() ? StoreChoice::ofWorkFolder().connection
+                                     : QStringLiteral("host=/nonexistent/socket dbname=lethora")) +
+            QStringLiteral(" application_name=lethora,office");
+        QTemporaryDir office;
+        const QString file = office.filePath(QStringLiteral("settings.ini"));
+        {
+            QFile byHand(file);
+            QVERIFY(byHand.open(QIODevice::WriteOnly));
+            byHand.write("[General]\nHelpVideoListAddress=http://127.0.0.1:1/list\n\n[Store]\n"
+                         "Engine=postgresql\nConnection=" +
+                         connection.toUtf8() + "\n");
+        }
+        const QString previous = WorkFolder::root();
+        WorkFolder::setRoot(office.path());
+        const StoreChoice handWritten = StoreChoice::ofWorkFolder();
+        StoreChoice::write(handWritten);
+        const StoreChoice written = StoreChoice::ofWorkFolder();
+        const QString address = Settings::folderValue(QStringLiteral("HelpVideoListAddress"), {});
+        QString applicationName;
+        if (PrivateServer::wanted()) { // the store connects with the whole text
+            QSqlQuery shown = TableStore::instance().exec(QStringLiteral("SHOW application_name"));
+            applicationName = shown.next() ? shown.value(0).toString() : QString();
+        }
+        WorkFolder::setRoot(previous);
+        QCOMPARE(handWritten.connection, connection);
+        QCOMPARE(written, handWritten);
+        QFile stored(file);
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QVERIFY(stored.readAll().contains("\nConnection=\"" + connection.toUtf8() + "\"\n"));
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value(QStringLiteral("Store/Connection")),
+                 QVariant(connection));
+        QCOMPARE(address, QStringLiteral("http://127.0.0.1:1/list"));
+        if (PrivateServer::wanted())
+            QCOMPARE(applicationName, QStringLiteral("lethora,office"));
     }
 
     // The server's spelling of a statement: bare field names quoted as the definitions

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 struct ToolRun {
     int exitCode = -1;
@@ -12,8 +13,12 @@ struct ToolRun {
     QString err;
 };
 
-inline ToolRun runTool(const QString& program, const QStringList& arguments) {
+// prepare, when given, sets the process up before it starts.
+inline ToolRun runTool(const QString& program, const QStringList& arguments,
+                       const std::function<void(QProcess&)>& prepare = {}) {
     QProcess process;
+    if (prepare)
+        prepare(process);
     process.start(program, arguments);
     ToolRun run;
     if (!process.waitForFinished(120000))

@@ -1,7 +1,10 @@
 // Moving an office to the server: store-migrate copies every table of a generated
 // register field by field, switches the folder only on request, after which the tools
 // work on the server with the folder's table files gone; it refuses tables that hold
-// rows and names a server it cannot reach.
+// rows and names a server it cannot reach. It leaves no company behind (a folder that is
+// a link is followed, a company of the register without tables refuses), waits for the
+// companies open on a workstation, refuses texts the server would alter, and claims no
+// switch that it could not write.
 
 #include "store/StoreChoice.h"
 #include "store/TableSchema.h"
@@ -15,6 +18,8 @@
 #include <QDirIterator>
 #include <QSettings>
 #include <QSqlQuery>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 const QString kOwner = QStringLiteral("094014201");
@@ -73,6 +78,17 @@ Rows serverRows(const QString& connection, const QString& path) {
     return rows;
 }
 
+// A run in which no file can grow, as on a full disk.
+ToolRun migrateOnAFullDisk(const QStringList& arguments) {
+    return runTool(QStringLiteral(STORE_MIGRATE), arguments, [](QProcess& process) {
+        process.setChildProcessModifier([] {
+            std::signal(SIGXFSZ, SIG_IGN); // a write that does not fit fails, as ENOSPC would
+            const rlimit nothing{0, 0};
+            ::setrlimit(RLIMIT_FSIZE, &nothing);
+        });
+    });
+}
+
 QStringList tableFiles(const QString& root) {
     QStringList files;
     for (const QString& top : {QStringLiteral("Tables"), QStringLiteral("Data")}) {
@@ -108,6 +124,21 @@ class TestStoreMigrate : public QObject {
         QVERIFY(QFile::copy(
             folder->path(QStringLiteral("Data/") + kSmallOwner + QStringLiteral("/MistDilMast.DB")),
             folder->path(backup + QStringLiteral("/MistDilMast.DB"))));
+    }
+
+    void generate(const QString& afm, int count) {
+        const ToolRun run =
+            runTool(QStringLiteral(REGISTER_GENERATE),
+                    {folder->root(), afm, QString::number(count), QStringLiteral("5"),
+                     QStringLiteral("--register-owner"), QStringLiteral("Ιδιοκτήτης ") + afm});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    }
+
+    QStringList companyTables(const QString& afm) {
+        QStringList paths;
+        for (const char* file : {"Edra.DB", "MistDilMast.DB", "MistDilDet.DB", "MistDilAkinita.DB"})
+            paths << QStringLiteral("Data/") + afm + QLatin1Char('/') + QString::fromLatin1(file);
+        return paths;
     }
 
     QString storeSetting(const QString& key) {
@@ -169,6 +200,126 @@ private Q_SLOTS:
         const ToolRun after = runTool(overview, {folder->root(), QStringLiteral("unfinished")});
         QCOMPARE(after.exitCode, 0);
         QCOMPARE(after.out, before.out);
+    }
+
+    // A company folder that is a link to another disk is copied as any other; a company
+    // of the register whose tables are not in the folder refuses the whole move.
+    void leavesNoCompanyOfTheRegisterBehind() {
+        dmTables().EnsureUsersTable();
+        generate(kOwner, 30);
+        generate(kSmallOwner, 40);
+        if (QTest::currentTestFailed())
+            return;
+        QTemporaryDir elsewhere;
+        const QString moved = elsewhere.filePath(kOwner);
+        QVERIFY(QDir().rename(folder->path(QStringLiteral("Data/") + kOwner), moved));
+        const QStringList arguments{folder->root(), QStringLiteral("--to"), server,
+                                    QStringLiteral("--switch")};
+        const ToolRun missing = migrate(arguments);
+        QCOMPARE(missing.exitCode, 1);
+        QVERIFY2(missing.err.contains(QStringLiteral("Η εταιρεία ") + kOwner +
+                                      QStringLiteral(" του μητρώου δεν έχει τον πίνακα")),
+                 qPrintable(missing.err));
+        QVERIFY(storeSetting(QStringLiteral("Engine")).isEmpty());
+        QVERIFY(serverRows(server, QStringLiteral("Tables/Users.db")).isEmpty());
+
+        QVERIFY(QFile::link(moved, folder->path(QStringLiteral("Data/") + kOwner)));
+        const ToolRun linked = migrate(arguments);
+        QVERIFY2(linked.exitCode == 0, qPrintable(linked.err));
+        QCOMPARE(storeSetting(QStringLiteral("Engine")), QStringLiteral("postgresql"));
+        for (const QString& path : companyTables(kOwner) + companyTables(kSmallOwner))
+            QCOMPARE(serverRows(server, path), folderRows(folder->root(), path));
+        QCOMPARE(serverRows(server, companyTables(kOwner).at(1)).size(), 30);
+    }
+
+    // While another workstation (a process of its own) holds a company open, nothing is
+    // copied and the folder is not switched; once it has closed the company, the move goes.
+    void waitsForTheCompaniesOpenOnAWorkstation() {
+        dmTables().EnsureUsersTable();
+        generate(kSmallOwner, 40);
+        if (QTest::currentTestFailed())
+            return;
+        QTemporaryDir settings;
+        QProcess workstation;
+        workstation.start(QStringLiteral(WORKSTATION), {folder->root(), settings.path(),
+                                                        QStringLiteral("keep-open"), kSmallOwner});
+        QByteArray said;
+        while (!said.contains("kept\n") && workstation.waitForReadyRead(60000))
+            said += workstation.readAllStandardOutput();
+        QVERIFY2(said.contains("\ndone\n"), said.constData());
+        const QStringList arguments{folder->root(), QStringLiteral("--to"), server,
+                                    QStringLiteral("--switch")};
+        const ToolRun refused = migrate(arguments);
+        workstation.write("\n");
+        QVERIFY(workstation.waitForFinished(60000));
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.err.contains(QStringLiteral("Η εταιρεία ") + kSmallOwner +
+                                      QStringLiteral(" είναι ανοικτή σε σταθμό εργασίας")),
+                 qPrintable(refused.err));
+        QVERIFY(storeSetting(QStringLiteral("Engine")).isEmpty());
+        QVERIFY(serverRows(server, QStringLiteral("Tables/Users.db")).isEmpty());
+
+        const ToolRun closing =
+            runTool(QStringLiteral(WORKSTATION),
+                    {folder->root(), settings.path(), QStringLiteral("close"), kSmallOwner});
+        QCOMPARE(closing.exitCode, 0);
+        const ToolRun moved = migrate(arguments);
+        QVERIFY2(moved.exitCode == 0, qPrintable(moved.err));
+        QCOMPARE(storeSetting(QStringLiteral("Engine")), QStringLiteral("postgresql"));
+    }
+
+    // Bytes stored in another encoding than UTF-8 would reach the server altered: the
+    // rows are named, nothing is copied and the folder is not switched.
+    void namesTheRowsWhoseTextCannotBeCarried() {
+        dmTables().EnsureUsersTable();
+        generate(kSmallOwner, 40);
+        if (QTest::currentTestFailed())
+            return;
+        const QString mast = companyTables(kSmallOwner).at(1);
+        qint64 damaged = 0;
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("damage"));
+            db.setDatabaseName(folder->path(mast));
+            QVERIFY(db.open());
+            QSqlQuery first(db);
+            QVERIFY(first.exec(QStringLiteral("SELECT MIN(DilCode) FROM MistDilMast")) &&
+                    first.next());
+            damaged = first.value(0).toLongLong();
+            QSqlQuery update(db); // "ΑΘΗΝΑ" as Windows-1253 writes it
+            QVERIFY(update.exec(
+                QStringLiteral("UPDATE MistDilMast SET MistName1 = CAST(X'C1C8C7CDC1' AS TEXT) "
+                               "WHERE DilCode = %1")
+                    .arg(damaged)));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("damage"));
+        const ToolRun run =
+            migrate({folder->root(), QStringLiteral("--to"), server, QStringLiteral("--switch")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(mast + QStringLiteral(", DilCode %1: MistName1").arg(damaged)),
+                 qPrintable(run.err));
+        QVERIFY(reasonIsGreek(run));
+        QVERIFY(storeSetting(QStringLiteral("Engine")).isEmpty());
+        QVERIFY(serverRows(server, mast).isEmpty());
+    }
+
+    // A switch that cannot be written (no room left on the disk) is no success: the
+    // reason, exit status 1, and the folder's settings as they were.
+    void aSwitchThatCannotBeWrittenSaysSo() {
+        dmTables().EnsureUsersTable();
+        const QByteArray settings = "[General]\nHelpVideoListAddress=http://127.0.0.1:1/list\n";
+        QFile file(folder->path(QStringLiteral("settings.ini")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(settings) == settings.size());
+        file.close();
+        const ToolRun run = migrateOnAFullDisk(
+            {folder->root(), QStringLiteral("--to"), server, QStringLiteral("--switch")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("settings.ini» δεν γράφτηκε")),
+                 qPrintable(run.err));
+        QVERIFY(reasonIsGreek(run));
+        QVERIFY(!run.out.contains(QStringLiteral("δείχνει πλέον τη βάση")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), settings);
     }
 
     void namesAServerItCannotReachAndCopiesNothing() {

@@ -7,10 +7,20 @@
 #include <QSqlQuery>
 
 namespace {
-QString fieldList(const TableDef& def) {
+// The fields, texts as the bytes stored: a text that the folder's file holds in another
+// encoding than the server's must not compare equal once both are decoded.
+QString fieldList(const QSqlDatabase& db, const TableDef& def) {
+    const bool folder = db.driverName() == QLatin1String("QSQLITE");
     QStringList names;
-    for (const FieldDef& f : def.fields)
-        names << QLatin1Char('"') + f.name + QLatin1Char('"');
+    for (const FieldDef& f : def.fields) {
+        const QString name = QLatin1Char('"') + f.name + QLatin1Char('"');
+        if (f.type != FieldType::Text)
+            names << name;
+        else if (folder)
+            names << QStringLiteral("CAST(") + name + QStringLiteral(" AS BLOB)");
+        else
+            names << QStringLiteral("convert_to(") + name + QStringLiteral(", 'UTF8')");
+    }
     return names.join(QStringLiteral(", "));
 }
 
@@ -25,14 +35,14 @@ QByteArray spelling(const QVariant& value, FieldType type) {
     case FieldType::Text:
         break;
     }
-    return value.toString().toUtf8();
+    return value.toByteArray();
 }
 } // namespace
 
 TableSummary summarise(QSqlDatabase db, const QString& qualifiedName, const TableDef& def) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const QString sql = QStringLiteral("SELECT ") + fieldList(def) + QStringLiteral(" FROM ") +
+    const QString sql = QStringLiteral("SELECT ") + fieldList(db, def) + QStringLiteral(" FROM ") +
                         qualifiedName + QStringLiteral(" ORDER BY rowid");
     if (!query.exec(sql))
         throw StoreError(storeFailureText(query.lastError(), sql));

@@ -1,7 +1,8 @@
 #pragma once
 // What the copy of a table is compared by: its row count and a checksum of every field
-// of every row, read in the rows' own order. Whole numbers, amounts and texts are
-// summed in one spelling on either store, and an empty field differs from an empty text.
+// of every row, read in the rows' own order. Whole numbers and amounts are summed in one
+// spelling on either store, texts as the bytes stored, and an empty field differs from
+// an empty text.
 
 #include <QByteArray>
 #include <QSqlDatabase>

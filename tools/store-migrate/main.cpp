@@ -7,8 +7,10 @@
 // count and checksum of every table on both sides and prints them. A table on the server
 // that already holds rows refuses the whole copy. With --switch, and only when every
 // table compared equal, the folder's settings.ini is set to the server ([Store]), so
-// that every workstation on the folder uses it from its next start. Nothing in the
-// folder is deleted.
+// that every workstation on the folder uses it from its next start; a settings.ini that
+// could not be written so is exit status 1. Nothing in the folder is deleted. A company
+// of the register without its tables, a company open on a workstation, or a text that
+// the server cannot hold as stored refuses the copy.
 //
 //   store-migrate /srv/lethora --to "host=server.office dbname=lethora user=lethora" --switch
 
@@ -16,6 +18,7 @@
 #include "common/WorkFolder.h"
 #include "store/StoreChoice.h"
 #include "tools/command-line/ToolCommandLine.h"
+#include "tools/store-migrate/FolderCompanies.h"
 #include "tools/store-migrate/StoreMigration.h"
 
 #include <QCoreApplication>
@@ -78,6 +81,7 @@ int main(int argc, char** argv) {
                              line.value(QStringLiteral("to")).trimmed()};
     bool copied = false;
     bool same = false;
+    bool switched = false;
     QElapsedTimer clock;
     clock.start();
     try {
@@ -86,8 +90,12 @@ int main(int argc, char** argv) {
                                           "πίνακες αρχείων να μεταφερθούν."));
         same = report(StoreMigration::run(server.connection));
         copied = true;
-        if (same && line.isSet(QStringLiteral("switch")))
+        if (same && line.isSet(QStringLiteral("switch"))) {
+            if (const QString open = FolderCompanies::openOne(); !open.isEmpty())
+                throw AppError(open + QStringLiteral(" Το settings.ini δεν άλλαξε."));
             StoreChoice::write(server);
+            switched = true;
+        }
     } catch (...) {
         say(stderr, QStringLiteral("store-migrate: ") + currentFailureText());
     }
@@ -99,7 +107,10 @@ int main(int argc, char** argv) {
                                    "άλλαξε."));
         return 1;
     }
-    if (line.isSet(QStringLiteral("switch")))
-        say(stdout, QStringLiteral("Το settings.ini του φακέλου δείχνει πλέον τη βάση."));
+    if (!line.isSet(QStringLiteral("switch")))
+        return 0;
+    if (!switched)
+        return 1;
+    say(stdout, QStringLiteral("Το settings.ini του φακέλου δείχνει πλέον τη βάση."));
     return 0;
 }
