@@ -5,16 +5,27 @@
 // company at once exactly one wins. On a server it is a lock of the workstation's
 // connection, which the server lets go when the connection ends; a lock file found
 // there is still honoured.
+//
+// A command-line tool holds the lock under an identifier of its run and names itself on
+// the file's second line (ToolLockHolder.h). A lock that such a tool left behind on this
+// machine, its process no longer running, is taken over by whoever asks for the company
+// here next (TakenOver), with a text that tells the operator so.
 
 #include <QString>
 
 namespace CompanyLock {
-enum class Outcome { Acquired, AlreadyOurs, HeldByOther, Unreadable };
+// NotWritable: there is no lock, and the company's folder takes no file (read-only).
+enum class Outcome { Acquired, AlreadyOurs, HeldByOther, Unreadable, TakenOver, NotWritable };
 enum class Holder { Nobody, This, Other, Unreadable };
 
 QString path(const QString& afm);
-// Takes the lock for this installation, or tells who holds it.
-Outcome acquire(const QString& afm, const QString& installationId);
+// Takes the lock for this installation, or tells who holds it. On TakenOver, *takenOver
+// (when given) receives the text that tells the operator whose lock was taken over.
+Outcome acquire(const QString& afm, const QString& installationId, QString* takenOver = nullptr);
+// Takes the lock for a run of the named command-line tool in this process, under the
+// run's own identifier; as acquire() otherwise.
+Outcome acquireForTool(const QString& afm, const QString& runId, const QString& program,
+                       QString* takenOver = nullptr);
 // Who holds the lock now, without taking it.
 Holder holder(const QString& afm, const QString& installationId);
 // Deletes the lock file when it names this installation; another installation's lock
@@ -25,4 +36,6 @@ inline const QString kInUseMessage =
     QStringLiteral("Η εταιρεία έχει ανοίξει και χρησιμοποιείται από άλλο χρήστη. Δεν επιτρέπεται η "
                    "επεξεργασία της ίδιας "
                    "εταιρείας από αυτό το τερματικό");
+// Why a company whose folder takes no file cannot be opened for writing.
+QString notWritableMessage(const QString& afm);
 } // namespace CompanyLock

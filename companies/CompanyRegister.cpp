@@ -27,6 +27,7 @@ bool admitted(const QString& afm, CompanyLock::Outcome outcome) {
     switch (outcome) {
     case CompanyLock::Outcome::Acquired:
     case CompanyLock::Outcome::AlreadyOurs:
+    case CompanyLock::Outcome::TakenOver:
         return true;
     case CompanyLock::Outcome::HeldByOther:
         showMessage(CompanyLock::kInUseMessage);
@@ -34,8 +35,21 @@ bool admitted(const QString& afm, CompanyLock::Outcome outcome) {
     case CompanyLock::Outcome::Unreadable:
         showMessage(CompanyTexts::kUnreadableLock + WorkFolder::path(CompanyLock::path(afm)));
         return false;
+    case CompanyLock::Outcome::NotWritable:
+        showMessage(CompanyLock::notWritableMessage(afm));
+        return false;
     }
     return false;
+}
+
+// Takes the company's lock for this installation; a lock that a tool left behind is
+// taken over, and the operator told so.
+CompanyLock::Outcome lockForThisInstallation(const QString& afm) {
+    QString takenOver;
+    const CompanyLock::Outcome outcome = CompanyLock::acquire(afm, InstallationId(), &takenOver);
+    if (outcome == CompanyLock::Outcome::TakenOver)
+        showMessage(takenOver);
+    return outcome;
 }
 
 // Writes the register row, the company record and the empty tables of a company whose
@@ -94,13 +108,13 @@ bool CompanyRegister::create(const QString& afm, const QString& name) {
     // The lock is taken before any table is moved: a folder that another installation
     // holds open keeps its live tables.
     CompanyFolder::make(afm);
-    const CompanyLock::Outcome lock = CompanyLock::acquire(afm, InstallationId());
+    const CompanyLock::Outcome lock = lockForThisInstallation(afm);
     if (!admitted(afm, lock))
         return false;
     try {
         writeNewCompany(afm, name);
     } catch (...) {
-        if (lock == CompanyLock::Outcome::Acquired)
+        if (lock == CompanyLock::Outcome::Acquired || lock == CompanyLock::Outcome::TakenOver)
             CompanyLock::release(afm, InstallationId());
         throw;
     }
@@ -133,7 +147,7 @@ bool CompanyRegister::renameCurrent(const QString& name) {
 
 bool CompanyRegister::lockCurrent() {
     const QString afm = dmTables().tblComps.text(QStringLiteral("AFM"));
-    return admitted(afm, CompanyLock::acquire(afm, InstallationId()));
+    return admitted(afm, lockForThisInstallation(afm));
 }
 
 bool CompanyRegister::currentIsFree() {
@@ -182,7 +196,7 @@ bool CompanyRegister::openVisible(const QString& afm) {
         showMessage(CompanyTexts::notVisible(afm));
         return false;
     }
-    if (!admitted(afm, CompanyLock::acquire(afm, InstallationId())))
+    if (!admitted(afm, lockForThisInstallation(afm)))
         return false;
     openChosen(afm);
     return true;

@@ -1,9 +1,11 @@
 #include "exports/RegisterExport.h"
+#include "common/ErrorReport.h"
 #include "exports/SectionColours.h"
 #include "exports/Spreadsheet.h"
 #include "exports/SpreadsheetStarter.h"
 #include "store/TdmTables.h"
 
+#include <QLocale>
 #include <cmath>
 
 namespace {
@@ -165,12 +167,128 @@ Layout layoutOf(const ExportChoice& c, bool latest) {
     return l;
 }
 
-void exportRegister(const ExportChoice& choice, const ExportProgress& progress, bool latest) {
+// How many rows one declaration takes: one for each of its lessees, amending declarations
+// (as the layout shows them) and properties side by side, one at least.
+struct DeclarationRows {
+    int lessees = 0;
+    int amendments = 0;
+    int properties = 0;
+    int count() const { return std::max({1, lessees, amendments, properties}); }
+};
+
+DeclarationRows rowsOf(const ExportChoice& choice, bool latest) {
+    TdmTables& dm = dmTables();
+    DeclarationRows r;
+    r.lessees = lesseeCount(dm.tblMistDilMast);
+    r.amendments = latest ? 0 : dm.tblMistDilDet.recordCount();
+    if (!latest && choice.stage == StageChoice::Active)
+        r.amendments = r.amendments > 0 ? 1 : 0;
+    r.properties = dm.tblMistDilAkinita.recordCount();
+    if (latest && choice.layout == ExportLayout::LatestFirstProperty)
+        r.properties = qMin(r.properties, 1);
+    return r;
+}
+
+// The last row that the export of the view writes; the cursor of the declarations is
+// left on its first row.
+qint64 lastRowOf(const ExportChoice& choice, bool latest) {
+    TableCursor& mast = dmTables().tblMistDilMast;
+    qint64 last = kHeaderRow;
+    for (mast.first(); !mast.eof() && !mast.isEmpty(); mast.next())
+        last += rowsOf(choice, latest).count();
+    mast.first();
+    return last;
+}
+
+// Writes the current declaration from the row given on; the row is left on its last one.
+void writeDeclaration(SheetWriter& writer, const Layout& layout, const ExportChoice& choice,
+                      int& row) {
+    const bool latest = layout.latest;
+    TdmTables& dm = dmTables();
+    TableCursor& mast = dm.tblMistDilMast;
+    TableCursor& det = dm.tblMistDilDet;
+    TableCursor& akinita = dm.tblMistDilAkinita;
+    const bool amended = !det.isEmpty();
+    if (layout.declaration.count() > 0) {
+        if (latest && amended) {
+            det.first();
+            writer.title(layout.declaration, QStringLiteral("ΑΡΧΙΚΕΣ/ΤΡΟΠΟΠΟΙΗΤΙΚΕΣ ΔΗΛΩΣΕΙΣ"));
+            writer.items(
+                layout.declaration, row,
+                [&](int p) { return p <= 8 ? amendmentItem(det, p) : declarationItem(mast, p); },
+                [&](int p) {
+                    return p <= 8 ? choice.tropsTexts.value(p - 1) : choice.mastTexts.value(p - 1);
+                });
+        } else {
+            writer.title(layout.declaration, latest
+                                                 ? QStringLiteral("ΑΡΧΙΚΕΣ/ΤΡΟΠΟΠΟΙΗΤΙΚΕΣ ΔΗΛΩΣΕΙΣ")
+                                                 : QStringLiteral("ΑΡΧΙΚΕΣ ΔΗΛΩΣΕΙΣ"));
+            writer.items(
+                layout.declaration, row, [&](int p) { return declarationItem(mast, p); },
+                [&](int p) { return choice.mastTexts.value(p - 1); });
+        }
+    }
+    const DeclarationRows counts = rowsOf(choice, latest);
+    const int lessees = counts.lessees;
+    const int amendments = counts.amendments;
+    const int properties = counts.properties;
+    const int rows = std::max({lessees, amendments, properties});
+    if (rows == 0)
+        return;
+    akinita.first();
+    det.first();
+    for (int i = 1; i <= rows; ++i) {
+        if (i > 1)
+            ++row;
+        if (lessees > 0) {
+            if (layout.lessee.count() > 0)
+                writer.title(layout.lessee, QStringLiteral("ΜΙΣΘΩΤΕΣ"));
+            if (i <= lessees)
+                writer.items(
+                    layout.lessee, row, [&](int p) { return lesseeItem(mast, i, p); },
+                    [&](int p) { return choice.mistotesTexts.value(p - 1); });
+        }
+        if (amendments > 0) {
+            if (layout.amendment.count() > 0)
+                writer.title(layout.amendment, QStringLiteral("ΤΡΟΠΟΠΟΙΗΤΙΚΕΣ ΔΗΛΩΣΕΙΣ"));
+            if (i <= amendments) {
+                writer.items(
+                    layout.amendment, row, [&](int p) { return amendmentItem(det, p); },
+                    [&](int p) { return choice.tropsTexts.value(p - 1); });
+                det.next();
+            }
+        }
+        if (properties > 0) {
+            if (layout.property.count() > 0)
+                writer.title(layout.property, QStringLiteral("AKINHTA"));
+            if (i <= properties) {
+                writer.items(
+                    layout.property, row, [&](int p) { return propertyItem(akinita, p); },
+                    [&](int p) { return choice.akinitaTexts.value(p - 1); });
+                akinita.next();
+            }
+        }
+    }
+}
+
+QString tooManyRowsText(qint64 lastRow, int sheetRows) {
+    const QLocale greek(QLocale::Greek);
+    return QStringLiteral("Η εξαγωγή χρειάζεται %1 γραμμές, ενώ ένα φύλλο του λογιστικού φύλλου "
+                          "χωρά έως %2. Περιορίστε τις δηλώσεις με το φίλτρο και εξάγετε τις "
+                          "υπόλοιπες χωριστά.")
+        .arg(greek.toString(lastRow), greek.toString(sheetRows));
+}
+
+void exportRegister(const ExportChoice& choice, const ExportProgress& progress, bool latest,
+                    int sheetRows) {
     const Layout layout = layoutOf(choice, latest);
     const int enough = layout.declaration.count() + layout.lessee.count() +
                        (latest ? 0 : layout.amendment.count());
     if (enough < 2)
         return;
+    // A view larger than a sheet is refused before anything is made.
+    if (const qint64 last = lastRowOf(choice, latest); last > sheetRows)
+        throw AppError(tooManyRowsText(last, sheetRows));
     std::shared_ptr<SpreadsheetApp> app = startWorkbook();
     if (!app)
         return;
@@ -179,10 +297,7 @@ void exportRegister(const ExportChoice& choice, const ExportProgress& progress, 
     if (progress.show)
         progress.show();
     SheetWriter writer(sheet);
-    TdmTables& dm = dmTables();
-    TableCursor& mast = dm.tblMistDilMast;
-    TableCursor& det = dm.tblMistDilDet;
-    TableCursor& akinita = dm.tblMistDilAkinita;
+    TableCursor& mast = dmTables().tblMistDilMast;
     mast.first();
     int done = 0;
     int row = kHeaderRow;
@@ -195,72 +310,12 @@ void exportRegister(const ExportChoice& choice, const ExportProgress& progress, 
         ++row;
         if (progress.setPercent)
             progress.setPercent(static_cast<int>(std::lround(done * 100.0 / total)));
-        const bool amended = !det.isEmpty();
-        if (layout.declaration.count() > 0) {
-            if (latest && amended) {
-                det.first();
-                writer.title(layout.declaration, QStringLiteral("ΑΡΧΙΚΕΣ/ΤΡΟΠΟΠΟΙΗΤΙΚΕΣ ΔΗΛΩΣΕΙΣ"));
-                writer.items(
-                    layout.declaration, row,
-                    [&](int p) {
-                        return p <= 8 ? amendmentItem(det, p) : declarationItem(mast, p);
-                    },
-                    [&](int p) {
-                        return p <= 8 ? choice.tropsTexts.value(p - 1)
-                                      : choice.mastTexts.value(p - 1);
-                    });
-            } else {
-                writer.title(layout.declaration,
-                             latest ? QStringLiteral("ΑΡΧΙΚΕΣ/ΤΡΟΠΟΠΟΙΗΤΙΚΕΣ ΔΗΛΩΣΕΙΣ")
-                                    : QStringLiteral("ΑΡΧΙΚΕΣ ΔΗΛΩΣΕΙΣ"));
-                writer.items(
-                    layout.declaration, row, [&](int p) { return declarationItem(mast, p); },
-                    [&](int p) { return choice.mastTexts.value(p - 1); });
-            }
-        }
-        const int lessees = lesseeCount(mast);
-        int amendments = latest ? 0 : det.recordCount();
-        if (!latest && choice.stage == StageChoice::Active)
-            amendments = amendments > 0 ? 1 : 0;
-        int properties = akinita.recordCount();
-        if (latest && choice.layout == ExportLayout::LatestFirstProperty)
-            properties = qMin(properties, 1);
-        const int rows = std::max({lessees, amendments, properties});
-        if (rows > 0) {
-            akinita.first();
-            det.first();
-            for (int i = 1; i <= rows; ++i) {
-                if (i > 1)
-                    ++row;
-                if (lessees > 0) {
-                    if (layout.lessee.count() > 0)
-                        writer.title(layout.lessee, QStringLiteral("ΜΙΣΘΩΤΕΣ"));
-                    if (i <= lessees)
-                        writer.items(
-                            layout.lessee, row, [&](int p) { return lesseeItem(mast, i, p); },
-                            [&](int p) { return choice.mistotesTexts.value(p - 1); });
-                }
-                if (amendments > 0) {
-                    if (layout.amendment.count() > 0)
-                        writer.title(layout.amendment, QStringLiteral("ΤΡΟΠΟΠΟΙΗΤΙΚΕΣ ΔΗΛΩΣΕΙΣ"));
-                    if (i <= amendments) {
-                        writer.items(
-                            layout.amendment, row, [&](int p) { return amendmentItem(det, p); },
-                            [&](int p) { return choice.tropsTexts.value(p - 1); });
-                        det.next();
-                    }
-                }
-                if (properties > 0) {
-                    if (layout.property.count() > 0)
-                        writer.title(layout.property, QStringLiteral("AKINHTA"));
-                    if (i <= properties) {
-                        writer.items(
-                            layout.property, row, [&](int p) { return propertyItem(akinita, p); },
-                            [&](int p) { return choice.akinitaTexts.value(p - 1); });
-                        akinita.next();
-                    }
-                }
-            }
+        // A value that the sheet refuses names the declaration it belongs to.
+        try {
+            writeDeclaration(writer, layout, choice, row);
+        } catch (const AppError& refused) {
+            throw AppError(QStringLiteral("Η δήλωση %1 δεν εξάγεται: %2")
+                               .arg(mast.text(QStringLiteral("DilCode")), refused.text()));
         }
         writer.line(row, layout.lastColumn(), false);
         mast.next();
@@ -273,17 +328,18 @@ void exportRegister(const ExportChoice& choice, const ExportProgress& progress, 
 }
 } // namespace
 
-void ExportRegisterFull(const ExportChoice& choice, const ExportProgress& progress) {
-    exportRegister(choice, progress, false);
+void ExportRegisterFull(const ExportChoice& choice, const ExportProgress& progress, int sheetRows) {
+    exportRegister(choice, progress, false, sheetRows);
 }
 
-void ExportRegisterLatest(const ExportChoice& choice, const ExportProgress& progress) {
-    exportRegister(choice, progress, true);
+void ExportRegisterLatest(const ExportChoice& choice, const ExportProgress& progress,
+                          int sheetRows) {
+    exportRegister(choice, progress, true, sheetRows);
 }
 
-void ExportRegister(const ExportChoice& choice, const ExportProgress& progress) {
+void ExportRegister(const ExportChoice& choice, const ExportProgress& progress, int sheetRows) {
     if (choice.layout == ExportLayout::Full)
-        ExportRegisterFull(choice, progress);
+        ExportRegisterFull(choice, progress, sheetRows);
     else
-        ExportRegisterLatest(choice, progress);
+        ExportRegisterLatest(choice, progress, sheetRows);
 }

@@ -41,7 +41,9 @@ void CellBlock::setValue(const QString& text) const {
 
 void CellBlock::setValue(double number) const {
     if (!std::isfinite(number))
-        throw AppError(QStringLiteral("Το λογιστικό φύλλο δεν δέχεται μη πεπερασμένο αριθμό."));
+        throw AppError(QStringLiteral("Ο αριθμός για το κελί «%1» δεν είναι πεπερασμένος (%2)· "
+                                      "το λογιστικό φύλλο δεν τον δέχεται.")
+                           .arg(areaName(m_area), QString::number(number)));
     m_sheet->setNumber(m_area, number);
 }
 

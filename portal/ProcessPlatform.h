@@ -1,10 +1,12 @@
 #pragma once
 // What the browser's driver needs from the operating system: a process group of its own
-// that ends with this program, a guard that ends the group when this program ends in any
-// way, and checks on a process by its number. Everything that depends on the operating
-// system lives in the one file that implements this (ProcessPlatformPosix.cpp).
+// that ends with this program and a guard that ends the group when this program ends in
+// any way, beside the checks on a process by its number of common/ProcessPlatform.h.
+// Everything that depends on the operating system lives in the one file that implements
+// this (ProcessPlatformPosix.cpp).
 
-#include <QByteArray>
+#include "common/ProcessPlatform.h"
+
 #include <QString>
 
 class QProcess;
@@ -20,9 +22,6 @@ void startGroupGuard(QProcess& guard, qint64 group, const QString& folder);
 void askGroupToEnd(qint64 group);
 // Ends every process of the group at once.
 void endGroup(qint64 group);
-bool isRunning(qint64 pid);
-// Whether the process runs the named program, so that a reused number is never signalled.
-bool runsProgram(qint64 pid, const QByteArray& program);
 // Whether this program runs with the administrator's rights.
 bool runsAsAdministrator();
 } // namespace ProcessPlatform

@@ -1,8 +1,6 @@
 #include "portal/ProcessPlatform.h"
 
-#include <QFile>
 #include <QProcess>
-#include <cerrno>
 #include <csignal>
 #include <sys/prctl.h>
 #include <unistd.h>
@@ -47,15 +45,6 @@ void ProcessPlatform::askGroupToEnd(qint64 group) {
 
 void ProcessPlatform::endGroup(qint64 group) {
     signalGroup(group, SIGKILL);
-}
-
-bool ProcessPlatform::isRunning(qint64 pid) {
-    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
-}
-
-bool ProcessPlatform::runsProgram(qint64 pid, const QByteArray& program) {
-    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-    return comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == program;
 }
 
 bool ProcessPlatform::runsAsAdministrator() {

@@ -1,5 +1,6 @@
 // The register export over the workspace's view, cell by cell in the workbook model.
 
+#include "common/ErrorReport.h"
 #include "exports/ExportChoice.h"
 #include "exports/RegisterExport.h"
 #include "tests/exports/ExportFixture.h"
@@ -133,6 +134,61 @@ private Q_SLOTS:
         for (const CellArea& a : sheet().merges())
             propertyTitle = propertyTitle || areaName(a) == QLatin1String("U2:AH2");
         QVERIFY(propertyTitle);
+    }
+
+    // Three declarations of 2, 3 (one in the latest layout) and 2 rows after the three
+    // heading rows: a sheet of one row fewer refuses the export, naming both counts, and
+    // makes no workbook; a sheet of exactly that many takes it.
+    void aViewLargerThanTheSheetIsRefused_data() {
+        QTest::addColumn<bool>("latest");
+        QTest::addColumn<int>("lastRow");
+        QTest::newRow("full") << false << 10;
+        QTest::newRow("latest") << true << 8;
+    }
+    void aViewLargerThanTheSheetIsRefused() {
+        QFETCH(bool, latest);
+        QFETCH(int, lastRow);
+        fx->declarations.declaration(1203, {{"MistName1", "ΟΙΚΟΝΟΜΟΥ"}, {"MistName2", "ΠΑΠΑΣ"}});
+        fx->declarations.declaration(1204);
+        for (qlonglong amendment : {2001, 2002, 2003})
+            fx->declarations.amendment(1204, amendment);
+        fx->declarations.declaration(1205);
+        fx->declarations.property(1205, 1);
+        fx->declarations.property(1205, 2);
+        openView();
+        const auto exportTo = [latest](int sheetRows) {
+            if (latest)
+                ExportRegisterLatest(ExportChoice::defaults(), {}, sheetRows);
+            else
+                ExportRegisterFull(ExportChoice::defaults(), {}, sheetRows);
+        };
+        try {
+            exportTo(lastRow - 1);
+            QFAIL("a view larger than the sheet was exported");
+        } catch (const AppError& refused) {
+            const QLocale greek(QLocale::Greek);
+            QVERIFY2(refused.text().contains(greek.toString(lastRow - 1)),
+                     qPrintable(refused.text()));
+            QVERIFY(refused.text().contains(greek.toString(lastRow)));
+        }
+        QCOMPARE(fx->app->workbookCount(), 0);
+        exportTo(lastRow);
+        QCOMPARE(sheet().style(lastRow, 1).bottomLine, BottomLine::Thin);
+        QVERIFY(sheet().value(lastRow + 1, 1).isNull());
+    }
+
+    // An amount that is no number refuses the export and names its declaration and cell.
+    void anAmountThatIsNoNumberNamesItsDeclaration() {
+        fx->declarations.declaration(1204);
+        fx->declarations.amendment(1204, 2001, {{"TotalMistoma", "NaN"}});
+        openView();
+        try {
+            ExportRegisterFull(ExportChoice::defaults());
+            QFAIL("an amount that is no number was exported");
+        } catch (const AppError& refused) {
+            QVERIFY2(refused.text().contains(QStringLiteral("1204")), qPrintable(refused.text()));
+            QVERIFY(refused.text().contains(QStringLiteral("«L4»")));
+        }
     }
 
     void aViewWithoutDeclarationsHasOnlyItsHeaderRow() {

@@ -123,7 +123,7 @@ private slots:
     // temporarily saved ones read from their inputs, properties with certificates.
     void aGeneratedRegistersPagesLandInTheirColumns() {
         const QList<PlatformSubmission> submissions =
-            platformSubmissions(generateRegister(QStringLiteral("094014201"), 30, 11));
+            platformSubmissions(generateRegister(QStringLiteral("094014201"), 30, 14));
         int temporarilySaved = 0, terminations = 0, certificates = 0, fiveLessees = 0;
         for (const PlatformSubmission& submission : submissions) {
             Reading reading(submission.stage, submission.kind);

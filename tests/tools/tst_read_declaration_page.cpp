@@ -37,7 +37,7 @@ QString expectedOutput(const PlatformSubmission& submission) {
 PlatformSubmission pick(const std::function<bool(const PlatformSubmission&)>& fits) {
     static const QList<PlatformSubmission> submissions =
         platformSubmissions(SampleRegister::shared()) +
-        platformSubmissions(generateRegister(SampleRegister::kOwnerAfm, 30, 11));
+        platformSubmissions(generateRegister(SampleRegister::kOwnerAfm, 30, 14));
     for (const PlatformSubmission& submission : submissions)
         if (fits(submission))
             return submission;

@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -93,6 +94,34 @@ private Q_SLOTS:
         QVERIFY(c.declarations != a.declarations);
         QVERIFY(c.properties != a.properties);
         QCOMPARE(c.declarations.size(), 300);
+    }
+
+    // A register of any size is made a part at a time: the parts together are the whole
+    // register, each in its keys' order after the one before.
+    void inPartsTheSameRegisterInItsKeysOrder() {
+        const RegisterDataSet whole = generateRegister(kOwner, 300, 5);
+        RegisterDataSet joined;
+        QList<qsizetype> sizes;
+        qlonglong lastKey = 0;
+        bool ordered = true;
+        generateRegisterInParts(kOwner, 300, 5, QString(), 7, [&](const RegisterDataSet& part) {
+            sizes << part.declarations.size();
+            for (const QVariantMap& d : part.declarations) {
+                const qlonglong key = d.value(QStringLiteral("DilCode")).toLongLong();
+                ordered = ordered && key > lastKey;
+                lastKey = key;
+            }
+            QCOMPARE(part.ownerName, whole.ownerName);
+            joined.declarations << part.declarations;
+            joined.amendments << part.amendments;
+            joined.properties << part.properties;
+        });
+        QVERIFY(ordered);
+        QCOMPARE(sizes.size(), 43);
+        QCOMPARE(*std::max_element(sizes.begin(), sizes.end()), 7);
+        QCOMPARE(joined.declarations, whole.declarations);
+        QCOMPARE(joined.amendments, whole.amendments);
+        QCOMPARE(joined.properties, whole.properties);
     }
 
     void totalsAtTheBenchmarkSize() {

@@ -175,6 +175,37 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(out));
     }
 
+    // A folder whose settings name a store that does not exist: every tool that reads the
+    // register says so and ends with 1, none aborts.
+    void reportsAStoreItCannotOpen_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("register-filter")
+            << QStringLiteral(REGISTER_FILTER) << QStringList{kOwner, "filter", "--stage", "0"};
+        QTest::newRow("office-overview")
+            << QStringLiteral(OFFICE_OVERVIEW) << QStringList{"unfinished"};
+        QTest::newRow("register-export")
+            << QStringLiteral(REGISTER_EXPORT) << QStringList{kOwner, "@out.xlsx", "register"};
+        QTest::newRow("register-generate")
+            << QStringLiteral(REGISTER_GENERATE) << QStringList{kNewOwner, "10"};
+    }
+    void reportsAStoreItCannotOpen() {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QTemporaryDir office;
+        copyFolder(folder->path(QStringLiteral("ClrData")),
+                   office.filePath(QStringLiteral("ClrData")));
+        QDir(office.path()).mkpath(QStringLiteral("Data/") + kOwner);
+        writeFile(office.filePath(QStringLiteral("settings.ini")), "[Store]\nEngine=oracle\n");
+        for (QString& argument : arguments)
+            if (argument.startsWith(QLatin1Char('@')))
+                argument = office.filePath(argument.mid(1));
+        const ToolRun run = runTool(program, QStringList{office.path()} + arguments);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("oracle")), qPrintable(run.err));
+        QVERIFY(reasonIsGreek(run));
+    }
+
 private:
     QTemporaryDir runtime;
     std::unique_ptr<TestFolder> folder;

@@ -113,12 +113,14 @@ int main(int argc, char** argv) {
     if (request.error)
         return line.wrong(QString::fromUtf8(request.error));
     WorkFolder::setRoot(QDir(args.at(0)).absolutePath());
-    if (!TableStore::instance().exists(QStringLiteral("Tables/Comps.db"))) {
-        std::fprintf(stderr, "office-overview: δεν υπάρχει μητρώο εταιρειών στο %s\n",
-                     local(WorkFolder::path(QStringLiteral("Tables/Comps.db"))).constData());
-        return 1;
-    }
+    // Every failure of the store, opening it included (an unknown engine, a server that
+    // does not answer), is reported inside the guard.
     try {
+        if (!TableStore::instance().exists(QStringLiteral("Tables/Comps.db"))) {
+            std::fprintf(stderr, "office-overview: δεν υπάρχει μητρώο εταιρειών στο %s\n",
+                         local(WorkFolder::path(QStringLiteral("Tables/Comps.db"))).constData());
+            return 1;
+        }
         const OfficeOverview overview = OfficeOverviewReader::read(
             OfficeOverviewReader::owners(QString()), request.today, request.days, request.lists);
         print(overview);

@@ -110,12 +110,15 @@ int main(int argc, char** argv) {
         return *refused;
     WorkFolder::setRoot(args.at(0));
     CurrentCompany().AFM = args.at(1);
-    if (!TableStore::instance().exists(StoredDeclarations::mastPath())) {
-        std::fprintf(stderr, "register-filter: δεν υπάρχει πίνακας δηλώσεων στο %s\n",
-                     WorkFolder::path(StoredDeclarations::mastPath()).toLocal8Bit().constData());
-        return 1;
-    }
+    // Every failure of the store, opening it included (an unknown engine, a server that
+    // does not answer), is reported inside the guard.
     try {
+        if (!TableStore::instance().exists(StoredDeclarations::mastPath())) {
+            std::fprintf(
+                stderr, "register-filter: δεν υπάρχει πίνακας δηλώσεων στο %s\n",
+                WorkFolder::path(StoredDeclarations::mastPath()).toLocal8Bit().constData());
+            return 1;
+        }
         if (args.at(2) == QLatin1String("filter"))
             return runFilter(line, args.mid(3));
         if (args.at(2) == QLatin1String("search"))

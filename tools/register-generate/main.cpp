@@ -20,14 +20,22 @@
 //
 // A company that is open (its lock file "InUse.lck" is present) is refused, and so is a
 // table that another process is writing; the tool holds the company's lock while it
-// runs. The tables are emptied, filled and the owner registered in one transaction, so a
-// run that fails changes no table. DECLARATIONS is at most 1,000,000.
+// runs. A lock that an earlier run left behind on this machine (its process no longer
+// runs) is taken over, and the tool says so. The tables are emptied, filled and the
+// owner registered in one transaction, so a run that fails changes no table; the
+// register is made and written in parts, so that its memory stays small whatever its
+// size. DECLARATIONS is at most 1,000,000.
+//
+// Interrupted (Ctrl+C, or on POSIX the signals SIGINT, SIGTERM and SIGHUP), the tool
+// ends cleanly: the transaction is rolled back, the lock released, and the exit status
+// is 128 and the signal's number.
 //
 // Prints what was written; errors go to the error output with a non-zero exit code.
 //
 //   register-generate build/work 094014201 10000 7 --register-owner "Παπαδόπουλος Γεώργιος"
 
 #include "common/ErrorReport.h"
+#include "common/ProcessPlatform.h"
 #include "common/WorkFolder.h"
 #include "companies/CompanyLock.h"
 #include "companies/TaxNumber.h"
@@ -48,8 +56,11 @@
 #include <cstdio>
 
 namespace {
-// Far above any office's register, and well within the memory the generator needs.
+// Far above any office's register; the memory needed does not grow with the count.
 const int kMostDeclarations = 1000000;
+// Declarations made and written at a time.
+const int kPartSize = 1000;
+const QString kProgram = QStringLiteral("register-generate");
 
 struct Options {
     QString folder;
@@ -165,44 +176,89 @@ void emptyDeclarationTables(const QString& afm) {
 class ToolCompanyLock {
 public:
     explicit ToolCompanyLock(const QString& afm)
-        : m_afm(afm), m_id(QUuid::createUuid().toString(QUuid::WithoutBraces)) {
-        m_held = CompanyLock::acquire(afm, m_id) == CompanyLock::Outcome::Acquired;
-    }
+        : m_afm(afm), m_id(QUuid::createUuid().toString(QUuid::WithoutBraces)),
+          m_outcome(CompanyLock::acquireForTool(afm, m_id, kProgram, &m_takenOver)) {}
     ~ToolCompanyLock() {
-        if (m_held)
+        if (held())
             CompanyLock::release(m_afm, m_id);
     }
-    bool held() const { return m_held; }
+    bool held() const {
+        return m_outcome == CompanyLock::Outcome::Acquired ||
+               m_outcome == CompanyLock::Outcome::TakenOver;
+    }
+    // Why the company cannot be had; empty when it is held.
+    QString refusal() const {
+        switch (m_outcome) {
+        case CompanyLock::Outcome::Acquired:
+        case CompanyLock::Outcome::TakenOver:
+            return QString();
+        case CompanyLock::Outcome::NotWritable:
+            return CompanyLock::notWritableMessage(m_afm);
+        case CompanyLock::Outcome::AlreadyOurs:
+        case CompanyLock::Outcome::HeldByOther:
+        case CompanyLock::Outcome::Unreadable:
+            break;
+        }
+        return CompanyLock::kInUseMessage;
+    }
+    // What the operator is told of a lock that an ended run left and this one took over.
+    const QString& takenOver() const { return m_takenOver; }
     ToolCompanyLock(const ToolCompanyLock&) = delete;
     ToolCompanyLock& operator=(const ToolCompanyLock&) = delete;
 
 private:
     QString m_afm;
     QString m_id;
-    bool m_held = false;
+    QString m_takenOver;
+    CompanyLock::Outcome m_outcome;
 };
 
-void printSummary(const RegisterDataSet& set, double generateMs, double writeMs) {
-    int terminations = 0, provisional = 0;
-    for (const QVariantMap& a : set.amendments) {
-        terminations += a.value(QStringLiteral("EidosDilosis")) == RegisterWords::kTermination;
-        provisional += a.value(QStringLiteral("StadioYpovolis")) == RegisterWords::kProvisional;
+// Ends the run where it stands when the operator or the system asked the tool to end.
+class Interrupted : public AppError {
+public:
+    explicit Interrupted(const QString& request)
+        : AppError(QStringLiteral("διακόπηκε (%1)· δεν άλλαξε κανένας πίνακας.").arg(request)) {}
+};
+
+void stopWhenAsked() {
+    if (const QString request = ProcessPlatform::endRequested(); !request.isEmpty())
+        throw Interrupted(request);
+}
+
+// What the written register holds, counted part by part.
+struct Summary {
+    qlonglong declarations = 0, provisionalDeclarations = 0;
+    qlonglong amendments = 0, terminations = 0, provisional = 0;
+    qlonglong properties = 0;
+
+    void add(const RegisterDataSet& part) {
+        for (const QVariantMap& a : part.amendments) {
+            terminations += a.value(QStringLiteral("EidosDilosis")) == RegisterWords::kTermination;
+            provisional += a.value(QStringLiteral("StadioYpovolis")) == RegisterWords::kProvisional;
+        }
+        for (const QVariantMap& d : part.declarations)
+            provisionalDeclarations +=
+                d.value(QStringLiteral("StadioYpovolis")) == RegisterWords::kProvisional;
+        declarations += part.declarations.size();
+        amendments += part.amendments.size();
+        properties += part.properties.size();
     }
-    int provisionalDeclarations = 0;
-    for (const QVariantMap& d : set.declarations)
-        provisionalDeclarations +=
-            d.value(QStringLiteral("StadioYpovolis")) == RegisterWords::kProvisional;
-    std::printf("owner: %s %s\n", qPrintable(set.ownerAfm), set.ownerName.toUtf8().constData());
-    std::printf("declarations: %lld (%d provisionally saved)\n", qlonglong(set.declarations.size()),
-                provisionalDeclarations);
-    std::printf("amending declarations: %lld (%d terminations, %d provisionally saved)\n",
-                qlonglong(set.amendments.size()), terminations, provisional);
-    std::printf("properties: %lld\n", qlonglong(set.properties.size()));
-    std::printf("generated in %.0f ms, written in %.0f ms\n", generateMs, writeMs);
+};
+
+void printSummary(const QString& afm, const QString& ownerName, const Summary& s, double ms) {
+    std::printf("owner: %s %s\n", qPrintable(afm), ownerName.toUtf8().constData());
+    std::printf("declarations: %lld (%lld provisionally saved)\n", s.declarations,
+                s.provisionalDeclarations);
+    std::printf("amending declarations: %lld (%lld terminations, %lld provisionally saved)\n",
+                s.amendments, s.terminations, s.provisional);
+    std::printf("properties: %lld\n", s.properties);
+    std::printf("generated and written in %.0f ms\n", ms);
 }
 } // namespace
 
 int main(int argc, char** argv) {
+    // Before anything is locked or written: an interrupted run ends through its clean-up.
+    ProcessPlatform::catchEndRequests();
     QCoreApplication app(argc, argv);
     ToolCommandLine line = commandLine();
     if (const std::optional<int> done = line.parse(app.arguments()))
@@ -236,31 +292,41 @@ int main(int argc, char** argv) {
         }
         const ToolCompanyLock lock(options.afm);
         if (!lock.held()) {
-            fail(CompanyLock::kInUseMessage);
+            fail(lock.refusal());
             return 1;
         }
+        if (!lock.takenOver().isEmpty())
+            fail(lock.takenOver());
         bool emptyFirst = false;
         if (!prepareFolder(options, &emptyFirst))
             return 1;
         QElapsedTimer timer;
         timer.start();
-        const RegisterDataSet set =
-            generateRegister(options.afm, options.declarations, options.seed, options.ownerName);
-        const double generateMs = timer.nsecsElapsed() / 1e6;
-        timer.restart();
         // The tables are emptied, the register written and the owner registered in one
         // transaction: a run that fails leaves every table as it was.
         TableStore::Transaction transaction;
         if (emptyFirst)
             emptyDeclarationTables(options.afm);
-        writeRegister(set, options.afm);
+        Summary summary;
+        QString ownerName;
+        generateRegisterInParts(
+            options.afm, options.declarations, options.seed, options.ownerName, kPartSize,
+            [&](const RegisterDataSet& part) {
+                writeRegister(part, options.afm);
+                summary.add(part);
+                ownerName = part.ownerName;
+            },
+            stopWhenAsked);
         if (options.registerOwner)
             registerOwner(options.afm, options.ownerName);
+        stopWhenAsked();
         transaction.commit();
-        const double writeMs = timer.nsecsElapsed() / 1e6;
-        printSummary(set, generateMs, writeMs);
+        printSummary(options.afm, ownerName, summary, timer.nsecsElapsed() / 1e6);
         if (options.registerOwner)
             std::printf("registered in Tables/Comps.db for the operator admin\n");
+    } catch (const Interrupted& interrupted) {
+        fail(interrupted.text());
+        return ProcessPlatform::endRequestStatus();
     } catch (const AppError& error) {
         fail(error.text());
         return 1;

@@ -138,10 +138,9 @@ QVariantMap DeclarationMaker::amendmentRecord(const AmendmentDraft& draft,
     return r;
 }
 
-DeclarationDraft DeclarationMaker::make() {
+DeclarationDraft DeclarationMaker::make(const QDate& submitted) {
     DeclarationDraft d;
-    d.submitted = kFirstSubmissionDay.addDays(
-        m_random.between(0, int(kFirstSubmissionDay.daysTo(kRegisterDay))));
+    d.submitted = submitted;
     const LeaseKind kind = LeaseTermsMaker::kind(m_random);
     const LeaseTerms terms = LeaseTermsMaker::initial(m_random, kind, d.submitted);
     const bool provisional = m_random.chance(4);

@@ -25,7 +25,8 @@ public:
     // shares of some properties with the owner.
     DeclarationMaker(SeededRandom& random, const Party& owner, PartyMaker& parties);
 
-    DeclarationDraft make();
+    // A lease declared on the day given.
+    DeclarationDraft make(const QDate& submitted);
 
 private:
     struct Lessor {

@@ -3,7 +3,7 @@
 #include "tools/registergen/GreekNames.h"
 
 PartyMaker::PartyMaker(SeededRandom& random, const QString& ownerAfm) : m_random(random) {
-    m_usedAfms.insert(ownerAfm);
+    m_usedAfms.insert(ownerAfm.toUInt());
 }
 
 QString PartyMaker::taxNumber(bool forCompany) {
@@ -21,8 +21,9 @@ QString PartyMaker::taxNumber(bool forCompany) {
                 afm += QLatin1Char(last);
                 break;
             }
-        if (!m_usedAfms.contains(afm) && afm != QStringLiteral("000000000")) {
-            m_usedAfms.insert(afm);
+        const quint32 digits = afm.toUInt();
+        if (!m_usedAfms.contains(digits) && digits != 0) {
+            m_usedAfms.insert(digits);
             return afm;
         }
     }
@@ -63,9 +64,16 @@ Party PartyMaker::company() {
 }
 
 Party PartyMaker::lessee(bool business) {
-    if (!m_lessees.isEmpty() && m_random.chance(10))
-        return m_random.pick(m_lessees);
+    if (!m_lessees.isEmpty() && m_random.chance(10)) {
+        const Kept& kept = m_lessees.at(m_random.below(int(m_lessees.size())));
+        return {QStringLiteral("%1").arg(kept.afm, 9, 10, QLatin1Char('0')), m_names.at(kept.name)};
+    }
     const Party party = m_random.chance(business ? 70 : 5) ? company() : person();
-    m_lessees << party;
+    auto name = m_nameIndex.constFind(party.name);
+    if (name == m_nameIndex.constEnd()) {
+        name = m_nameIndex.insert(party.name, qint32(m_names.size()));
+        m_names << party.name;
+    }
+    m_lessees << Kept{party.afm.toUInt(), *name};
     return party;
 }

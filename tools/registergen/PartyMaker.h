@@ -4,9 +4,11 @@
 
 #include "tools/registergen/SeededRandom.h"
 
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 struct Party {
     QString afm;
@@ -30,7 +32,16 @@ private:
     // Platform capitals for some names, as the platform shows many of them.
     QString styled(const QString& name);
 
+    // A party kept for later, in a few bytes: a register of a million declarations keeps
+    // over a million of them.
+    struct Kept {
+        quint32 afm;
+        qint32 name; // in m_names
+    };
+
     SeededRandom& m_random;
-    QSet<QString> m_usedAfms;
-    QList<Party> m_lessees;
+    QSet<quint32> m_usedAfms; // the tax numbers' nine digits as a number
+    QList<Kept> m_lessees;
+    QStringList m_names; // each name once: names repeat across a large register
+    QHash<QString, qint32> m_nameIndex;
 };

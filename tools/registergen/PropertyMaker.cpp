@@ -36,8 +36,10 @@ QString PropertyMaker::uniqueAtak() {
         const int length = m_random.between(8, 11);
         const QString atak = m_random.chance(10) ? QLatin1Char('0') + m_random.digits(length - 1)
                                                  : m_random.digits(length, 1);
-        if (!m_ataks.contains(atak)) {
-            m_ataks.insert(atak);
+        // A leading zero makes another number: the length is kept beside the value.
+        const quint64 key = atak.toULongLong() * 16 + quint64(atak.size());
+        if (!m_ataks.contains(key)) {
+            m_ataks.insert(key);
             return atak;
         }
     }

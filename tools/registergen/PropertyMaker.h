@@ -37,6 +37,6 @@ private:
 
     SeededRandom& m_random;
     PartyMaker& m_parties;
-    QSet<QString> m_ataks;
+    QSet<quint64> m_ataks;         // each registry number as its value and its length
     QList<Inspector> m_inspectors; // a few energy inspectors certify the whole register
 };
