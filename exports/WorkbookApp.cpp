@@ -60,8 +60,7 @@ void WorkbookApp::offerToKeep(const QString& path) {
         QStringLiteral("Το βιβλίο εργασίας γράφτηκε στο αρχείο «%1», αλλά δεν ήταν δυνατό να "
                        "ανοίξει με το πρόγραμμα λογιστικών φύλλων. Με «%2» το κρατάτε όπου "
                        "θέλετε· από τον φάκελό του διαγράφεται μετά από %3 ημέρες.")
-            .arg(QDir::toNativeSeparators(path), saveAs)
-            .arg(WorkbookFiles::kKeptDays);
+            .arg(QDir::toNativeSeparators(path), saveAs, QString::number(WorkbookFiles::kKeptDays));
     if (messages().askChoice(text, buttons) != 0)
         return;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
