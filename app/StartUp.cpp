@@ -5,6 +5,7 @@
 #include "common/DialogRunner.h"
 #include "common/ErrorReport.h"
 #include "common/WorkFolder.h"
+#include "exports/WorkbookFiles.h"
 #include "operators/TfiGetPass.h"
 #include "store/TableStore.h"
 #include "store/TdmTables.h"
@@ -40,6 +41,7 @@ LoginResult loginAndPrepare(TfiMain& main) {
 
 int runApplication(QApplication& app, const QString& commandLineFolder) {
     prepareApplication();
+    WorkbookFiles::removeStale();
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString folder = chooseDataFolder(commandLineFolder, programFolder);
     if (folder.isEmpty())

@@ -13,3 +13,12 @@ MessageSeam& messages() {
 void setMessages(MessageSeam* seam) {
     installedSeam = seam;
 }
+
+int MessageSeam::askChoice(const QString& text, const QStringList& buttons) {
+    showMessage(text);
+    return int(buttons.size()) - 1;
+}
+
+QString MessageSeam::askSaveFileName(const QString&, const QString&) {
+    return {};
+}

@@ -4,6 +4,7 @@
 // Until one is installed, messages go to standard error and questions are answered No.
 
 #include <QString>
+#include <QStringList>
 
 class MessageSeam {
 public:
@@ -16,6 +17,14 @@ public:
     virtual bool askYesNo(const QString& text) = 0;
     // An OK/Cancel confirmation; true for OK.
     virtual bool askOkCancel(const QString& text) = 0;
+    // A message with buttons of its own, in the order shown; the last one is the default
+    // and the one that closing the box gives. The index of the button pressed. Unless a
+    // seam offers the choice, the text is shown as a message and the last button is given.
+    virtual int askChoice(const QString& text, const QStringList& buttons);
+    // The file dialog that keeps a file under a name of the operator's choice, starting
+    // from proposedPath; the path chosen, empty when the operator cancels (and unless a
+    // seam offers the dialog).
+    virtual QString askSaveFileName(const QString& proposedPath, const QString& filter);
 };
 
 // The seam in force; standard error unless the application or a test installed one.

@@ -1,10 +1,13 @@
 #include "common/QtMessages.h"
 #include "common/AppVersion.h"
+#include "common/DialogRunner.h"
 #include "common/WaitCursor.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -18,12 +21,17 @@ QString boxTitle() {
     return kAppTitle;
 }
 
-// A box that comes up in the middle of an operation under the hourglass shows the arrow.
-void execWithArrow(QMessageBox& box) {
+// A box or dialog that comes up in the middle of an operation under the hourglass shows
+// the arrow.
+int runWithArrow(const std::function<int()>& run) {
     std::optional<WaitCursor> arrow;
     if (QApplication::overrideCursor())
         arrow.emplace(Qt::ArrowCursor);
-    box.exec();
+    return run();
+}
+
+void execWithArrow(QMessageBox& box) {
+    runWithArrow([&] { return box.exec(); });
 }
 
 void showOk(QMessageBox::Icon icon, const QString& text) {
@@ -58,4 +66,35 @@ bool QtMessages::askYesNo(const QString& text) {
 
 bool QtMessages::askOkCancel(const QString& text) {
     return askTwo(text, QStringLiteral("OK"), QStringLiteral("Άκυρο"));
+}
+
+int QtMessages::askChoice(const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Information, boxTitle(), text, QMessageBox::NoButton,
+                    ownerWindow());
+    QList<QAbstractButton*> added;
+    for (const QString& caption : buttons)
+        added << box.addButton(caption, QMessageBox::ActionRole);
+    if (!added.isEmpty()) {
+        box.setDefaultButton(static_cast<QPushButton*>(added.last()));
+        box.setEscapeButton(added.last());
+    }
+    execWithArrow(box);
+    const qsizetype pressed = added.indexOf(box.clickedButton());
+    return int(pressed < 0 ? added.size() - 1 : pressed);
+}
+
+QString QtMessages::askSaveFileName(const QString& proposedPath, const QString& filter) {
+    QFileDialog dialog(ownerWindow(), QStringLiteral("Αποθήκευση ως"), proposedPath, filter);
+    dialog.setObjectName(QStringLiteral("SaveFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(proposedPath);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Φάκελος:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Όνομα αρχείου:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Τύπος αρχείου:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Αποθήκευση"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Άκυρο"));
+    if (runWithArrow([&] { return runDialog(dialog); }) != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }

@@ -8,4 +8,7 @@ public:
     void showError(const QString& text) override;
     bool askYesNo(const QString& text) override;
     bool askOkCancel(const QString& text) override;
+    int askChoice(const QString& text, const QStringList& buttons) override;
+    // Qt's file dialog with Greek labels, run through the dialog runner.
+    QString askSaveFileName(const QString& proposedPath, const QString& filter) override;
 };

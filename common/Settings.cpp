@@ -1,7 +1,9 @@
 #include "common/Settings.h"
 #include "common/WorkFolder.h"
 
+#include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 const char* const kOrganisation = "Quindel";
@@ -34,6 +36,12 @@ void Settings::setFolderValue(const QString& key, const QString& value) {
     QSettings s(folderFile(), QSettings::IniFormat);
     s.setValue(key, value);
     s.sync();
+}
+
+QString Settings::userFolder(const QString& name) {
+    const QDir data(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    return data.filePath(QString::fromLatin1(kOrganisation) + QLatin1Char('/') +
+                         QString::fromLatin1(kApplication) + QLatin1Char('/') + name);
 }
 
 QString ServiceAddresses::helpVideoList() {

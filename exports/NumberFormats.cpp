@@ -39,6 +39,11 @@ QString NumberFormats::fileCode(const QString& greekCode) {
     return code;
 }
 
+QString NumberFormats::cellFileCode(const QString& greekCode) {
+    return isDigitPattern(greekCode) ? fileCode(greekCode) + QStringLiteral("_)")
+                                     : fileCode(greekCode);
+}
+
 QString NumberFormats::displayText(double number, const QString& greekCode) {
     if (!isDigitPattern(greekCode))
         return generalText(number);

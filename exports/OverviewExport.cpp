@@ -1,6 +1,9 @@
 #include "exports/OverviewExport.h"
+#include "exports/PrintLayout.h"
 #include "exports/SectionColours.h"
 #include "exports/SpreadsheetStarter.h"
+
+#include <algorithm>
 
 namespace {
 const int kTitleRow = 1;
@@ -49,6 +52,7 @@ void writeSheet(Sheet& sheet, const OverviewTable& table, int colour) {
     sheet.range(QStringLiteral("A1"), columnName(columns) + QLatin1Char('1'))
         .entireColumn()
         .autoFit();
+    setPrintLayout(sheet, kTitleRow, kHeaderRow, {1, 1, lastRow, std::max(columns, 1)});
 }
 } // namespace
 

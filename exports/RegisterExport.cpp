@@ -1,5 +1,6 @@
 #include "exports/RegisterExport.h"
 #include "common/ErrorReport.h"
+#include "exports/PrintLayout.h"
 #include "exports/SectionColours.h"
 #include "exports/Spreadsheet.h"
 #include "exports/SpreadsheetStarter.h"
@@ -322,6 +323,8 @@ void exportRegister(const ExportChoice& choice, const ExportProgress& progress, 
     }
     writer.line(kHeaderRow, layout.lastColumn(), true);
     sheet.range(QStringLiteral("A1"), QStringLiteral("AZ1")).entireColumn().autoFit();
+    // The section titles and the column headers head every printed page.
+    setPrintLayout(sheet, 2, kHeaderRow, {1, 1, row, layout.lastColumn()});
     if (progress.hide)
         progress.hide();
     app->setVisible(true);

@@ -1,4 +1,5 @@
 #include "exports/RentProgression.h"
+#include "exports/PrintLayout.h"
 #include "exports/Spreadsheet.h"
 #include "exports/SpreadsheetStarter.h"
 #include "store/TdmTables.h"
@@ -145,5 +146,7 @@ void btExportExelixiClick() {
         sheet.range(cell("C", headerRow) + QLatin1Char(':') + cell("D", headerRow + n)));
     chart.setHasTitle(true);
     chart.setChartTitleText(QStringLiteral("Οικονομική Εξέλιξη Μισθώματος"));
+    // The table's headers head every printed page; the headings reach column F.
+    setPrintLayout(sheet, headerRow, headerRow, {1, 1, headerRow + n, 6});
     app->setVisible(true);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The sheet of the workbook provider: it records every value, number format, alignment,
-// bold type, merge, fill, bottom line, column width and chart as operated, the way the
-// spreadsheet application keeps them, for the .xlsx writer and for inspection.
+// bold type, merge, fill, bottom line, column width, chart and page setup as operated, the
+// way the spreadsheet application keeps them, for the .xlsx writer and for inspection.
 //
 // Storage is sparse and compact: only cells that were written or formatted exist, keyed by
 // (row, column), each pointing at a shared style. Each column keeps a style of its own,
@@ -45,6 +45,8 @@ public:
     // (merged cells do not count, as in the application); a column without text gets
     // the standard width back.
     void autoFitColumns(int firstColumn, int lastColumn) override;
+    PageLayout pageLayout() const override { return m_page; }
+    void setPageLayout(const PageLayout& layout) override { m_page = layout; }
 
     QString name() const { return m_name; }
     void setName(const QString& name) { m_name = name; }
@@ -91,4 +93,5 @@ private:
     std::vector<ColumnState> m_columns; // column n at n - 1
     QList<CellArea> m_merges;
     std::vector<std::unique_ptr<ChartModel>> m_charts;
+    PageLayout m_page;
 };

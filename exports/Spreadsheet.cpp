@@ -2,6 +2,7 @@
 #include "common/ErrorReport.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace {
@@ -26,6 +27,18 @@ HorizontalAlignment alignmentOf(int value) {
         return HorizontalAlignment::Right;
     }
     refuseArgument(QStringLiteral("HorizontalAlignment"), value);
+}
+
+// The rows of a reference such as "$2:$3" (the dollar signs may be left out).
+std::pair<int, int> parseRowsReference(const QString& rows) {
+    static const QRegularExpression pattern(QStringLiteral("^\\$?(\\d{1,7}):\\$?(\\d{1,7})$"));
+    const QRegularExpressionMatch m = pattern.match(rows.trimmed());
+    const int first = m.hasMatch() ? m.captured(1).toInt() : 0;
+    const int last = m.hasMatch() ? m.captured(2).toInt() : 0;
+    if (first < 1 || last < first || last > kSheetRows)
+        throw AppError(
+            QStringLiteral("Μη έγκυρες γραμμές «%1» για τους τίτλους εκτύπωσης.").arg(rows));
+    return {first, last};
 }
 
 } // namespace
@@ -74,6 +87,50 @@ CellBorder CellBlock::borders(int edge) const {
     if (edge != xl::EdgeBottom)
         refuseArgument(QStringLiteral("Borders"), edge);
     return CellBorder(*this);
+}
+
+void CellBlock::freezePanes() const {
+    if (!m_area.isSingleCell())
+        throw AppError(QStringLiteral("Το πάγωμα παραθύρων γίνεται σε ένα κελί, όχι στην περιοχή "
+                                      "«%1».")
+                           .arg(areaName(m_area)));
+    PageLayout layout = m_sheet->pageLayout();
+    layout.frozenRows = m_area.top - 1;
+    layout.frozenColumns = m_area.left - 1;
+    m_sheet->setPageLayout(layout);
+}
+
+void PageSetup::setOrientation(int orientation) const {
+    if (orientation != xl::Landscape && orientation != xl::Portrait)
+        refuseArgument(QStringLiteral("PageSetup.Orientation"), orientation);
+    PageLayout layout = m_sheet->pageLayout();
+    layout.landscape = orientation == xl::Landscape;
+    m_sheet->setPageLayout(layout);
+}
+
+void PageSetup::setFitToPages(int wide, int tall) const {
+    if (wide < 1)
+        refuseArgument(QStringLiteral("PageSetup.FitToPagesWide"), wide);
+    if (tall < 0)
+        refuseArgument(QStringLiteral("PageSetup.FitToPagesTall"), tall);
+    PageLayout layout = m_sheet->pageLayout();
+    layout.pagesWide = wide;
+    layout.pagesTall = tall;
+    m_sheet->setPageLayout(layout);
+}
+
+void PageSetup::setPrintTitleRows(const QString& rows) const {
+    const auto [first, last] = parseRowsReference(rows);
+    PageLayout layout = m_sheet->pageLayout();
+    layout.firstTitleRow = first;
+    layout.lastTitleRow = last;
+    m_sheet->setPageLayout(layout);
+}
+
+void PageSetup::setPrintArea(const QString& reference) const {
+    PageLayout layout = m_sheet->pageLayout();
+    layout.printArea = parseBlockReference(reference);
+    m_sheet->setPageLayout(layout);
 }
 
 void CellFont::setBold(bool bold) const {

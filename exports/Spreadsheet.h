@@ -20,6 +20,11 @@
 //   chart.setSourceData(sheet.range("C15:D19"));
 //   chart.setHasTitle(true);
 //   chart.setChartTitleText("…");
+//   sheet.pageSetup().setOrientation(xl::Landscape);
+//   sheet.pageSetup().setFitToPages(1, 0);                // one page wide, as tall as needed
+//   sheet.pageSetup().setPrintTitleRows("$2:$3");
+//   sheet.pageSetup().setPrintArea("A1:M40");
+//   sheet.cells(4, 1).freezePanes();                      // ActiveWindow.FreezePanes at A4
 //   app->setVisible(true);                                // hands the workbook over
 //
 // Rows and columns count from 1. Every refused operation (a malformed block reference, a
@@ -29,6 +34,7 @@
 #include "exports/CellReferences.h"
 
 #include <QString>
+#include <optional>
 
 // The application's own values for the arguments of the operations.
 namespace xl {
@@ -42,6 +48,8 @@ constexpr int Continuous = 1;                          // LineStyle: a single li
 constexpr int Double = -4119;                          // LineStyle: a double line
 constexpr int LineStyleNone = -4142;                   // LineStyle: no line
 constexpr int ColumnClustered = 51;                    // ChartType: clustered columns
+constexpr int Portrait = 1;                            // PageSetup.Orientation
+constexpr int Landscape = 2;                           // PageSetup.Orientation
 inline const QString TextFormat = QStringLiteral("@"); // keeps values as written
 inline const QString AmountFormat = QStringLiteral("#.##0,00"); // 1.234,50
 } // namespace xl
@@ -49,7 +57,20 @@ inline const QString AmountFormat = QStringLiteral("#.##0,00"); // 1.234,50
 enum class HorizontalAlignment : quint8 { General, Left, Centre, Right };
 enum class BottomLine : quint8 { None, Thin, Double };
 
+// How a sheet prints, and what its window keeps in view.
+struct PageLayout {
+    bool landscape = false;
+    int pagesWide = 0;     // fitted to so many pages across; 0 for printing at its own size
+    int pagesTall = 0;     // with pagesWide: fitted to so many pages down; 0 for as many as needed
+    int firstTitleRow = 0; // the rows printed atop every page; 0 for none
+    int lastTitleRow = 0;
+    std::optional<CellArea> printArea; // none: what the sheet holds
+    int frozenRows = 0;                // the rows above and the columns left of the panes
+    int frozenColumns = 0;
+};
+
 class Sheet;
+class PageSetup;
 class CellFont;
 class CellInterior;
 class CellBorder;
@@ -81,6 +102,9 @@ public:
     CellInterior interior() const; // Interior
     // Borders(xl::EdgeBottom); other edges are refused.
     CellBorder borders(int edge) const;
+    // ActiveWindow.FreezePanes := True with this single cell selected: the rows above it
+    // and the columns left of it stay in view.
+    void freezePanes() const;
 
 private:
     Sheet* m_sheet;
@@ -124,6 +148,24 @@ inline CellInterior CellBlock::interior() const {
     return CellInterior(*this);
 }
 
+// The sheet's page setup (PageSetup).
+class PageSetup {
+public:
+    explicit PageSetup(Sheet& sheet) : m_sheet(&sheet) {}
+    // Orientation := xl::Landscape or xl::Portrait.
+    void setOrientation(int orientation) const;
+    // Zoom := False, FitToPagesWide := wide, FitToPagesTall := tall (0 stands for False:
+    // as many pages down as the rows need).
+    void setFitToPages(int wide, int tall) const;
+    // PrintTitleRows := "$2:$3": the rows printed atop every page.
+    void setPrintTitleRows(const QString& rows) const;
+    // PrintArea := "A1:M40".
+    void setPrintArea(const QString& reference) const;
+
+private:
+    Sheet* m_sheet;
+};
+
 // An embedded chart (ChartObjects.Add(…).Chart).
 class Chart {
 public:
@@ -149,6 +191,7 @@ public:
     CellBlock range(const QString& reference);                  // Range("A3:ZZ3")
     CellBlock range(const QString& first, const QString& last); // Range("A1", "AZ1")
     CellBlock columns(int column);                              // Columns(n)
+    PageSetup pageSetup() { return PageSetup(*this); }          // PageSetup
     // ChartObjects.Add(left, top, width, height).Chart, in points.
     virtual Chart& addChart(double left, double top, double width, double height) = 0;
 
@@ -162,6 +205,8 @@ public:
     // The line under the area's last row.
     virtual void setBottomLine(const CellArea& area, BottomLine line) = 0;
     virtual void autoFitColumns(int firstColumn, int lastColumn) = 0;
+    virtual PageLayout pageLayout() const = 0;
+    virtual void setPageLayout(const PageLayout& layout) = 0;
 };
 
 class Workbook {

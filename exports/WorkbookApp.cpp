@@ -1,15 +1,17 @@
 #include "exports/WorkbookApp.h"
 #include "common/ErrorReport.h"
 #include "common/Messages.h"
+#include "exports/WorkbookFiles.h"
 #include "exports/XlsxWriter.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 WorkbookApp::WorkbookApp(std::shared_ptr<WorkbookOpener> opener, const QString& outputFolder)
     : m_opener(opener ? std::move(opener) : std::make_shared<DesktopOpener>()),
-      m_folder(outputFolder.isEmpty() ? QDir::tempPath() : outputFolder) {}
+      m_folder(outputFolder) {}
 
 Workbook& WorkbookApp::addWorkbook() {
     m_workbooks.push_back(std::make_unique<WorkbookModel>());
@@ -38,7 +40,7 @@ void WorkbookApp::setVisible(bool visible) {
 void WorkbookApp::handOver(const WorkbookModel& workbook) {
     QString path;
     try {
-        path = reserveFile();
+        path = WorkbookFiles::reserve(m_folder.isEmpty() ? WorkbookFiles::folder() : m_folder);
         writeXlsx(workbook, path);
     } catch (const AppError& e) {
         if (!path.isEmpty())
@@ -48,25 +50,28 @@ void WorkbookApp::handOver(const WorkbookModel& workbook) {
     }
     m_written << path;
     if (!m_opener->open(path))
-        showMessage(QStringLiteral("Το βιβλίο εργασίας αποθηκεύτηκε στο αρχείο «%1», αλλά δεν "
-                                   "βρέθηκε εφαρμογή για να το ανοίξει. Ανοίξτε το αρχείο από "
-                                   "τον φάκελό του.")
-                        .arg(QDir::toNativeSeparators(path)));
+        offerToKeep(path);
 }
 
-QString WorkbookApp::reserveFile() const {
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
-    const QDir folder(m_folder);
-    for (int n = 1;; ++n) {
-        const QString path =
-            folder.filePath(QStringLiteral("Lethora-%1-%2.xlsx").arg(stamp).arg(n));
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return path; // the empty file holds the name until the workbook is written
-        if (!file.exists())
-            throw AppError(QStringLiteral("Δεν ήταν δυνατή η εγγραφή του βιβλίου εργασίας στο "
-                                          "αρχείο «%1»: ο φάκελος δεν επιτρέπει τη δημιουργία "
-                                          "αρχείων.")
-                               .arg(QDir::toNativeSeparators(path)));
-    }
+void WorkbookApp::offerToKeep(const QString& path) {
+    const QString saveAs = QStringLiteral("Αποθήκευση ως…");
+    const QStringList buttons{saveAs, QStringLiteral("OK")};
+    const QString text =
+        QStringLiteral("Το βιβλίο εργασίας γράφτηκε στο αρχείο «%1», αλλά δεν ήταν δυνατό να "
+                       "ανοίξει με το πρόγραμμα λογιστικών φύλλων. Με «%2» το κρατάτε όπου "
+                       "θέλετε· από τον φάκελό του διαγράφεται μετά από %3 ημέρες.")
+            .arg(QDir::toNativeSeparators(path), saveAs, QString::number(WorkbookFiles::kKeptDays));
+    if (messages().askChoice(text, buttons) != 0)
+        return;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString target =
+        messages().askSaveFileName(QDir(documents).filePath(QFileInfo(path).fileName()),
+                                   QStringLiteral("Βιβλίο εργασίας (*.xlsx)"));
+    if (target.isEmpty() || QFileInfo(target) == QFileInfo(path))
+        return;
+    // The file dialog has asked before a file of that name is replaced.
+    if ((QFile::exists(target) && !QFile::remove(target)) || !QFile::copy(path, target))
+        messages().showError(
+            QStringLiteral("Δεν ήταν δυνατή η αποθήκευση του βιβλίου εργασίας στο αρχείο «%1».")
+                .arg(QDir::toNativeSeparators(target)));
 }

@@ -1,10 +1,11 @@
 #pragma once
 // The workbook provider: the spreadsheet application behind the exports, kept in memory.
 // It starts hidden and records each workbook in a WorkbookModel. Visible := True writes
-// every workbook as a new .xlsx file in the output folder (the user's temporary folder
-// unless told otherwise), named "Lethora-YYYYMMDD-hhmmss-N.xlsx", and opens it for the
-// operator; True again while shown does nothing, so after False it writes new files.
-// A file that cannot be written or opened is reported to the operator with its path.
+// every workbook as a new .xlsx file in the output folder (the operator's workbook
+// folder of WorkbookFiles unless told otherwise), named "Lethora-YYYYMMDD-hhmmss-N.xlsx",
+// and opens it for the operator; True again while shown does nothing, so after False it writes new
+// files. A file that cannot be written is reported to the operator with its path; one that cannot
+// be opened too, with "Αποθήκευση ως…" to keep it under a name of the operator's choice.
 
 #include "exports/Spreadsheet.h"
 #include "exports/WorkbookModel.h"
@@ -32,7 +33,7 @@ public:
 
 private:
     void handOver(const WorkbookModel& workbook);
-    QString reserveFile() const;
+    void offerToKeep(const QString& path);
 
     std::shared_ptr<WorkbookOpener> m_opener;
     QString m_folder;

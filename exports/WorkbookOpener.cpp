@@ -1,9 +1,13 @@
 #include "exports/WorkbookOpener.h"
 #include "common/Settings.h"
+#include "exports/OpenerPlatform.h"
 
-#include <QDesktopServices>
 #include <QProcess>
-#include <QUrl>
+
+namespace {
+// How long an opener may take to fail: one that still runs then shows the file.
+constexpr int kOpenerWaitMs = 3000;
+} // namespace
 
 OpenCommand openCommandFor(const QString& setting, const QString& path) {
     QStringList words = QProcess::splitCommand(setting);
@@ -14,9 +18,9 @@ OpenCommand openCommandFor(const QString& setting, const QString& path) {
 }
 
 bool DesktopOpener::open(const QString& path) {
-    const OpenCommand command =
+    OpenCommand command =
         openCommandFor(Settings::folderValue(QStringLiteral("SpreadsheetOpenCommand"), {}), path);
     if (command.program.isEmpty())
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    return QProcess::startDetached(command.program, command.arguments);
+        command = OpenerPlatform::desktopOpener(path);
+    return OpenerPlatform::startOpener(command, kOpenerWaitMs);
 }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRect>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -14,6 +15,10 @@ namespace {
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 constexpr double kDefaultChartWidthPx = 480; // the size of a chart inserted unscaled
 constexpr double kDefaultChartHeightPx = 288;
+constexpr double kDigitWidthPx = 7; // the file's column widths count characters of this width
+constexpr int kColumnPaddingPx = 5;
+constexpr int kRowHeightPx = 20; // rows of the standard height, 15 points
+constexpr uint8_t kPaperA4 = 9;
 
 lxw_color_t rgbOf(int colour) {
     const int red = colour & 0xFF;
@@ -61,6 +66,7 @@ public:
             writeMerges(); // before the cells, which then take the merged blocks' first cells
             writeCells();
             writeCharts();
+            writePageLayout();
         }
         lxw_workbook* book = m_book;
         m_book = nullptr; // closing frees it, whatever the outcome
@@ -95,7 +101,7 @@ private:
     lxw_format* makeFormat(const CellStyle& style) {
         lxw_format* format = workbook_add_format(m_book);
         if (!style.numberFormat.isEmpty())
-            format_set_num_format(format, utf8(NumberFormats::fileCode(style.numberFormat)));
+            format_set_num_format(format, utf8(NumberFormats::cellFileCode(style.numberFormat)));
         switch (style.alignment) {
         case HorizontalAlignment::General:
             break;
@@ -203,13 +209,64 @@ private:
             else if (!model->title().isEmpty())
                 chart_title_set_name(chart, utf8(model->title()));
             const ChartPlace& place = model->place();
+            const QRect pixels = chartPixels(place);
             lxw_chart_options options{};
-            options.x_offset = int32_t(std::lround(place.left * kPixelsPerPoint));
-            options.y_offset = int32_t(std::lround(place.top * kPixelsPerPoint));
-            options.x_scale = place.width * kPixelsPerPoint / kDefaultChartWidthPx;
-            options.y_scale = place.height * kPixelsPerPoint / kDefaultChartHeightPx;
+            options.x_offset = int32_t(pixels.x());
+            options.y_offset = int32_t(pixels.y());
+            options.x_scale = pixels.width() / kDefaultChartWidthPx;
+            options.y_scale = pixels.height() / kDefaultChartHeightPx;
             check(worksheet_insert_chart_opt(m_worksheet, 0, 0, chart, &options));
         }
+    }
+
+    // A chart's place in pixels from the sheet's top left corner, as it is written.
+    static QRect chartPixels(const ChartPlace& place) {
+        return QRect(int(std::lround(place.left * kPixelsPerPoint)),
+                     int(std::lround(place.top * kPixelsPerPoint)),
+                     int(std::lround(place.width * kPixelsPerPoint)),
+                     int(std::lround(place.height * kPixelsPerPoint)));
+    }
+
+    int columnPixels(int column) const {
+        const double width = m_sheet->columnWidth(column);
+        const double characters = width > 0 ? width : LXW_DEF_COL_WIDTH;
+        return int(characters * kDigitWidthPx + 0.5) + kColumnPaddingPx;
+    }
+
+    // The printed block, widened to take in every chart that the sheet shows.
+    CellArea printedArea(CellArea area) const {
+        for (const auto& model : m_sheet->charts()) {
+            if (model->series().isEmpty())
+                continue;
+            const QRect chart = chartPixels(model->place());
+            int column = 1;
+            for (int right = columnPixels(1); right < chart.x() + chart.width(); ++column)
+                right += columnPixels(column + 1);
+            const int row = (chart.y() + chart.height() + kRowHeightPx - 1) / kRowHeightPx;
+            area = {1, 1, std::max(area.bottom, row), std::max(area.right, column)};
+        }
+        return area;
+    }
+
+    void writePageLayout() {
+        const PageLayout page = m_sheet->pageLayout();
+        worksheet_set_paper(m_worksheet, kPaperA4);
+        if (page.landscape)
+            worksheet_set_landscape(m_worksheet);
+        if (page.pagesWide > 0)
+            worksheet_fit_to_pages(m_worksheet, uint16_t(page.pagesWide), uint16_t(page.pagesTall));
+        if (page.firstTitleRow > 0)
+            check(worksheet_repeat_rows(m_worksheet, lxw_row_t(page.firstTitleRow - 1),
+                                        lxw_row_t(page.lastTitleRow - 1)));
+        if (page.printArea) {
+            const CellArea area = printedArea(*page.printArea);
+            check(worksheet_print_area(m_worksheet, lxw_row_t(area.top - 1),
+                                       lxw_col_t(area.left - 1), lxw_row_t(area.bottom - 1),
+                                       lxw_col_t(area.right - 1)));
+        }
+        if (page.frozenRows > 0 || page.frozenColumns > 0)
+            worksheet_freeze_panes(m_worksheet, lxw_row_t(page.frozenRows),
+                                   lxw_col_t(page.frozenColumns));
     }
 
     const WorkbookModel& m_workbook;

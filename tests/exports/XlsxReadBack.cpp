@@ -95,6 +95,18 @@ void readSheet(const QByteArray& xml, const StyleParts& styles, const QStringLis
             book.cells[reference].isNumber = !shared;
         } else if (r.name() == u"mergeCell") {
             book.merges.append(a.value(QLatin1String("ref")).toString());
+        } else if (r.name() == u"pageSetUpPr") {
+            book.page.fitToPage = a.value(QLatin1String("fitToPage")) == u"1";
+        } else if (r.name() == u"pane" && a.value(QLatin1String("state")) == u"frozen") {
+            book.page.frozenRows = a.value(QLatin1String("ySplit")).toInt();
+            book.page.frozenColumns = a.value(QLatin1String("xSplit")).toInt();
+        } else if (r.name() == u"pageSetup") {
+            book.page.orientation = a.value(QLatin1String("orientation")).toString();
+            book.page.paperSize = a.value(QLatin1String("paperSize")).toString();
+            if (a.hasAttribute(QLatin1String("fitToWidth")))
+                book.page.fitToWidth = a.value(QLatin1String("fitToWidth")).toInt();
+            if (a.hasAttribute(QLatin1String("fitToHeight")))
+                book.page.fitToHeight = a.value(QLatin1String("fitToHeight")).toInt();
         }
     }
 }
@@ -143,9 +155,21 @@ QByteArray xlsxPart(const QString& file, const QString& part) {
 ReadWorkbook readXlsx(const QString& file) {
     ReadWorkbook book;
     QXmlStreamReader names(xlsxPart(file, QStringLiteral("xl/workbook.xml")));
-    while (!names.atEnd())
-        if (names.readNext() == QXmlStreamReader::StartElement && names.name() == u"sheet")
-            book.sheetName = names.attributes().value(QLatin1String("name")).toString();
+    while (!names.atEnd()) {
+        if (names.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QXmlStreamAttributes a = names.attributes();
+        if (names.name() == u"sheet" && book.sheetName.isEmpty())
+            book.sheetName = a.value(QLatin1String("name")).toString();
+        if (names.name() != u"definedName" || a.value(QLatin1String("localSheetId")) != u"0")
+            continue;
+        const QString name = a.value(QLatin1String("name")).toString();
+        const QString range = names.readElementText().section(QLatin1Char('!'), -1);
+        if (name == u"_xlnm.Print_Titles")
+            book.page.printTitles = range;
+        else if (name == u"_xlnm.Print_Area")
+            book.page.printArea = range;
+    }
     const StyleParts styles = readStyles(xlsxPart(file, QStringLiteral("xl/styles.xml")));
     const QStringList strings =
         readSharedStrings(xlsxPart(file, QStringLiteral("xl/sharedStrings.xml")));

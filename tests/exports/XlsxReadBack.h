@@ -26,12 +26,26 @@ struct ReadChart {
     QStringList seriesCategories; // the category references
 };
 
+// The first sheet's page setup and frozen panes.
+struct ReadPage {
+    QString orientation; // "landscape", "portrait" or empty
+    bool fitToPage = false;
+    int fitToWidth = 1; // pages across and down when fitted; 0 for as many as needed
+    int fitToHeight = 1;
+    QString paperSize;
+    int frozenRows = 0;
+    int frozenColumns = 0;
+    QString printTitles; // "$2:$3", without the sheet's name
+    QString printArea;   // "$A$1:$M$10"
+};
+
 struct ReadWorkbook {
     QString sheetName;
     QHash<QString, ReadCell> cells; // by reference, "B7"
     QStringList merges;             // "A2:E2"
     QHash<int, double> widths;      // by column number, for columns given a width
     QList<ReadChart> charts;
+    ReadPage page;
 };
 
 // The contents of one part of the file ("xl/worksheets/sheet1.xml"); empty when missing.

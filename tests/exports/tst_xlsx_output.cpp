@@ -4,6 +4,7 @@
 
 #include "common/Settings.h"
 #include "exports/WorkbookApp.h"
+#include "exports/WorkbookFiles.h"
 #include "tests/exports/XlsxReadBack.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TestFolder.h"
@@ -70,6 +71,20 @@ void fillSample(Sheet& sheet) {
     chart.setChartTitleText(QStringLiteral("Οικονομική Εξέλιξη Μισθώματος"));
 }
 
+// A file last written the given number of days ago.
+void writeAged(const QString& path, int days) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("PK");
+    file.flush();
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-days),
+                             QFileDevice::FileModificationTime));
+}
+
+const QFileDevice::Permissions kOthers = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                         QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                         QFileDevice::WriteOther | QFileDevice::ExeOther;
+
 bool widthNear(double stored, double fitted) {
     if (stored >= fitted && stored < fitted + 1)
         return true;
@@ -127,7 +142,8 @@ private Q_SLOTS:
         const ReadCell rent = book.cells.value(QStringLiteral("E4"));
         QVERIFY(rent.isNumber);
         QCOMPARE(rent.value.toDouble(), 1234.5);
-        QCOMPARE(rent.numberFormat, QStringLiteral("#,##0.00")); // shown as 1.234,50
+        // shown as 1.234,50, a character's space apart from the next column's text
+        QCOMPARE(rent.numberFormat, QStringLiteral("#,##0.00_)"));
         QCOMPARE(rent.bottomLine, QStringLiteral("thin"));
 
         const ReadCell header = book.cells.value(QStringLiteral("A3"));
@@ -175,6 +191,41 @@ private Q_SLOTS:
         QVERIFY(chart.seriesValues[0].contains(QStringLiteral("Φύλλο1")));
     }
 
+    void workbooksAreTheOperatorsOwnAndKeptAWeek() {
+        WorkbookApp app(opener); // no folder given: the operator's workbook folder
+        app.addWorkbook().worksheet(1).cells(1, 1).setValue(QStringLiteral("094014298"));
+        app.setVisible(true);
+        const QString folder = Settings::userFolder(QStringLiteral("Workbooks"));
+        const QFileInfo file(app.writtenFiles().value(0));
+        QCOMPARE(file.absolutePath(), QDir(folder).absolutePath());
+        QVERIFY(QFileInfo(folder).permissions().testFlag(QFileDevice::ExeOwner));
+        QCOMPARE(QFileInfo(folder).permissions() & kOthers, QFileDevice::Permissions());
+        QVERIFY(file.permissions().testFlag(QFileDevice::WriteOwner));
+        QCOMPARE(file.permissions() & kOthers, QFileDevice::Permissions());
+        QCOMPARE(readXlsx(file.filePath()).cells.value(QStringLiteral("A1")).value,
+                 QStringLiteral("094014298"));
+
+        // At start-up the application's workbooks older than a week go, from that folder
+        // and from the temporary folder; other files stay.
+        QTemporaryDir temp;
+        const QByteArray previousTemp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", temp.path().toLocal8Bit());
+        const QDir own(folder);
+        writeAged(own.filePath(QStringLiteral("Lethora-20261101-090000-1.xlsx")), 8);
+        writeAged(own.filePath(QStringLiteral("Lethora-20261203-090000-1.xlsx")), 6);
+        writeAged(own.filePath(QStringLiteral("Μισθώσεις 2026.xlsx")), 30);
+        writeAged(temp.filePath(QStringLiteral("Lethora-20261101-090000-2.xlsx")), 8);
+        writeAged(temp.filePath(QStringLiteral("Lethora-notes.xlsx")), 8);
+        WorkbookFiles::removeStale();
+        qputenv("TMPDIR", previousTemp);
+        QStringList left = own.entryList(QDir::Files) + QDir(temp.path()).entryList(QDir::Files);
+        QStringList kept{"Lethora-20261203-090000-1.xlsx", "Lethora-notes.xlsx", file.fileName(),
+                         "Μισθώσεις 2026.xlsx"};
+        left.sort();
+        kept.sort();
+        QCOMPARE(left, kept);
+    }
+
     void showingAgainWritesOnlyAfterTheWorkbookWasHidden() {
         WorkbookApp app(opener, output->path());
         app.addWorkbook().worksheet(1).cells(1, 1).setValue(QStringLiteral("πρώτο"));
@@ -218,16 +269,52 @@ private Q_SLOTS:
 
     void aFileThatNoApplicationOpensIsReportedWithItsPath() {
         opener->answer = false;
+        shown->queueChoice(QStringLiteral("OK"));
         WorkbookApp app(opener, output->path());
         app.addWorkbook().worksheet(1).cells(1, 1).setValue(1.0);
         app.setVisible(true);
         QCOMPARE(app.writtenFiles().size(), 1);
         const QString file = app.writtenFiles().front();
         QVERIFY(QFileInfo(file).size() > 0);
-        QCOMPARE(shown->shown.size(), 1);
-        QVERIFY2(shown->shown.front().contains(QDir::toNativeSeparators(file)),
-                 qPrintable(shown->shown.front()));
+        QCOMPARE(shown->asked.size(), 1);
+        QVERIFY2(shown->asked.front().contains(QDir::toNativeSeparators(file)),
+                 qPrintable(shown->asked.front()));
         QVERIFY(shown->errors.isEmpty());
+    }
+
+    void anOpenerThatFailsIsSeenAndTheWorkbookCanBeKept_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("ends with a failure") << "/bin/sh -c \"exit 3\"" << false;
+        QTest::newRow("not installed") << "no-such-spreadsheet --calc" << false;
+        QTest::newRow("ends with success") << "/bin/sh -c \"exit 0\"" << true;
+    }
+    void anOpenerThatFailsIsSeenAndTheWorkbookCanBeKept() {
+        QFETCH(QString, command);
+        QFETCH(bool, opens);
+        TestFolder folder;
+        Settings::setFolderValue(QStringLiteral("SpreadsheetOpenCommand"), command);
+        const QString kept = output->filePath(QStringLiteral("Μισθώσεις.xlsx"));
+        if (!opens) {
+            shown->queueChoice(QStringLiteral("Αποθήκευση ως…"));
+            shown->queueFileName(kept);
+        }
+        WorkbookApp app(std::make_shared<DesktopOpener>(), output->path());
+        app.addWorkbook().worksheet(1).cells(1, 1).setValue(QStringLiteral("ΟΙΚΟΝΟΜΟΥ"));
+        app.setVisible(true);
+        const QString file = app.writtenFiles().value(0);
+        QVERIFY(shown->errors.isEmpty());
+        if (opens) {
+            QVERIFY(shown->asked.isEmpty());
+            return;
+        }
+        QCOMPARE(shown->asked.size(), 1);
+        QVERIFY2(shown->asked.front().contains(
+                     QStringLiteral("«") + QDir::toNativeSeparators(file) + QStringLiteral("»")),
+                 qPrintable(shown->asked.front()));
+        QVERIFY(shown->proposedFileNames.value(0).endsWith(QFileInfo(file).fileName()));
+        QCOMPARE(readXlsx(kept).cells.value(QStringLiteral("A1")).value,
+                 QStringLiteral("ΟΙΚΟΝΟΜΟΥ"));
     }
 
     void aChartWithoutDataIsLeftOut() {

@@ -1,6 +1,7 @@
 #pragma once
 // The main() of every test program: offscreen windows, the Greek locale (decimal
-// comma), the application font, and the operator's settings in a temporary place.
+// comma), the application font, and the operator's settings and own files in a
+// temporary place.
 
 #include <QApplication>
 #include <QFont>
@@ -29,6 +30,10 @@ public:
         return false;
     }
     bool askOkCancel(const QString& text) override { return askYesNo(text); }
+    QString askSaveFileName(const QString& proposedPath, const QString&) override {
+        failRunningTest(QStringLiteral("unexpected file dialog: ") + proposedPath);
+        return {};
+    }
 };
 
 // Dialogs that no test answers are closed at once, and the running test fails.
@@ -53,6 +58,7 @@ inline void installTestSeams() {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());     \
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());        \
         qputenv("XDG_CONFIG_HOME", settingsDir.path().toLocal8Bit());                              \
+        qputenv("XDG_DATA_HOME", settingsDir.path().toLocal8Bit());                                \
         QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));                             \
         QApplication app(argc, argv);                                                              \
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));                            \
