@@ -141,18 +141,21 @@ void importRegisters(SnapshotBrowser& browser, const QList<FakeOwner>& owners, c
 void newWindows(SnapshotBrowser& browser, const FakeOwner& owner) {
     const BrowserWindow list = ChromiumPortal::signIn(
         browser, PortalAddresses::submissionDetailsPage(), owner.userName, owner.password);
-    const QString number =
-        owner.data.declarations.first().value(QStringLiteral("DilCode")).toString();
     std::vector<double> seen;
     for (int run = 0; run < 7; ++run) {
         const PageDocument page = browser.GetDocument(list);
         const ElementCollection forms =
             browser.GetElementsByTagName(browser.GetBody(page), QStringLiteral("FORM"));
+        // The view form of any declaration on the list.
         PageElement form;
         for (int i = 0; i < browser.Count(forms) && !form; ++i)
-            if (isActionForm(browser.GetOuterHtml(browser.Item(forms, i)), number,
-                             DeclarationAction::ViewOrEdit))
-                form = browser.Item(forms, i);
+            for (const QVariantMap& declaration : owner.data.declarations)
+                if (!form && isActionForm(browser.GetOuterHtml(browser.Item(forms, i)),
+                                          declaration.value(QStringLiteral("DilCode")).toString(),
+                                          DeclarationAction::ViewOrEdit))
+                    form = browser.Item(forms, i);
+        if (!form)
+            break;
         const qsizetype before = browser.ListBrowserWindows().size();
         QElapsedTimer timer;
         timer.start();
