@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/StartUp.h"
 #include "common/QtMessages.h"
-#include "portal/ChromeDriverProcess.h"
+#include "portal/GuardedProcess.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -41,6 +41,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     // Profiles of browsers that an earlier run could not end (signed in, with cookies).
-    ChromeDriverProcess::removeLeftovers();
+    GuardedProcess::removeLeftovers();
     return runApplication(app, line.dataFolder);
 }

@@ -28,9 +28,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the programs link come from dpkg-shlibdeps; what is loaded at run time
-# (the SQLite and PostgreSQL drivers of Qt, the font, the browser and its driver) is
-# named here.
+# (the SQLite and PostgreSQL drivers of Qt, the font, the browser) is named here. The
+# browser is driven over its own DevTools pipe; chromedriver is needed only by offices
+# that choose the WebDriver provider ([Browser] Driver=webdriver).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6sql6-sqlite, libqt6sql6-psql, fonts-dejavu-core, chromium, chromium-driver")
+    "libqt6sql6-sqlite, libqt6sql6-psql, fonts-dejavu-core, chromium")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "chromium-driver")
 include(CPack)

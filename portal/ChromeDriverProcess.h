@@ -1,20 +1,12 @@
 #pragma once
 // The chromedriver program that drives Chromium: started on a free port of the loopback
-// interface in a process group of its own, so that ending the group ends the browsers it
-// started too. Its path and Chromium's are settings of the working folder
+// interface as a guarded process (see GuardedProcess), so that the browsers it starts end
+// with it. Its path and Chromium's are settings of the working folder
 // ("ChromeDriverPath", "ChromiumPath") with Debian's paths as defaults.
-//
-// A browser signed in to the platform must not outlive the program that opened it. The
-// browsers' profiles (their cookies) live in one folder of the driver's, and a small
-// guard process, in a session of its own, holds a pipe from the program: when the
-// program ends in any way (a signal, a crash), the pipe closes and the guard ends the
-// driver's group and removes the folder. Folders left by a program whose guard did not
-// run are removed at the next start.
 
-#include <QProcess>
+#include "portal/GuardedProcess.h"
+
 #include <QString>
-#include <QTemporaryDir>
-#include <memory>
 
 namespace BrowserPaths {
 QString chromeDriver();
@@ -41,13 +33,7 @@ public:
     // removes the profiles.
     void stop();
 
-    // Removes the profile folders of programs that have ended, ending their browsers
-    // first when those are still running.
-    static void removeLeftovers();
-
 private:
-    QProcess m_process;
-    QProcess m_guard;
-    std::unique_ptr<QTemporaryDir> m_folder;
+    GuardedProcess m_process;
     quint16 m_port = 0;
 };

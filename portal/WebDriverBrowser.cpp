@@ -1,6 +1,6 @@
 #include "portal/WebDriverBrowser.h"
 #include "common/Settings.h"
-#include "portal/ProcessPlatform.h"
+#include "portal/BrowserProgram.h"
 #include "portal/WebDriverState.h"
 
 #include <QDir>
@@ -11,27 +11,9 @@ namespace {
 const int kSessionTimeoutMs = 60000;
 const int kEndTimeoutMs = 10000;
 
-bool headless() {
-    return Settings::folderValue(QStringLiteral("BrowserHeadless"), QStringLiteral("0")) ==
-               QLatin1String("1") ||
-           qgetenv("LETHORA_HEADLESS_BROWSER") == "1" ||
-           (qEnvironmentVariableIsEmpty("DISPLAY") &&
-            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
-}
-
 QJsonObject capabilities(const QString& profileFolder) {
-    QJsonArray args = {QStringLiteral("--disable-dev-shm-usage"),
-                       QStringLiteral("--disable-gpu"),
-                       QStringLiteral("--disable-background-networking"),
-                       QStringLiteral("--disable-component-update"),
-                       QStringLiteral("--disable-sync"),
-                       QStringLiteral("--no-first-run"),
-                       QStringLiteral("--no-default-browser-check"),
-                       QStringLiteral("--user-data-dir=") + profileFolder};
-    if (ProcessPlatform::runsAsAdministrator())
-        args.append(QStringLiteral("--no-sandbox"));
-    if (headless())
-        args.append(QStringLiteral("--headless=new"));
+    const QJsonArray args =
+        QJsonArray::fromStringList(BrowserProgram::commonArguments(profileFolder));
     const QJsonObject prefs{{QStringLiteral("credentials_enable_service"), false},
                             {QStringLiteral("profile.password_manager_enabled"), false}};
     const QJsonObject chrome{{QStringLiteral("binary"), BrowserPaths::chromium()},

@@ -3,23 +3,18 @@
 // protocol. Each opened browser is a WebDriver session with a fresh profile of its own;
 // every window of those sessions is listed, including windows the operator opened in
 // them. GetDocument only asks whether the window has a document; the page is read as one
-// snapshot (see PageSnapshot) when the document is first used. Writes act on the live
-// page and are carried into the snapshot.
-//
-// Chromium runs headless when the setting "BrowserHeadless" is "1", when the environment
-// variable LETHORA_HEADLESS_BROWSER is "1", or when there is no display.
+// snapshot when the document is first used (see SnapshotBrowser).
+// Chromium runs headless as BrowserProgram::headless says.
 
 #include "portal/ChromeDriverProcess.h"
-#include "portal/DomBrowser.h"
+#include "portal/SnapshotBrowser.h"
 #include "portal/WebDriverClient.h"
 
 #include <QHash>
 #include <QJsonArray>
 #include <memory>
 
-class PageSnapshot;
-
-class WebDriverBrowser : public DomBrowser {
+class WebDriverBrowser : public SnapshotBrowser {
 public:
     WebDriverBrowser();
     ~WebDriverBrowser() override;
@@ -36,24 +31,19 @@ public:
     void NavigateTo(const BrowserWindow& window, const QString& address) override;
     void BringToFront(WindowHandle handle) override;
     void RequestWindowClose(WindowHandle handle) override;
-    void SetOuterHtml(const PageElement& element, const QString& html) override;
-    void SetAttribute(const PageElement& element, const QString& name,
-                      const QString& value) override;
-    void SetInputValue(const PageElement& element, const QString& text) override;
-    void Click(const PageElement& element) override;
-    void Submit(const PageElement& form) override;
 
     // Ends every session and the driver.
-    void shutDown();
+    void shutDown() override;
 
 protected:
-    QString renderedText(DomTree& tree, int node) override;
-    void load(DomDocument& document) override;
+    QJsonValue runPageScript(BrowserObject& window, const QString& script, const QJsonArray& args,
+                             int timeoutMs) override;
+    bool isOpen(const BrowserObject& window) const override;
+    bool meansNoAnswer(const AppError& error) const override;
 
 private:
     struct Session;
     struct Window;
-    struct PendingDocument;
 
     Window& windowOf(const BrowserWindow& window) const;
     Window* findOpen(WindowHandle handle) const;
@@ -62,9 +52,6 @@ private:
     QString sessionPath(const Session& session, const QString& command) const;
     QJsonValue execute(Window& window, const QString& script, const QJsonArray& args,
                        int timeoutMs);
-    // Runs a write script on the element's live page; gives its answer.
-    QJsonObject write(const PageElement& element, const QString& script,
-                      const QJsonValue& argument = QJsonValue());
     void forget(Window& window);
     void endSession(Session& session);
     void ensureDriver();

@@ -1,6 +1,6 @@
 #pragma once
 // The WebDriver browser's own state, shared by its two source files: a session per
-// opened browser, its windows, and documents still to be read.
+// opened browser and its windows.
 
 #include "portal/WebDriverBrowser.h"
 #include "portal/WebDriverClient.h"
@@ -25,13 +25,6 @@ struct WebDriverBrowser::Session {
     static constexpr int kQuietMs = 1000;
 };
 
-// A document that is read when it is first used.
-struct WebDriverBrowser::PendingDocument : DomDocument {
-    explicit PendingDocument(std::shared_ptr<BrowserObject> shownBy)
-        : DomDocument(nullptr, -1), window(std::move(shownBy)) {}
-    std::weak_ptr<BrowserObject> window;
-};
-
 struct WebDriverBrowser::Window : BrowserObject {
     std::shared_ptr<Session> session;
     QString handle;
@@ -42,26 +35,7 @@ struct WebDriverBrowser::Window : BrowserObject {
 };
 
 namespace WebDriverState {
-inline AppError windowGone() {
-    return AppError(QStringLiteral("Το παράθυρο του φυλλομετρητή έχει κλείσει."));
-}
-
-// A fresh window shows no address of its own.
-inline bool isBlank(const QString& address) {
-    return address.isEmpty() || address == QLatin1String("about:blank") ||
-           address == QLatin1String("data:,");
-}
-
-// The time limits of the driver's commands. A window pass asks each window for its
-// address and whether it has a document; a window whose page is busy (a script that
-// loops, a page that never finishes loading) must not hold a wait past its limit, so
-// those questions wait one second at most and a question without an answer counts as
-// "nothing yet". Reading a page and acting on it may take longer.
-inline constexpr int kQuestionTimeoutMs = 1000;
-inline constexpr int kReadTimeoutMs = 15000;
-inline constexpr int kWriteTimeoutMs = 10000;
-// The longest a page script may run in the browser before the driver gives up on it.
-inline constexpr int kScriptTimeoutMs = 10000;
+using namespace BrowserAnswers;
 
 inline bool meansNoAnswer(const WebDriverError& error) {
     return error.error == QLatin1String("no answer") ||
@@ -74,8 +48,4 @@ inline bool meansWindowGone(const WebDriverError& error) {
            error.error == QLatin1String("invalid session id");
 }
 
-// The JSON text that the page scripts answer.
-inline QJsonObject parseAnswer(const QJsonValue& value) {
-    return QJsonDocument::fromJson(value.toString().toUtf8()).object();
-}
 } // namespace WebDriverState

@@ -21,10 +21,13 @@ version="$(field Version)"
 depends="$(field Depends)"
 # Found by dpkg-shlibdeps from the programs, and named for what is loaded at run time.
 for needed in libqt6widgets6 libqt6sql6 libqt6network6 libxlsxwriter libqt6sql6-sqlite \
-    fonts-dejavu-core chromium chromium-driver; do
+    fonts-dejavu-core chromium; do
     grep -Eq "(^|, )$needed[0-9a-z]*( |,|$)" <<<"$depends" ||
         fail "Depends lacks $needed: $depends"
 done
+# The driver of the WebDriver provider is a suggestion only.
+! grep -Eq "(^|, )chromium-driver( |,|$)" <<<"$depends" || fail "Depends names chromium-driver"
+[ "$(field Suggests)" = chromium-driver ] || fail "Suggests: $(field Suggests)"
 
 files="$(dpkg-deb -c "$deb" | awk '{print $6}')"
 for path in ./usr/bin/lethora ./usr/share/applications/lethora.desktop \

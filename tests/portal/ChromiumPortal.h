@@ -1,15 +1,15 @@
 #pragma once
 // The real headless Chromium against the fake platform over HTTP on 127.0.0.1: the
 // working folder's settings point the portal at the server, Chromium's own files go to
-// a temporary home, and the WebDriver browser is the provider in use. Waits here run on
-// the real clock.
+// a temporary home, and the test's real browser (see TestBrowser) is the provider in use.
+// Waits here run on the real clock.
 
 #include "common/Clock.h"
 #include "common/Settings.h"
 #include "portal/PortalAddresses.h"
 #include "portal/PortalSession.h"
-#include "portal/WebDriverBrowser.h"
 #include "tests/portal/SampleRegister.h"
+#include "tests/portal/TestBrowser.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TestFolder.h"
 #include "tools/fakeplatform/HttpPageServer.h"
@@ -30,7 +30,7 @@ public:
         Settings::setFolderValue(QStringLiteral("LeaseAppBaseAddress"), platform->leaseAppBase());
         Settings::setFolderValue(QStringLiteral("SignOnBaseAddress"), platform->signOnBase());
         Settings::setFolderValue(QStringLiteral("BrowserHeadless"), QStringLiteral("1"));
-        browser = std::make_unique<WebDriverBrowser>();
+        browser = TestBrowser::make();
         setBrowserOps(browser.get());
     }
     ~ChromiumPortal() {
@@ -74,7 +74,7 @@ public:
     RecordingMessages messages;
     HttpPageServer server;
     std::unique_ptr<FakePlatform> platform;
-    std::unique_ptr<WebDriverBrowser> browser;
+    std::unique_ptr<SnapshotBrowser> browser;
     PortalSession session;
 
 private:

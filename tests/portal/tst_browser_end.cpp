@@ -1,10 +1,10 @@
 // A browser signed in to the platform never outlives the program that opened it: a
 // program that holds a real headless Chromium is ended by a signal, and its browser and
 // profile folder go with it. Profile folders left by programs that have ended are
-// removed when the next driver starts.
+// removed when the next browser starts.
 
-#include "portal/ChromeDriverProcess.h"
-#include "portal/WebDriverBrowser.h"
+#include "portal/GuardedProcess.h"
+#include "tests/portal/TestBrowser.h"
 #include "tests/support/TestMain.h"
 
 #include <QDir>
@@ -20,9 +20,9 @@ const char* kHoldBrowser = "--hold-browser";
 // The program that the test ends: opens a browser, says where its profiles are and waits.
 int holdBrowser(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    WebDriverBrowser browser;
-    setBrowserOps(&browser);
-    browser.NavigateTo(browser.OpenBrowser(), QStringLiteral("about:blank"));
+    const std::unique_ptr<SnapshotBrowser> browser = TestBrowser::make();
+    setBrowserOps(browser.get());
+    browser->NavigateTo(browser->OpenBrowser(), QStringLiteral("about:blank"));
     std::printf("ready\n");
     std::fflush(stdout);
     for (;;)
@@ -103,10 +103,11 @@ private slots:
             }
         };
         leave(QStringLiteral("lethora-browser-ended"), "2147483600 2147483601");
+        leave(QStringLiteral("lethora-browser-ended-browser"), "2147483600 2147483601 chromium");
         leave(QStringLiteral("lethora-browser-running"),
               QByteArray::number(QCoreApplication::applicationPid()) + " 2147483601");
         leave(QStringLiteral("lethora-browser-unowned"), QByteArray());
-        ChromeDriverProcess::removeLeftovers();
+        GuardedProcess::removeLeftovers();
         qunsetenv("TMPDIR");
         QCOMPARE(browserFolders(temp), QStringList({QStringLiteral("lethora-browser-running"),
                                                     QStringLiteral("lethora-browser-unowned")}));

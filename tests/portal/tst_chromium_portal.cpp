@@ -101,19 +101,20 @@ private slots:
     }
 
     void aMissingBrowserIsToldInGreek() {
-        Settings::setFolderValue(QStringLiteral("ChromiumPath"),
-                                 portal->folder.path(QStringLiteral("no-chromium")));
-        WebDriverBrowser missing;
-        setBrowserOps(&missing);
+        const QString absent = portal->folder.path(QStringLiteral("no-chromium"));
+        TestBrowser::setMissingProgram(absent);
+        const std::unique_ptr<SnapshotBrowser> missing = TestBrowser::make();
+        setBrowserOps(missing.get());
         PortalSession session;
         QVERIFY(!runGuarded([&] { sbConnectAADEClick(session, owner(), {}); }));
         setBrowserOps(portal->browser.get());
-        Settings::setFolderValue(QStringLiteral("ChromiumPath"),
-                                 QStringLiteral("/usr/lib/chromium/chromium"));
+        TestBrowser::restoreProgram();
         QCOMPARE(portal->messages.errors.size(), 1);
-        QVERIFY(portal->messages.errors.first().startsWith(
-            QStringLiteral("Δεν βρέθηκε ο φυλλομετρητής Chromium")));
-        QVERIFY(portal->messages.errors.first().contains(QStringLiteral("chromium-driver")));
+        const QString shown = portal->messages.errors.first();
+        QVERIFY2(shown.startsWith(QStringLiteral("Δεν βρέθηκε ο φυλλομετρητής")),
+                 qPrintable(shown));
+        QVERIFY(shown.contains(absent));
+        QVERIFY(shown.contains(TestBrowser::missingProgramHint()));
     }
 };
 

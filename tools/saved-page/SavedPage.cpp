@@ -1,7 +1,7 @@
 #include "tools/saved-page/SavedPage.h"
 #include "common/Clock.h"
 #include "common/ErrorReport.h"
-#include "portal/WebDriverBrowser.h"
+#include "portal/SnapshotBrowser.h"
 #include "portal/scripted/ScriptedPage.h"
 #include "tools/command-line/ToolCommandLine.h"
 
@@ -65,7 +65,7 @@ void SavedPage::open(bool scripted) {
     qputenv("HOME", m_home.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", m_home.path().toLocal8Bit());
     qputenv("LETHORA_HEADLESS_BROWSER", "1");
-    m_chromium = std::make_unique<WebDriverBrowser>();
+    m_chromium = makeRealBrowser();
     setBrowserOps(m_chromium.get());
     m_window = m_chromium->OpenBrowser();
     m_chromium->NavigateTo(m_window, QUrl::fromLocalFile(m_path).toString());

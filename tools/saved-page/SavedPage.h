@@ -1,6 +1,6 @@
 #pragma once
 // A page saved from the platform (an HTML file) opened for the tools that read it with
-// the import's own readers: in the real headless Chromium from its file address, or in
+// the import's own readers: in the real headless browser from its file address, or in
 // the scripted browser of the tests. While it is open its browser is the provider in use.
 
 #include "portal/BrowserOps.h"
@@ -11,7 +11,7 @@
 
 class ScriptedPage;
 class ToolCommandLine;
-class WebDriverBrowser;
+class SnapshotBrowser;
 
 class SavedPage {
 public:
@@ -35,7 +35,7 @@ private:
     QString m_html;
     QTemporaryDir m_home;
     std::unique_ptr<ScriptedPage> m_scripted;
-    std::unique_ptr<WebDriverBrowser> m_chromium;
+    std::unique_ptr<SnapshotBrowser> m_chromium;
     BrowserWindow m_window;
     PageDocument m_document;
 };
