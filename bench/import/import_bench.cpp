@@ -213,8 +213,8 @@ int main(int argc, char** argv) {
     QList<FakeOwner> owners;
     for (int n = 0; n < 6 * kRuns; ++n) {
         const QString name = QStringLiteral("o%1").arg(n);
-        owners << SampleRegister::owner(generateRegister(benchAfm(n), n % 3 == 1 ? 4 : 8, 3),
-                                        name, name);
+        owners << SampleRegister::owner(generateRegister(benchAfm(n), n % 3 == 1 ? 4 : 8, 3), name,
+                                        name);
         (n % 3 == 0 ? smalls : n % 3 == 1 ? slows : leadings) << owners.last();
     }
     const FakeOwner large = SampleRegister::owner(registerOf(SampleRegister::kOtherAfm, 500),
