@@ -157,6 +157,8 @@ void newWindows(SnapshotBrowser& browser, const FakeOwner& owner) {
                     form = browser.Item(forms, i);
         if (!form)
             break;
+        // As the import submits it: the platform answers in a window of its own.
+        browser.SetAttribute(form, QStringLiteral("target"), QStringLiteral("_blank"));
         const qsizetype before = browser.ListBrowserWindows().size();
         QElapsedTimer timer;
         timer.start();
